@@ -1,0 +1,15 @@
+# Copies the distribution data into the program folder. Player files (settings, log) are
+# seeded once and never overwritten, so rebuilding keeps highscores and options.
+file(MAKE_DIRECTORY "${PROGRAM_DIR}")
+file(GLOB _files "${SOURCE_DIR}/*")
+set(_player_files "Vexa.ini")
+foreach(_file IN LISTS _files)
+  if(IS_DIRECTORY "${_file}")
+    continue()
+  endif()
+  get_filename_component(_name "${_file}" NAME)
+  if(_name IN_LIST _player_files AND EXISTS "${PROGRAM_DIR}/${_name}")
+    continue()
+  endif()
+  file(COPY "${_file}" DESTINATION "${PROGRAM_DIR}")
+endforeach()

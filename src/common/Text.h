@@ -1,0 +1,44 @@
+#pragma once
+// UTF-8 text helpers. Every length and cut the program makes on a player-visible text counts
+// characters (code points), not bytes, so names and captions in any language stay whole.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace brisvane::text {
+
+bool isValidUtf8(std::string_view bytes);
+
+// Windows-1252 bytes to UTF-8 (older settings and language files).
+std::string fromWindows1252(std::string_view bytes);
+
+// The contents of a text file as UTF-8: a UTF-8 byte-order mark is dropped; bytes that are not
+// valid UTF-8 are taken as Windows-1252.
+std::string decodeFile(std::string_view bytes);
+
+// Number of characters.
+std::size_t length(std::string_view s);
+
+// The first `count` characters (all of `s` when shorter).
+std::string left(std::string_view s, std::size_t count);
+
+// `count` characters starting at character `start` (0-based).
+std::string mid(std::string_view s, std::size_t start, std::size_t count = std::string_view::npos);
+
+// `s` without its last character ("" stays "").
+std::string dropLast(std::string_view s);
+
+// Upper case for ASCII and the Latin-1 letters (ä -> Ä, é -> É); other characters unchanged.
+std::string toUpper(std::string_view s);
+
+// Case-blind equality for ASCII and the Latin-1 letters.
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+// The code points of `s` in order; an invalid byte yields U+FFFD and is skipped.
+std::u32string toCodePoints(std::string_view s);
+std::string fromCodePoint(char32_t c);
+
+std::string trim(std::string_view s);
+
+}  // namespace brisvane::text

@@ -1,0 +1,34 @@
+#include "settings/MemoryProfile.h"
+
+#include "common/Text.h"
+
+namespace brisvane {
+
+std::string MemoryProfile::GetINI(const std::string& section, const std::string& key,
+                                  const std::string& file) {
+    const auto f = files_.find(file);
+    if (f == files_.end()) {
+        return {};
+    }
+    const auto s = f->second.find(text::toUpper(section));
+    if (s == f->second.end()) {
+        return {};
+    }
+    const auto k = s->second.find(text::toUpper(key));
+    if (k == s->second.end()) {
+        return {};
+    }
+    return text::left(k->second, MaxValueChars);
+}
+
+bool MemoryProfile::SetINI(const std::string& section, const std::string& key,
+                           const std::string& value, const std::string& file) {
+    if (readOnly_) {
+        return false;
+    }
+    files_[file][text::toUpper(section)][text::toUpper(key)] = value;
+    ++writes_;
+    return true;
+}
+
+}  // namespace brisvane

@@ -1,0 +1,2 @@
+#pragma once
+// Qt adapters of the platform ports.

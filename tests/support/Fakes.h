@@ -1,0 +1,127 @@
+#pragma once
+// Fakes of the platform ports: they record what the core asked and answer from a script,
+// so every test is deterministic and needs no display, audio device or network.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/Ports.h"
+
+namespace brisvane::testing {
+
+// A clock that stands still until the test moves it.
+class FakeClock : public Clock {
+public:
+    DateTime current{2002, 2, 22, 0, 37, 41, 0};
+    DateTime now() const override { return current; }
+    void advanceSeconds(int seconds);
+};
+
+// Answers a scripted sequence of numbers in [0, 1); when the script runs dry it repeats
+// `fallback`. Seeds are recorded.
+class FakeRandom : public Random {
+public:
+    std::deque<double> script;
+    double fallback = 0.0;
+    std::vector<double> seeds;
+
+    void seed(double timeOfDay) override { seeds.push_back(timeOfDay); }
+    double next() override;
+    // Scripts the numbers that make the unheld dice show these faces, in die order.
+    void queueFaces(std::initializer_list<int> faces);
+};
+
+struct PlayedSound {
+    std::string path;
+    bool wait;
+    bool operator==(const PlayedSound&) const = default;
+};
+
+class FakeSound : public Sound {
+public:
+    std::vector<PlayedSound> played;
+    void play(const std::string& path, bool wait) override { played.push_back({path, wait}); }
+};
+
+class FakeShell : public Shell {
+public:
+    std::vector<std::string> opened;
+    bool result = true;
+    bool open(const std::string& target) override {
+        opened.push_back(target);
+        return result;
+    }
+};
+
+// Every box is recorded; yes/no questions and input boxes take their answers from queues.
+// An empty queue answers with the box's default (yes/no) or with a cancel (input box).
+class FakeDialogs : public Dialogs {
+public:
+    struct Question {
+        std::string title;
+        std::string question;
+        DefaultButton defaultButton;
+    };
+    struct Input {
+        std::string prompt;
+        std::string title;
+        std::string preset;
+    };
+    struct Message {
+        std::string title;
+        std::string text;
+    };
+
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+
+    std::vector<Question> questions;
+    std::vector<Input> inputs;
+    std::vector<Message> messages;
+    std::vector<std::string> fileChoosers;
+
+    bool askYesNo(const std::string& title, const std::string& question,
+                  DefaultButton defaultButton) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& preset) override;
+    void message(const std::string& title, const std::string& text) override;
+    std::optional<std::string> chooseFile(const std::string& title,
+                                          const std::string& filter) override;
+};
+
+class FakeScreen : public Screen {
+public:
+    TwipRect area{0, 0, 1920 * 15, 1040 * 15};
+    int width = 1920 * 15;
+    int height = 1080 * 15;
+    int platform = 2;
+    TwipRect workArea() const override { return area; }
+    int screenWidth() const override { return width; }
+    int screenHeight() const override { return height; }
+    int platformId() const override { return platform; }
+};
+
+class FakeMail : public Mail {
+public:
+    std::vector<MailMessage> sent;
+    bool result = true;
+    bool send(const MailMessage& message) override {
+        sent.push_back(message);
+        return result;
+    }
+};
+
+// English-looking display forms with a settable decimal separator.
+class FakeLocale : public Locale {
+public:
+    std::string separator = ".";
+    std::string decimalSeparator() const override { return separator; }
+    std::string shortDate(const DateTime& when) const override;
+    std::string longTime(const DateTime& when) const override;
+    std::string monthName(int month) const override;
+};
+
+}  // namespace brisvane::testing
