@@ -3,11 +3,13 @@
 // so every test is deterministic and needs no display, audio device or network.
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "common/Ports.h"
+#include "common/Texts.h"
 
 namespace brisvane::testing {
 
@@ -122,6 +124,16 @@ public:
     std::string shortDate(const DateTime& when) const override;
     std::string longTime(const DateTime& when) const override;
     std::string monthName(int month) const override;
+};
+
+// Texts from a map; an absent key gives "" as an absent language key does.
+class FakeTexts : public Texts {
+public:
+    std::map<std::string, std::string> texts;
+    std::string T(const std::string& key) const override {
+        const auto it = texts.find(key);
+        return it == texts.end() ? std::string() : it->second;
+    }
 };
 
 }  // namespace brisvane::testing
