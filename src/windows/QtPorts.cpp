@@ -1,1 +1,0 @@
-#include "windows/QtPorts.h"
