@@ -1,0 +1,73 @@
+#pragma once
+// The end of a game: the entry key (GeKey) and the recording of the result (KollaScore): best
+// ever, the name prompt for a game that enters the top ten, the highscore list, the log line,
+// the final score box and the start of the next game.
+
+#include "common/Ports.h"
+#include "common/Profile.h"
+#include "common/Texts.h"
+#include "scores/HsTable.h"
+#include "scores/TopTen.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace brisvane {
+
+// What the recording needs from the rest of the program. The references must outlive the
+// recorder.
+struct RecorderWiring {
+    Profile& profile;
+    std::string iniFile;
+    const Texts& texts;
+    Dialogs& dialogs;
+    const Clock& clock;
+    Random& random;
+    TopTen& topTen;
+    std::function<void(int)> sndA;                    // plays sound number n
+    std::function<void(const std::string&)> writeLog; // appends one line to the event log
+    std::function<void()> timerPlayOff;               // stops the play-time timer
+    std::function<void()> restart;                    // sets up the next game
+    std::string programVersion = "7.0";
+    std::string programTitle = "Brisvane"; // title of the final score box
+};
+
+struct FinishedGame {
+    int TotalScore = 0;
+    int PlaySeconds = 0;
+};
+
+class ResultRecorder {
+  public:
+    static constexpr std::size_t MaxNameChars = 20;
+
+    explicit ResultRecorder(RecorderWiring wiring);
+
+    // Makes the entry key of the finished game and keeps it for KollaScore.
+    void GeKey(int totalScore);
+
+    // Records the finished game, in this order: play timer off, best ever, name prompt (only
+    // when the game enters the top ten), the list rewritten, UpdatTopp, the log line, the final
+    // score box, Restart. Stored numbers that are absent or not numbers count as 0.
+    void KollaScore(const FinishedGame& game);
+
+    // The key made by the last GeKey ("" once it has been recorded).
+    const std::string& candidateKey() const { return candidateKey_; }
+
+    // "m:ss": 90 seconds is 1:30, 600 is 10:00.
+    static std::string timeText(int playSeconds);
+
+    // The answer of the name prompt as stored: line breaks and other control characters become
+    // blanks (a name is one settings value and one log line), the first 20 characters are
+    // kept, and nothing (or a cancelled box) becomes "Anonymous".
+    static std::string cleanName(const std::optional<std::string>& answer);
+
+  private:
+    std::string askName();
+
+    RecorderWiring w_;
+    std::string candidateKey_;
+};
+
+} // namespace brisvane

@@ -1,0 +1,82 @@
+#include "scores/TopTen.h"
+
+#include "common/Numbers.h"
+#include "scores/HsTable.h"
+
+namespace brisvane {
+
+TopTen::TopTen(Profile& profile, std::string iniFile, const Texts& texts)
+    : profile_(profile), iniFile_(std::move(iniFile)), texts_(texts) {}
+
+std::string TopTen::labelName(int place) {
+    return (place < 10 ? "Topp0" : "Topp") + std::to_string(place);
+}
+
+void TopTen::emptyCaptions() {
+    for (ToppLabel& label : labels_) {
+        label.caption.clear();
+    }
+}
+
+void TopTen::UpdatTopp() {
+    const bool helpTexts = profile_.GetINI("Options", "ShowHelpText", iniFile_) == "Yes";
+    const std::string h1 = helpTexts ? texts_.T("h1") : std::string();
+    for (int i = 1; i <= HsTable::Places; ++i) {
+        ToppLabel& label = Topp(i);
+        const auto stored = [&](char field) {
+            return profile_.GetINI(HsTable::Section, HsTable::placeKey(field, i), iniFile_);
+        };
+        const std::string points = stored('p');
+        const std::string name = stored('n');
+        const std::string key = stored('k');
+
+        label.bold = NewPlace == i;
+        if (!points.empty() && !name.empty() && !key.empty()) {
+            label.caption = std::to_string(i) + ". " + points + " " + name;
+        }
+        const bool hasPoints = integerPart(points) > 0;
+        if (hasPoints) {
+            // Without this a list cleared while help texts are off would stay hidden for good.
+            label.visible = true;
+        }
+        if (!helpTexts) {
+            label.toolTip.clear();
+        } else if (hasPoints) {
+            label.toolTip = " " + h1 + "  (" + points + " p) ";
+            label.handCursor = true;
+        } else {
+            label.toolTip.clear();
+            label.visible = false;
+        }
+    }
+}
+
+void TopTen::ToppClick(int place) {
+    if (place < 1 || place > HsTable::Places) {
+        return;
+    }
+    SelectedPlace = place;
+    if (SendX) {
+        SendX();
+    }
+}
+
+bool TopTen::ClearHighscore(Dialogs& dialogs, const LogWriter& writeLog) {
+    if (!dialogs.askYesNo(texts_.T("b1"), texts_.T("b7"), DefaultButton::No)) {
+        return false;
+    }
+    for (ToppLabel& label : labels_) {
+        label.caption.clear();
+        label.visible = false;
+    }
+    for (int i = 1; i <= HsTable::Places; ++i) {
+        profile_.SetINI(HsTable::Section, HsTable::placeKey('p', i), "0", iniFile_);
+        for (const char field : {'n', 'k', 'd'}) {
+            profile_.SetINI(HsTable::Section, HsTable::placeKey(field, i), "", iniFile_);
+        }
+    }
+    writeLog("Clear highscore");
+    return true;
+}
+
+} // namespace brisvane
