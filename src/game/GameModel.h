@@ -1,0 +1,179 @@
+#pragma once
+// The game window's model: the state of one game of six dice, the controls of the game
+// window that the game drives, and every operation of the turn flow (roll, pick up, undo, new
+// game, the twenty categories, the step after each placement, the upper bonus, the end of a
+// game, the evaluation after each roll and the layout of the score sheet).
+//
+// The Qt view renders the public controls, runs one real timer per `ModelTimer` (calling the
+// matching tick while it is enabled) and forwards clicks to the operations. After every
+// operation the model calls its listeners, so the view repaints. Settings are read when they
+// are needed, through the profile; texts through the language lookup.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Ports.h"
+#include "common/Profile.h"
+#include "common/Texts.h"
+#include "display/ModelTimer.h"
+#include "game/Controls.h"
+#include "game/GameHooks.h"
+#include "game/Scoring.h"
+
+namespace brisvane {
+
+// The game values (program-wide variables of the game window). Arrays are 0-based: die i is
+// at index i-1, category k at index k-1 (Score[0] is `ScoreOnes`, Score[19] `ScoreYatzy`).
+struct GameState {
+    Dice DiceValue{};                // face 1..6; 0 before the first roll of a game
+    std::array<int, 6> DiceHeld{};   // 1 = on the table, kept from the next roll
+    int RollsLeft = 60;
+    int CategoriesLeft = 20;
+    int TotalScore = 0;
+    int TurnPlaced = 0;              // 1 = a category was filled since the last roll
+    std::array<int, CategoryCount> Score{};
+    int BonusBalance = -84;          // upper points minus 84
+    int UpperPlaced = 0;
+    int BonusGiven = 0;
+    std::int16_t PlaySeconds = 0;    // stops at 32767
+    int WelcomeShown = 0;            // the greeting "d1" has been said since start-up
+    int AnyScorable = 0;
+    int PairCount = 0;
+    int SuggestedCategory = 0;
+    int PulseStep = -1;
+    std::string NoScoreColour = "8421504";  // grey, as the decimal text the buttons read
+};
+
+// What the model needs from the program. The references must outlive the model.
+struct GameWiring {
+    Profile& profile;
+    std::string iniFile;  // the settings file
+    const Texts& texts;
+    const Clock& clock;
+    Random& random;
+    const Locale& locale;
+    Dialogs& dialogs;
+    GameHooks& hooks;
+};
+
+class GameModel {
+public:
+    static constexpr int StartRolls = 60;
+    static constexpr int BonusPoints = 100;
+    static constexpr int MarkerLeft = 11880;
+    static constexpr int MarkerFirstTop = 1590;
+    static constexpr int RowStep = 315;
+
+    // Sets up the controls with their design-time state; no game is started until `Restart`.
+    explicit GameModel(GameWiring wiring);
+    GameModel(const GameModel&) = delete;
+    GameModel& operator=(const GameModel&) = delete;
+
+    const GameState& state() const { return s_; }
+
+    // ---- Controls (named as in the game window) ----
+    std::array<Control, 6> Image;  // Image1 .. Image6
+    Control Roll;
+    Control Rolls;
+    Control Mrolls;
+    Control Undo;
+    Control NyttSpel;
+    Control scr_Tot;
+    Control Bonus;
+    std::array<Control, CategoryCount> btn;  // btn_Ones .. btn_Yatzy
+    std::array<Control, CategoryCount> scr;  // scr_01 .. scr_20
+    Control Indik;
+    Control Command1;
+    Control Command2;
+    Control Text1;  // caption = the text box's text
+    ModelTimer TimerPlay{1000};
+    ModelTimer TimerEnd{1500};
+    ModelTimer TimerIndik{50};
+
+    // Every control above, in a fixed order, for views that build their widgets by name.
+    std::vector<Control*> controls();
+    // nullptr when the window has no control of that name.
+    Control* findControl(std::string_view objectName);
+    // "TimerPlay", "TimerEnd", "TimerIndik"; nullptr for any other name.
+    ModelTimer* findTimer(std::string_view objectName);
+
+    // ---- Change notification ----
+    using Listener = std::function<void()>;
+    // Returns an id for `unsubscribe`. Listeners run after every operation, and before the
+    // model opens a modal box or hands over to the end of a game.
+    int subscribe(Listener listener);
+    void unsubscribe(int id);
+    // For code outside the model that changed a control (a language applied): repaint.
+    void notifyChanged();
+
+    // ---- Operations ----
+    // Load step of the game window: the test controls by Options/NollSlag, the marker pulse
+    // step to -1.
+    void Load();
+    // A new game; also the last step of recording a finished game. Cancels a pending end.
+    void Restart();
+    // `NyttSpel` click: asks first when Options/WarnNewGame is exactly "Yes".
+    void clickNyttSpel();
+    void clickRoll();
+    // Click on the picture of die `die` (1..6): picks it up while rolls are left.
+    void clickDie(int die);
+    // The window shell's put-back of die `die` (1..6) by a click on its empty place or a
+    // right-button sweep over it: only while `Undo` is enabled; shows the die and marks it
+    // held.
+    void putBackDie(int die);
+    // The window shell's release of a sweep: each die counts as held exactly when its picture
+    // is shown; six held dice disable `Roll`.
+    void finishSweep();
+    void clickUndo();
+    // Click on the button of category k (1..20).
+    void clickCategory(int k);
+    void NoAble();
+    void Varje();
+    void bonusVarje();
+    void CheckKateg();
+    void RemoveAll();
+    void PlaceAll();
+    // The settings window turned the marker option off.
+    void hideMarker();
+    // Test button "Noll slag": the next roll is the last (the `Rolls` label is not updated).
+    void clickCommand1();
+    // Test button "&OK": says the text of `Text1`.
+    void clickCommand2();
+    // Timer ticks; each does nothing while its timer is off.
+    void tickTimerPlay();
+    void tickTimerEnd();
+    void tickTimerIndik();
+
+    // The language changed: category names for the tool tips are read afresh at the next
+    // evaluation. The code that applies a language calls this; `Restart` does it too.
+    void languageChanged();
+
+private:
+    void initControls();
+    void evaluateAndShow();
+    const std::string& categoryText(int k);
+    void say(const std::string& text);
+    std::string setting(const char* key);
+    void changed();
+
+    GameWiring w_;
+    GameState s_;
+    bool ending_ = false;  // the end of a game is running (its modal boxes may be open)
+    int changeDepth_ = 0;
+    std::array<std::string, CategoryCount> names_;
+    CategorySet namesLoaded_ = 0;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextListenerId_ = 1;
+};
+
+// The caption of `Mrolls`: rolls per open category rounded half to even to two decimals, in
+// its shortest form with the desktop's decimal separator ("3", "2.5", "2.95"); empty when no
+// category is open, the rolls are below 0, or the quotient equals the rolls (one category).
+std::string rollsPerCategoryText(int rollsLeft, int categoriesLeft,
+                                 const std::string& decimalSeparator);
+
+}  // namespace brisvane
