@@ -1,0 +1,168 @@
+#include "settings/IniDocument.h"
+
+#include "common/Text.h"
+
+namespace brisvane {
+namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+IniDocument IniDocument::parse(std::string_view bytes) {
+    IniDocument doc;
+    if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
+        doc.byteOrderMark_ = true;
+        bytes.remove_prefix(ByteOrderMark.size());
+    }
+    const std::string decoded = text::decodeFile(bytes);
+    std::string_view content = decoded;
+    bool newlineSeen = false;
+    while (!content.empty()) {
+        const std::size_t lf = content.find('\n');
+        std::string_view body = content.substr(0, lf);
+        std::string end;
+        if (lf != std::string_view::npos) {
+            end = "\n";
+            if (!body.empty() && body.back() == '\r') {
+                body.remove_suffix(1);
+                end = "\r\n";
+            }
+            if (!newlineSeen) {
+                doc.newline_ = end;
+                newlineSeen = true;
+            }
+            content.remove_prefix(lf + 1);
+        } else {
+            content = {};
+        }
+        doc.lines_.push_back(classify(std::string(body), std::move(end)));
+    }
+    doc.reindex();
+    return doc;
+}
+
+IniDocument::Line IniDocument::classify(std::string raw, std::string end) {
+    Line line;
+    line.text = std::move(raw);
+    line.end = std::move(end);
+    const std::string trimmed = text::trim(line.text);
+    if (trimmed.empty() || trimmed[0] == ';' || trimmed[0] == '#') {
+        return line;
+    }
+    if (trimmed[0] == '[') {
+        const std::size_t close = trimmed.find(']');
+        line.kind = Kind::Section;
+        line.name = text::trim(std::string_view(trimmed).substr(1, close == std::string::npos
+                                                                       ? std::string::npos
+                                                                       : close - 1));
+        return line;
+    }
+    const std::size_t equals = line.text.find('=');
+    if (equals == std::string::npos) {
+        return line;
+    }
+    line.name = text::trim(std::string_view(line.text).substr(0, equals));
+    if (line.name.empty()) {
+        return line;
+    }
+    line.kind = Kind::Key;
+    line.valueStart = equals + 1;
+    while (line.valueStart < line.text.size() && isBlank(line.text[line.valueStart])) {
+        ++line.valueStart;
+    }
+    line.value = text::trim(std::string_view(line.text).substr(line.valueStart));
+    return line;
+}
+
+std::string IniDocument::indexKey(std::string_view section, std::string_view key) {
+    // Names never hold a line break, so it separates the two parts unambiguously.
+    return text::toUpper(section) + '\n' + text::toUpper(key);
+}
+
+void IniDocument::reindex() {
+    keys_.clear();
+    sections_.clear();
+    // Only the first occurrence of a section is searched, as only it is ever written to.
+    bool inFirstOccurrence = false;
+    std::string section;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (line.kind == Kind::Section) {
+            section = text::toUpper(line.name);
+            inFirstOccurrence = sections_.emplace(section, i).second;
+        } else if (line.kind == Kind::Key && inFirstOccurrence) {
+            keys_.emplace(section + '\n' + text::toUpper(line.name), i);
+        }
+    }
+}
+
+const std::string* IniDocument::find(std::string_view section, std::string_view key) const {
+    const auto it = keys_.find(indexKey(section, key));
+    return it == keys_.end() ? nullptr : &lines_[it->second].value;
+}
+
+void IniDocument::insertLine(std::size_t at, std::string raw) {
+    if (at > 0 && lines_[at - 1].end.empty()) {
+        lines_[at - 1].end = newline_;
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                  classify(std::move(raw), newline_));
+}
+
+bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+    const auto hasBreak = [](std::string_view s) {
+        return s.find_first_of("\r\n") != std::string_view::npos;
+    };
+    const std::string sectionName = text::trim(section);
+    const std::string keyName = text::trim(key);
+    if (sectionName.empty() || keyName.empty() || hasBreak(sectionName) || hasBreak(keyName) ||
+        sectionName.find(']') != std::string::npos || keyName.find('=') != std::string::npos) {
+        return false;
+    }
+    std::string flat(value);
+    for (char& c : flat) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+
+    if (const auto k = keys_.find(indexKey(sectionName, keyName)); k != keys_.end()) {
+        Line& line = lines_[k->second];
+        line.text = line.text.substr(0, line.valueStart) + flat;
+        line.value = text::trim(flat);
+        return true;
+    }
+    const std::string keyLine = keyName + "=" + flat;
+    if (const auto s = sections_.find(text::toUpper(sectionName)); s != sections_.end()) {
+        std::size_t end = s->second + 1;
+        while (end < lines_.size() && lines_[end].kind != Kind::Section) {
+            ++end;
+        }
+        while (end > s->second + 1 && text::trim(lines_[end - 1].text).empty()) {
+            --end;
+        }
+        insertLine(end, keyLine);
+    } else {
+        insertLine(lines_.size(), "[" + sectionName + "]");
+        insertLine(lines_.size(), keyLine);
+    }
+    reindex();
+    return true;
+}
+
+std::string IniDocument::serialise() const {
+    std::string out;
+    if (byteOrderMark_) {
+        out += ByteOrderMark;
+    }
+    for (const Line& line : lines_) {
+        out += line.text;
+        out += line.end;
+    }
+    return out;
+}
+
+}  // namespace brisvane
