@@ -1,0 +1,70 @@
+#pragma once
+// The current language: which language file is in use and the lookup of its texts.
+//
+// The settings file lists the installed languages in its section "Language": `antal` of them,
+// language i with its display name "l<i>n" and its file name "l<i>p" (relative to the program
+// folder), and `selected`, the number of the one in use. The texts live in section "Language"
+// of the language file, its description in section "Info".
+
+#include <string>
+
+#include "common/Profile.h"
+#include "common/ProgramFolder.h"
+#include "common/Texts.h"
+
+namespace brisvane {
+
+class Language : public Texts {
+public:
+    // `iniFile` is the settings file. LanguageFile stays empty (every text "") until
+    // updateLanguageFile() or setLanguageFile() is called.
+    Language(Profile& profile, ProgramFolder folder, std::string iniFile);
+
+    // GetINI("Language", key, LanguageFile). An absent key or file, and a language file that
+    // cannot be read, give "": the windows then show a blank caption.
+    std::string T(const std::string& key) const override;
+
+    // GetINI("Info", key, LanguageFile): the language file's description (Author, national,
+    // international, Version, ...). Throws ProfileError when the file cannot be read.
+    std::string info(const std::string& key) const;
+
+    // The full path of the current language file; "" when none is set.
+    const std::string& LanguageFile() const { return languageFile_; }
+    void setLanguageFile(std::string path) { languageFile_ = std::move(path); }
+
+    // Sets LanguageFile from the settings: the file "l<selected>p" in the program folder
+    // (matched without regard to letter case when the exact name is absent). A missing
+    // `selected` or file name leaves LanguageFile empty, so every text reads as "".
+    void updateLanguageFile();
+
+    // `mainLink` + "?lan=" + the international name of the current language ("" when the
+    // language file does not give one).
+    std::string UplinkLan(const std::string& mainLink) const;
+
+    // Makes the first installed language (1 to `antal`) whose display name equals
+    // `displayName` exactly the selected one: writes `selected` and updates LanguageFile.
+    // Returns false, changing nothing, when no name matches; then nothing needs re-applying.
+    bool chooseByName(const std::string& displayName);
+
+    // Names of the translator's work files, in the program folder:
+    // the work file of a new language, international name + ".nla";
+    static std::string newLanguageWorkFile(const std::string& international);
+    // the work copy of an installed language under modification: the file name with its last
+    // three characters replaced by "mla" (Swedish.lan -> Swedish.mla). A name of three
+    // characters or fewer, or one whose copy would be the file itself, gets ".mla" appended
+    // instead, so the copy never overwrites the language file. Folders in `path` are kept.
+    static std::string modificationCopy(const std::string& path);
+    // the result of a modification, international name + "2.lan".
+    static std::string modifiedLanguageFile(const std::string& international);
+
+    const ProgramFolder& folder() const { return folder_; }
+    const std::string& iniFile() const { return iniFile_; }
+
+private:
+    Profile* profile_;
+    ProgramFolder folder_;
+    std::string iniFile_;
+    std::string languageFile_;
+};
+
+}  // namespace brisvane
