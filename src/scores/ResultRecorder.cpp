@@ -44,7 +44,7 @@ std::string ResultRecorder::askName() {
 }
 
 void ResultRecorder::KollaScore(const FinishedGame& game) {
-    w_.timerPlayOff();
+    game.stopTimerPlay();
     const std::string time = timeText(game.PlaySeconds);
 
     HsTable table = HsTable::read(w_.profile, w_.iniFile);
@@ -78,7 +78,7 @@ void ResultRecorder::KollaScore(const FinishedGame& game) {
 
     w_.dialogs.message(w_.programTitle,
                        w_.texts.T("b5") + " " + std::to_string(game.TotalScore) + " p");
-    w_.restart();
+    game.Restart();
 }
 
 } // namespace brisvane

@@ -27,15 +27,16 @@ struct RecorderWiring {
     TopTen& topTen;
     std::function<void(int)> sndA;                    // plays sound number n
     std::function<void(const std::string&)> writeLog; // appends one line to the event log
-    std::function<void()> timerPlayOff;               // stops the play-time timer
-    std::function<void()> restart;                    // sets up the next game
     std::string programVersion = "7.0";
     std::string programTitle = "Brisvane"; // title of the final score box
 };
 
+// The game just over, as the recording sees it.
 struct FinishedGame {
     int TotalScore = 0;
     int PlaySeconds = 0;
+    std::function<void()> stopTimerPlay; // switches the play-time timer off
+    std::function<void()> Restart;       // sets up the next game
 };
 
 class ResultRecorder {
@@ -52,8 +53,10 @@ class ResultRecorder {
     // score box, Restart. Stored numbers that are absent or not numbers count as 0.
     void KollaScore(const FinishedGame& game);
 
-    // The key made by the last GeKey ("" once it has been recorded).
+    // The key made by the last GeKey ("" once it has been recorded or cleared).
     const std::string& candidateKey() const { return candidateKey_; }
+    // A new game: no key is pending any more.
+    void clearCandidateEntry() { candidateKey_.clear(); }
 
     // "m:ss": 90 seconds is 1:30, 600 is 10:00.
     static std::string timeText(int playSeconds);

@@ -6,7 +6,11 @@
 namespace brisvane {
 
 TopTen::TopTen(Profile& profile, std::string iniFile, const Texts& texts)
-    : profile_(profile), iniFile_(std::move(iniFile)), texts_(texts) {}
+    : profile_(profile), iniFile_(std::move(iniFile)), texts_(texts) {
+    for (int i = 1; i <= HsTable::Places; ++i) {
+        Topp(i).objectName = labelName(i);
+    }
+}
 
 std::string TopTen::labelName(int place) {
     return (place < 10 ? "Topp0" : "Topp") + std::to_string(place);

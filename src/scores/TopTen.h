@@ -5,6 +5,7 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/Texts.h"
+#include "game/Controls.h"
 
 #include <array>
 #include <functional>
@@ -12,12 +13,8 @@
 
 namespace brisvane {
 
-// What the view shows of one place.
-struct ToppLabel {
-    std::string caption;
-    std::string toolTip;
-    bool bold = false;
-    bool visible = true;
+// One place's label. Its position is the window's business; the model keeps the rest.
+struct ToppLabel : Control {
     bool handCursor = false; // the program's own hand pointer over a place that can be sent
 };
 

@@ -59,7 +59,8 @@ class ResultRecorderTest : public ::testing::Test {
     // The end-of-game timer: key, then recording.
     void finish(int totalScore, int playSeconds) {
         recorder.GeKey(totalScore);
-        recorder.KollaScore({totalScore, playSeconds});
+        recorder.KollaScore({totalScore, playSeconds, [this] { events.push_back("TimerPlay off"); },
+                             [this] { events.push_back("Restart"); }});
     }
     std::vector<std::string> logLines() const {
         std::vector<std::string> lines;
@@ -89,8 +90,6 @@ class ResultRecorderTest : public ::testing::Test {
         .topTen = topTen,
         .sndA = [this](int n) { events.push_back("sound " + std::to_string(n)); },
         .writeLog = [this](const std::string& line) { events.push_back("log " + line); },
-        .timerPlayOff = [this] { events.push_back("TimerPlay off"); },
-        .restart = [this] { events.push_back("Restart"); },
     }};
 };
 
