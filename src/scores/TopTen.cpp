@@ -73,12 +73,7 @@ bool TopTen::ClearHighscore(Dialogs& dialogs, const LogWriter& writeLog) {
         label.caption.clear();
         label.visible = false;
     }
-    for (int i = 1; i <= HsTable::Places; ++i) {
-        profile_.SetINI(HsTable::Section, HsTable::placeKey('p', i), "0", iniFile_);
-        for (const char field : {'n', 'k', 'd'}) {
-            profile_.SetINI(HsTable::Section, HsTable::placeKey(field, i), "", iniFile_);
-        }
-    }
+    HsTable{}.write(profile_, iniFile_); // ten empty places: points "0", the rest ""
     writeLog("Clear highscore");
     return true;
 }
