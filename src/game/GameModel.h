@@ -153,6 +153,8 @@ public:
     void languageChanged();
 
 private:
+    class Scope;
+
     void initControls();
     void evaluateAndShow();
     const std::string& categoryText(int k);

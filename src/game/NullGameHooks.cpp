@@ -1,0 +1,12 @@
+#include "game/NullGameHooks.h"
+
+#include "game/GameModel.h"
+
+namespace brisvane {
+
+void NullGameHooks::endOfGame(GameModel& game) {
+    game.TimerPlay.stop();
+    game.Restart();
+}
+
+}  // namespace brisvane
