@@ -41,7 +41,8 @@ bool Language::chooseByName(const std::string& displayName) {
             profile_->SetINI("Language", "selected", number, iniFile_);
             // Taken from the match, not re-read, so the choice holds for this run even when
             // the settings file could not be written.
-            languageFile_ = folder_.resolve(profile_->GetINI("Language", "l" + number + "p", iniFile_));
+            const std::string name = profile_->GetINI("Language", "l" + number + "p", iniFile_);
+            languageFile_ = folder_.resolve(name);
             return true;
         }
     }

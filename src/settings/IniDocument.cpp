@@ -7,7 +7,9 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -17,7 +19,8 @@ IniDocument IniDocument::parse(std::string_view bytes) {
         doc.byteOrderMark_ = true;
         bytes.remove_prefix(ByteOrderMark.size());
     }
-    const std::string decoded = text::decodeFile(bytes);
+    const std::string decoded =
+        text::isValidUtf8(bytes) ? std::string(bytes) : text::fromWindows1252(bytes);
     std::string_view content = decoded;
     bool newlineSeen = false;
     while (!content.empty()) {
@@ -55,9 +58,8 @@ IniDocument::Line IniDocument::classify(std::string raw, std::string end) {
     if (trimmed[0] == '[') {
         const std::size_t close = trimmed.find(']');
         line.kind = Kind::Section;
-        line.name = text::trim(std::string_view(trimmed).substr(1, close == std::string::npos
-                                                                       ? std::string::npos
-                                                                       : close - 1));
+        line.name = text::trim(std::string_view(trimmed).substr(
+            1, close == std::string::npos ? std::string::npos : close - 1));
         return line;
     }
     const std::size_t equals = line.text.find('=');
@@ -118,11 +120,14 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     };
     const std::string sectionName = text::trim(section);
     const std::string keyName = text::trim(key);
-    if (sectionName.empty() || keyName.empty() || hasBreak(sectionName) || hasBreak(keyName) ||
+    if (sectionName.empty() || keyName.empty() || !text::isValidUtf8(sectionName) ||
+        !text::isValidUtf8(keyName) || hasBreak(sectionName) || hasBreak(keyName) ||
         sectionName.find(']') != std::string::npos || keyName.find('=') != std::string::npos) {
         return false;
     }
-    std::string flat(value);
+    // A value that is not UTF-8 would make the whole file read back as Windows-1252 and garble
+    // every other non-ASCII text in it; such bytes are taken as Windows-1252 here instead.
+    std::string flat = text::isValidUtf8(value) ? std::string(value) : text::fromWindows1252(value);
     for (char& c : flat) {
         if (c == '\r' || c == '\n') {
             c = ' ';

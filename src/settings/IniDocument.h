@@ -30,9 +30,11 @@ public:
 
     // Replaces the value of an existing key in place, or appends the key at the end of its
     // section (before the section's trailing blank lines), or appends the section at the end of
-    // the text. Line breaks inside `value` become blanks, so a value can never add lines.
+    // the text. Line breaks inside `value` become blanks, so a value can never add lines; a
+    // value that is not valid UTF-8 is taken as Windows-1252.
     // Returns false (and changes nothing) for names that cannot be stored: an empty name, a
-    // line break in either name, a "]" in the section name or a "=" in the key name.
+    // name that is not UTF-8, a line break in either name, a "]" in the section name or a "="
+    // in the key name.
     bool set(std::string_view section, std::string_view key, std::string_view value);
 
     // The whole text, UTF-8. New lines take the line-ending of the first line break in the parsed
@@ -45,7 +47,7 @@ private:
         std::string text;  // without its line ending
         std::string end;   // "\r\n", "\n", or "" for a last line without one
         Kind kind = Kind::Other;
-        std::string name;  // section or key name, trimmed (Section and Key)
+        std::string name;            // section or key name, trimmed (Section and Key)
         std::size_t valueStart = 0;  // byte offset of the value in `text` (Key)
         std::string value;           // trimmed value (Key)
     };
