@@ -11,15 +11,19 @@ Language::Language(Profile& profile, ProgramFolder folder, std::string iniFile)
     : profile_(&profile), folder_(std::move(folder)), iniFile_(std::move(iniFile)) {}
 
 std::string Language::T(const std::string& key) const {
-    try {
-        return profile_->GetINI("Language", key, languageFile_);
-    } catch (const ProfileError&) {
-        return {};
-    }
+    return lookup("Language", key);
 }
 
 std::string Language::info(const std::string& key) const {
-    return profile_->GetINI("Info", key, languageFile_);
+    return lookup("Info", key);
+}
+
+std::string Language::lookup(const std::string& section, const std::string& key) const {
+    try {
+        return profile_->GetINI(section, key, languageFile_);
+    } catch (const ProfileError&) {
+        return {};  // a language file that cannot be read shows as one without texts
+    }
 }
 
 void Language::updateLanguageFile() {

@@ -25,7 +25,7 @@ public:
     std::string T(const std::string& key) const override;
 
     // GetINI("Info", key, LanguageFile): the language file's description (Author, national,
-    // international, Version, ...). Throws ProfileError when the file cannot be read.
+    // international, Version, ...); "" as for T().
     std::string info(const std::string& key) const;
 
     // The full path of the current language file; "" when none is set.
@@ -61,6 +61,8 @@ public:
     const std::string& iniFile() const { return iniFile_; }
 
 private:
+    std::string lookup(const std::string& section, const std::string& key) const;
+
     Profile* profile_;
     ProgramFolder folder_;
     std::string iniFile_;

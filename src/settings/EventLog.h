@@ -26,9 +26,6 @@ public:
     // final period, also after a message that already ends in one.
     void WriteLog(const std::string& text = {});
 
-    // The line as it is written: date, one blank, time, two blanks, message, ".", CR LF.
-    static std::string formatLine(const DateTime& when, const std::string& message);
-
     const std::string& logFile() const { return logFile_; }
 
 private:

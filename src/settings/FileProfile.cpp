@@ -73,6 +73,9 @@ std::string FileProfile::GetINI(const std::string& section, const std::string& k
 
 bool FileProfile::SetINI(const std::string& section, const std::string& key,
                          const std::string& value, const std::string& file) {
+    if (file.empty()) {
+        return false;
+    }
     IniDocument document;
     try {
         if (const IniDocument* current = load(file)) {

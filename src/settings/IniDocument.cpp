@@ -122,7 +122,8 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     const std::string keyName = text::trim(key);
     if (sectionName.empty() || keyName.empty() || !text::isValidUtf8(sectionName) ||
         !text::isValidUtf8(keyName) || hasBreak(sectionName) || hasBreak(keyName) ||
-        sectionName.find(']') != std::string::npos || keyName.find('=') != std::string::npos) {
+        sectionName.find(']') != std::string::npos || keyName.find('=') != std::string::npos ||
+        keyName.find_first_of(";#[") == 0) {  // would read back as a comment or a section
         return false;
     }
     // A value that is not UTF-8 would make the whole file read back as Windows-1252 and garble

@@ -33,8 +33,8 @@ public:
     // the text. Line breaks inside `value` become blanks, so a value can never add lines; a
     // value that is not valid UTF-8 is taken as Windows-1252.
     // Returns false (and changes nothing) for names that cannot be stored: an empty name, a
-    // name that is not UTF-8, a line break in either name, a "]" in the section name or a "="
-    // in the key name.
+    // name that is not UTF-8, a line break in either name, a "]" in the section name, a "=" in
+    // the key name or a key name that starts like a comment or a section.
     bool set(std::string_view section, std::string_view key, std::string_view value);
 
     // The whole text, UTF-8. New lines take the line-ending of the first line break in the parsed

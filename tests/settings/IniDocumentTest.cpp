@@ -124,7 +124,9 @@ TEST(IniDocument, AValueCannotAddLinesOrKeys) {
                                        {"A]B", "k"},
                                        {"S", "a=b"},
                                        {"S\nT", "k"},
-                                       {"S", "k\rj"}}) {
+                                       {"S", "k\rj"},
+                                       {"S", ";k"},
+                                       {"S", "[k]"}}) {
         EXPECT_FALSE(doc.set(section, key, "v")) << section << "/" << key;
     }
     EXPECT_EQ(doc.serialise(), "[Alarm]\nMess=Tea  [Users] antal=5\n[Users]\nantal=0\n");
