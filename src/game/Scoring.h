@@ -17,6 +17,10 @@ inline constexpr int CategoryCount = 20;
 
 namespace category {
 inline constexpr int Ones = 1;
+inline constexpr int Twos = 2;
+inline constexpr int Threes = 3;
+inline constexpr int Fours = 4;
+inline constexpr int Fives = 5;
 inline constexpr int Sixes = 6;
 inline constexpr int OnePair = 7;
 inline constexpr int TwoPairs = 8;

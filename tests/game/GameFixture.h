@@ -1,0 +1,61 @@
+#pragma once
+// A game window model on fakes: settings in memory, texts from a map, a still clock, scripted
+// dice and recording hooks.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "game/GameModel.h"
+#include "settings/MemoryProfile.h"
+#include "support/FakeGameHooks.h"
+#include "support/Fakes.h"
+
+namespace brisvane::testing {
+
+class GameFixture : public ::testing::Test {
+protected:
+    static constexpr const char* Ini = "Vexa.ini";
+
+    GameFixture() {
+        texts.texts = {{"b1", "Brisvane"}, {"b2", "New game?"}, {"d1", "Welcome"},
+                       {"d2", "Total"},    {"d3", "No way"},    {"d4", "No rolls left"},
+                       {"d5", "Six alike"}, {"d6", "New game"},  {"c5", "Fives"},
+                       {"c8", "Two pairs"}, {"c19", "Chance"},   {"c20", "Yatzy"}};
+    }
+
+    // Start-up: the load step, then the first new game.
+    void start() {
+        game.Load();
+        game.Restart();
+        hooks.clear();
+    }
+
+    // Rolls, with the dice that are picked up showing `faces` in die order.
+    void roll(std::initializer_list<int> faces) {
+        random.queueFaces(faces);
+        game.clickRoll();
+    }
+
+    // Rolls all six dice (at the start of a turn) to `faces` and fills category k.
+    void place(int k, std::initializer_list<int> faces) {
+        roll(faces);
+        game.clickCategory(k);
+    }
+
+    const GameState& s() const { return game.state(); }
+    const Control& button(int k) const { return game.btn[static_cast<std::size_t>(k - 1)]; }
+    const Control& label(int k) const { return game.scr[static_cast<std::size_t>(k - 1)]; }
+
+    MemoryProfile profile;
+    FakeTexts texts;
+    FakeClock clock;
+    FakeRandom random;
+    FakeLocale locale;
+    FakeDialogs dialogs;
+    FakeGameHooks hooks;
+    GameModel game{GameWiring{profile, Ini, texts, clock, random, locale, dialogs, hooks}};
+};
+
+}  // namespace brisvane::testing
