@@ -83,17 +83,5 @@ TEST_F(ShippedDataTest, EnglishTextsMatchTheProgramsOwnEnglish) {
     EXPECT_EQ(language.info("ForVexaVersion"), "6.003+");
 }
 
-TEST_F(ShippedDataTest, CountersOfANewPlayerStartAtZero) {
-    std::vector<std::pair<std::string, std::string>> counters = {
-        {"Highscore", "alltime"}, {"Session", "total"}, {"Internet", "entries"}, {"Users", "antal"},
-        {"Resources", "del"},     {"Process", "p"},     {"Process", "p2"},       {"Process", "pL"}};
-    for (int place = 1; place <= 10; ++place) {
-        counters.emplace_back("Highscore", "p" + std::to_string(place));
-    }
-    for (const auto& [section, key] : counters) {
-        EXPECT_EQ(profile.GetINI(section, key, ini), "0") << section << "/" << key;
-    }
-}
-
 }  // namespace
 }  // namespace brisvane
