@@ -12,7 +12,7 @@ namespace brisvane {
 using GlyphBits = std::uint64_t;
 
 class DotFont {
-  public:
+public:
     static constexpr int Columns = 5;
     static constexpr int Rows = 7;
     static constexpr int DotsPerGlyph = Columns * Rows;

@@ -1,8 +1,8 @@
 #include "display/DotMatrix.h"
 
-#include "common/Text.h"
-
 #include <utility>
+
+#include "common/Text.h"
 
 namespace brisvane {
 

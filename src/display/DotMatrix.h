@@ -5,20 +5,21 @@
 // The model keeps which dots are lit and the state of its two timers; the view draws the lit
 // dots, runs one real timer per model timer and calls the ticks, and repaints when told.
 
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "common/Ports.h"
 #include "common/Texts.h"
 #include "display/DotFont.h"
 #include "display/ModelTimer.h"
 
-#include <array>
-#include <functional>
-#include <string>
-#include <string_view>
-
 namespace brisvane {
 
 class DotMatrix {
-  public:
+public:
     static constexpr int Places = 13;
     static constexpr int PageChars = Places;
     static constexpr int DotCount = Places * DotFont::DotsPerGlyph; // 455
@@ -83,7 +84,7 @@ class DotMatrix {
     const ModelTimer& Timer1() const { return timer1_; }
     const ModelTimer& SayTimer() const { return sayTimer_; }
 
-  private:
+private:
     void showPage();
     void draw(std::string_view PageText);
     void notify() const;

@@ -5,16 +5,17 @@
 // Sounds play only while the setting is exactly "Yes": a missing or unexpected value is
 // silent, although the speaker then shows "on".
 
-#include "common/Ports.h"
-#include "common/Profile.h"
-
 #include <functional>
 #include <string>
+#include <utility>
+
+#include "common/Ports.h"
+#include "common/Profile.h"
 
 namespace brisvane {
 
 class SoundBoard {
-  public:
+public:
     // Full path of a file of the program folder, the name matched without regard to case.
     using Resolver = std::function<std::string(const std::string& name)>;
 
@@ -57,7 +58,7 @@ class SoundBoard {
     const std::string& SoundFile() const { return soundFile_; }
     int SoundPic() const { return soundOn_ == "No" ? IconOff : IconOn; }
 
-  private:
+private:
     void notify() const;
 
     Profile& profile_;

@@ -1,5 +1,9 @@
 #include "windows/QtSound.h"
 
+#include <algorithm>
+#include <limits>
+#include <utility>
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QEventLoop>
@@ -9,9 +13,6 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
-#include <algorithm>
-#include <limits>
-#include <utility>
 
 namespace brisvane {
 namespace {

@@ -7,12 +7,12 @@
 // keep running). A missing or unplayable file sounds the desktop's beep; without an audio
 // output nothing sounds and nothing waits. Destroy it before the QApplication.
 
-#include "common/Ports.h"
-
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+
+#include "common/Ports.h"
 
 class QSoundEffect;
 class QString;
@@ -20,7 +20,7 @@ class QString;
 namespace brisvane {
 
 class QtSound : public Sound {
-  public:
+public:
     // `beep` sounds a missing or unplayable file; the default is the desktop's own beep.
     explicit QtSound(std::function<void()> beep = {});
     ~QtSound() override;
@@ -33,7 +33,7 @@ class QtSound : public Sound {
     // not one. Bounds how long a waiting play can last.
     static int wavMilliseconds(const QString& path);
 
-  private:
+private:
     QSoundEffect& effectFor(const QString& path);
     void waitUntilDone(QSoundEffect& effect, const QString& path);
 

@@ -1,11 +1,11 @@
-#include "display/DotMatrix.h"
+#include <gtest/gtest.h>
+
+#include <string>
 
 #include "common/Text.h"
 #include "display/DotFont.h"
+#include "display/DotMatrix.h"
 #include "support/Fakes.h"
-
-#include <gtest/gtest.h>
-#include <string>
 
 namespace brisvane {
 namespace {
@@ -132,7 +132,7 @@ TEST(DotMatrix, DotsSitOnTheirGridInTwips) {
 }
 
 class DotMatrixTest : public ::testing::Test {
-  protected:
+protected:
     testing::FakeTexts texts;
     int total = 0;
     DotMatrix display{texts, [this] { return total; }};

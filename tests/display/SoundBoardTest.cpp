@@ -1,12 +1,12 @@
-#include "display/SoundBoard.h"
-
-#include "settings/MemoryProfile.h"
-#include "support/Fakes.h"
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <map>
+
+#include "display/SoundBoard.h"
+#include "settings/MemoryProfile.h"
+#include "support/Fakes.h"
 
 namespace brisvane {
 namespace {
@@ -16,7 +16,7 @@ using testing::PlayedSound;
 const std::string Ini = "Vexa.ini";
 
 class SoundBoardTest : public ::testing::Test {
-  protected:
+protected:
     MemoryProfile profile;
     testing::FakeSound sound;
     std::string folder = "game";

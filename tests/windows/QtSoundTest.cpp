@@ -1,9 +1,10 @@
-#include "windows/QtSound.h"
+#include <gtest/gtest.h>
 
 #include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "windows/QtSound.h"
 
 namespace brisvane {
 namespace {
@@ -31,7 +32,7 @@ QByteArray wavFile(quint32 rate, quint32 frames) {
 }
 
 class QtSoundTest : public ::testing::Test {
-  protected:
+protected:
     int beeps = 0;
     QtSound sound{[this] { ++beeps; }};
     QTemporaryDir dir;
