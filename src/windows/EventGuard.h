@@ -4,14 +4,16 @@
 
 #include <exception>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 namespace brisvane {
 
 class EventGuard {
 public:
-    // `where` names the handler ("Roll click", "Form load"); `text` is the error's own text.
-    using Reporter = std::function<void(const std::string& where, const std::string& text)>;
+    // `where` names the handler ("Roll click", "Form load"); an exception of unknown type
+    // arrives as a runtime_error saying so.
+    using Reporter = std::function<void(const std::string& where, const std::exception& error)>;
 
     EventGuard() = default;
     explicit EventGuard(Reporter report) : report_(std::move(report)) {}
@@ -24,18 +26,18 @@ public:
             handler();
             return true;
         } catch (const std::exception& error) {
-            report(where, error.what());
+            report(where, error);
         } catch (...) {
-            report(where, "unknown error");
+            report(where, std::runtime_error("unknown error"));
         }
         return false;
     }
 
 private:
-    void report(const char* where, const char* text) noexcept {
+    void report(const char* where, const std::exception& error) noexcept {
         try {
             if (report_) {
-                report_(where, text);
+                report_(where, error);
             }
         } catch (...) {
             // Reporting must not turn one failure into a crash; the marker stays as it was.

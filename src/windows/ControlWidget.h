@@ -1,0 +1,84 @@
+#pragma once
+// One named control of a window model, drawn: a caption, a picture, a marker or one of the
+// window's own boxes. It shows what the model says (caption, tool tip, colour, enabled,
+// visible, bold, place and size from twips, picture) and reports clicks; it decides nothing.
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "game/Controls.h"
+
+namespace brisvane {
+
+class ControlWidget : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind {
+        Label,     // text on the window's ground
+        Link,      // clickable text, underlined under the pointer
+        Button,    // a raised button with its caption centred
+        Category,  // a row of the score card
+        Number,    // a figure of the score card, right-aligned
+        Picture,   // one of the program's pictures (dice, speaker, error marker)
+        Marker,    // the suggestion marker, a square of its fill colour
+        Close,     // the window's close box
+        Minimise,  // the window's minimise box
+        Strip,     // the title strip
+        Logo,
+        Image,     // a picture from a file (the background)
+    };
+
+    ControlWidget(Kind kind, QWidget* parent);
+
+    // Shows `control`; repaints only what changed.
+    void render(const Control& control);
+
+    // Text wider than the control's box widens it to the right, as the window's labels grow
+    // with their captions; boxes never shrink below the model's size.
+    void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    void setFontPixelSize(int pixels);
+    void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
+    // The background picture's contents; the widget keeps a copy.
+    void setImage(const QPixmap& image);
+    // A button drawn in the accent colour (the roll).
+    void setAccent(bool accent) { accent_ = accent; }
+
+    Kind kind() const { return kind_; }
+    const Control& shown() const { return control_; }
+    QString caption() const { return QString::fromStdString(control_.caption); }
+    QColor foreground() const;
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+    // Raw mouse events for the parts that need positions (the title strip).
+    void pressed(Qt::MouseButton button, QPoint local, QPoint global);
+    void moved(Qt::MouseButtons buttons, QPoint local, QPoint global);
+    void released(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    bool takesClicks() const;
+    void paintText(QPainter& painter, const QRect& box);
+    QRect boxFor(const Control& control) const;
+
+    Kind kind_;
+    Control control_;
+    bool first_ = true;
+    bool autoSize_ = false;
+    bool hovered_ = false;
+    bool pressedInside_ = false;
+    bool accent_ = false;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
+    QPixmap image_;
+};
+
+}  // namespace brisvane

@@ -1,0 +1,426 @@
+#include "windows/MainShell.h"
+
+#include "display/SoundBoard.h"
+#include "game/GameModel.h"
+#include "scores/TopTen.h"
+#include "settings/EventLog.h"
+
+namespace brisvane {
+
+namespace {
+
+Control makeControl(std::string name, int left, int top, int width, int height,
+                    std::uint32_t foreColor = colour::White) {
+    Control c;
+    c.objectName = std::move(name);
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    c.foreColor = foreColor;
+    return c;
+}
+
+void setPlace(Control& c, int left, int top, int width, int height) {
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+}
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+std::string errorLine(const std::string& text, const std::string& where) {
+    return "Error: " + text + ", " + where;
+}
+
+std::string errorLine(const std::exception& error, const std::string& where) {
+    int number = 0;
+    if (const auto* window = dynamic_cast<const WindowError*>(&error)) {
+        number = window->number();
+    } else if (const auto* profile = dynamic_cast<const ProfileError*>(&error)) {
+        number = profile->code();
+    }
+    if (number == 0) {
+        return errorLine(std::string(error.what()), where);
+    }
+    return "Error " + std::to_string(number) + ": " + error.what() + ", " + where;
+}
+
+namespace shell {
+
+std::vector<int> diceAt(int x, int y) {
+    std::vector<int> dice;
+    if (y < ZoneTop || y > ZoneBottom) {
+        return dice;
+    }
+    for (int i = 1; i <= 6; ++i) {
+        const Zone& zone = DieZones.at(static_cast<std::size_t>(i - 1));
+        if (x >= zone.from && x <= zone.to) {
+            dice.push_back(i);
+        }
+    }
+    return dice;
+}
+
+bool isBackgroundPicture(const std::string& name) {
+    return endsWith(name, ".jpg") || endsWith(name, ".gif");
+}
+
+std::string logoToolTip(const std::string& programVersion, int programRevision) {
+    return " Brisvane, a dice game of six dice and sixty rolls, v. " + programVersion +
+           std::to_string(programRevision) + " ";
+}
+
+Placement screenKoll(const TwipRect& area, int left, int top) {
+    if (area.width == SmallAreaWidth && area.height == SmallAreaHeight) {
+        return {area.left, area.top, false};
+    }
+    if (area.width > SmallAreaWidth && area.height > SmallAreaHeight) {
+        return centred(area, WindowWidth, WindowHeight);
+    }
+    return {left, top, true};
+}
+
+Placement centred(const TwipRect& area, int width, int height) {
+    // Measured from the work area's own corner, so a panel at the top or left of the
+    // desktop never covers the window.
+    return {area.left + (area.width - width) / 2, area.top + (area.height - height) / 3, true};
+}
+
+}  // namespace shell
+
+MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
+    Titellist = makeControl("Titellist", 30, 0, 11355, 285);
+    Avsluta = makeControl("Avsluta", 11700, 60, 225, 225);
+    Minimera = makeControl("Minimera", 11370, 60, 255, 255);
+    lblExit = makeControl("lblExit", 7530, 6300, 510, 195);
+    lblSett = makeControl("lblSett", 7530, 6000, 540, 195);
+    Logo = makeControl("Logo", 300, 270, 5175, 1305);
+    BackgrPic = makeControl("BackgrPic", 0, 0, 0, 0);
+    BackgrPic.visible = false;
+    ErrorPic = makeControl("ErrorPic", 5700, 600, 360, 360);
+    ErrorPic.visible = false;
+    SoundPic = makeControl("SoundPic", 7500, 6690, 360, 360);
+    ShowTime = makeControl("ShowTime", 11385, 8700, 480, 195);
+    ShowTime.caption = "TIME";
+    lb_User = makeControl("lb_User", 8175, 450, 1500, 240);
+    Homepage = makeControl("Homepage", 8175, 750, 1500, 240);
+    Homepage.caption = "Homepage";
+    lblHelp = makeControl("lblHelp", 8175, 1050, 1500, 240);
+    lblHelp.caption = "Help";
+    lbl_Roll = makeControl("lbl_Roll", 8040, 3030, 900, 255, colour::Silver);
+    disp_Bonus = makeControl("disp_Bonus", 9870, 7830, 1470, 225);
+    disp_Total = makeControl("disp_Total", 9870, 8130, 1470, 225);
+
+    // The top ten lies under the table in two columns of five.
+    for (int place = 1; place <= 10; ++place) {
+        Control& label = w_.topTen.Topp(place);
+        label.left = place <= 5 ? 720 : 3900;
+        label.top = 5580 + 450 * ((place - 1) % 5);
+        label.width = 3000;
+        label.height = 300;
+    }
+    // The roll button, large, under the roll counters; undo below it.
+    setPlace(w_.game.Roll, 8040, 3780, 1440, 450);
+    setPlace(w_.game.Undo, 8040, 4350, 1440, 330);
+    // The roll and undo buttons keep the captions they were designed with; no language
+    // file names them.
+    if (w_.game.Roll.caption.empty()) {
+        w_.game.Roll.caption = "Roll";
+    }
+    if (w_.game.Undo.caption.empty()) {
+        w_.game.Undo.caption = "Undo";
+    }
+}
+
+std::vector<Control*> MainShell::controls() {
+    return {&Titellist, &Avsluta,  &Minimera, &lblExit,  &lblSett,    &Logo,
+            &BackgrPic, &ErrorPic, &SoundPic, &ShowTime, &lb_User,    &Homepage,
+            &lblHelp,   &lbl_Roll, &disp_Bonus, &disp_Total};
+}
+
+bool MainShell::hasHandCursor(const std::string& objectName) {
+    for (const char* name : {"lb_User", "NyttSpel", "lblSett", "lblHelp", "Homepage", "ShowTime"}) {
+        if (objectName == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainShell::notify() const {
+    if (changed_) {
+        changed_();
+    }
+}
+
+// ---- Load ----
+
+void MainShell::Load() {
+    try {
+        loadSteps();
+    } catch (const std::exception& error) {
+        const std::string line = errorLine(error, "Form load");
+        w_.log.WriteLog(line);
+        showErrorMarker(line);
+        clearBackground();
+    }
+    notify();
+    w_.game.Restart();
+}
+
+void MainShell::loadSteps() {
+    ErrorPic.picture = 72;
+    if (loadClock) {
+        loadClock();
+    }
+    w_.game.Load();
+    LeftDown = false;
+    ScreenKoll();
+    Logo.toolTip = shell::logoToolTip(w_.ProgramVersion, w_.ProgramRevision);
+    w_.topTen.emptyCaptions();
+    Titellist.top = 0;
+    Titellist.left = 0;
+    w_.sound.load();
+    SoundPic.picture = w_.sound.SoundPic();
+    loadBackgroundPicture();
+}
+
+void MainShell::loadBackgroundPicture() {
+    BackgrPic.top = 0;
+    BackgrPic.left = 0;
+    const std::string name = w_.profile.GetINI("Options", "picture", w_.iniFile);
+    if (name.empty() || !shell::isBackgroundPicture(name)) {
+        return;
+    }
+    BackgrPic.width = 12000;
+    BackgrPic.height = 19000;
+    const std::string path = w_.programFile ? w_.programFile(name) : name;
+    if (loadBackground) {
+        loadBackground(path);
+    }
+    BackgrPic.caption = path;
+    BackgrPic.visible = true;
+}
+
+void MainShell::clearBackground() {
+    BackgrPic.visible = false;
+    BackgrPic.left = 500;
+    BackgrPic.top = 500;
+    BackgrPic.caption.clear();
+}
+
+void MainShell::showErrorMarker(const std::string& line) {
+    ErrorPic.picture = 72;
+    ErrorPic.toolTip = line;
+    ErrorPic.visible = true;
+}
+
+void MainShell::reportError(const std::string& where, const std::string& text) {
+    const std::string line = errorLine(text, where);
+    w_.log.WriteLog(line);
+    showErrorMarker(line);
+    notify();
+}
+
+void MainShell::reportError(const std::string& where, const std::exception& error) {
+    const std::string line = errorLine(error, where);
+    w_.log.WriteLog(line);
+    showErrorMarker(line);
+    notify();
+}
+
+void MainShell::clickErrorPic() {
+    if (ErrorPic.visible) {
+        w_.shell.open(w_.log.logFile());
+    }
+}
+
+// ---- Place on the screen ----
+
+void MainShell::ScreenKoll() {
+    frame.minimized = false;
+    const shell::Placement place = shell::screenKoll(w_.screen.workArea(), frame.left, frame.top);
+    frame.left = place.left;
+    frame.top = place.top;
+    Titellist.visible = place.stripVisible;
+    notify();
+}
+
+void MainShell::displayChanged() { ScreenKoll(); }
+
+void MainShell::windowMoved(int left, int top) {
+    frame.left = left;
+    frame.top = top;
+}
+
+void MainShell::windowRestored() { frame.minimized = false; }
+
+void MainShell::titleMouseDown(MouseButton button, int x, int y) {
+    if (button != MouseButton::Left) {
+        return;
+    }
+    TitleDragging = true;
+    TitleDownX = x;
+    TitleDownY = y;
+}
+
+void MainShell::titleMouseMove(MouseButton button, int x, int y) {
+    if (button != MouseButton::Left || !TitleDragging) {
+        return;
+    }
+    frame.left -= TitleDownX - x;
+    frame.top -= TitleDownY - y;
+    notify();
+}
+
+void MainShell::titleMouseUp(MouseButton button) {
+    if (button == MouseButton::Left) {
+        TitleDragging = false;
+    }
+}
+
+void MainShell::titleDblClick() {
+    const shell::Placement place =
+        shell::centred(w_.screen.workArea(), frame.width, frame.height);
+    frame.left = place.left;
+    frame.top = place.top;
+    notify();
+}
+
+void MainShell::clickExit() {
+    if (w_.profile.GetINI("Options", "WarnExit", w_.iniFile) == "Yes") {
+        notify();
+        if (!w_.dialogs.askYesNo(w_.texts.T("b1"), w_.texts.T("b6"), DefaultButton::No)) {
+            return;
+        }
+    }
+    ended = true;
+    notify();
+    if (endProgram) {
+        endProgram();
+    }
+}
+
+void MainShell::clickMinimera() {
+    frame.minimized = true;
+    notify();
+}
+
+// ---- Dice gestures on the table ----
+
+void MainShell::surfaceMouseDown(MouseButton button, int x, int y) {
+    if (button == MouseButton::Left) {
+        LeftDown = true;
+    } else if (button == MouseButton::Right) {
+        RightDown = true;
+    }
+    if (!w_.game.Undo.enabled) {
+        return;
+    }
+    // A click on the empty place of a picked-up die puts it back.
+    for (const int die : shell::diceAt(x, y)) {
+        w_.game.putBackDie(die);
+        Swept.at(static_cast<std::size_t>(die - 1)) = 1;
+    }
+}
+
+void MainShell::surfaceMouseMove(int x, int y) {
+    for (const int die : shell::diceAt(x, y)) {
+        int& swept = Swept.at(static_cast<std::size_t>(die - 1));
+        const int held = w_.game.state().DiceHeld.at(static_cast<std::size_t>(die - 1));
+        if (LeftDown && swept == 0 && held == 1) {
+            swept = 1;
+            w_.game.clickDie(die);
+        }
+        if (w_.game.Undo.enabled && RightDown && swept == 0 &&
+            w_.game.state().DiceHeld.at(static_cast<std::size_t>(die - 1)) == 0) {
+            w_.game.putBackDie(die);
+            swept = 1;
+        }
+    }
+}
+
+void MainShell::surfaceMouseUp() {
+    if (LeftDown || RightDown) {
+        w_.game.finishSweep();
+        Swept.fill(0);
+    }
+    LeftDown = false;
+    RightDown = false;
+}
+
+// ---- Keyboard ----
+
+void MainShell::keyRoll() { w_.game.clickRoll(); }
+
+void MainShell::keyDie(int die) {
+    if (die < 1 || die > 6) {
+        return;
+    }
+    if (w_.game.Image.at(static_cast<std::size_t>(die - 1)).visible) {
+        w_.game.clickDie(die);
+    } else if (w_.game.Undo.enabled) {
+        w_.game.putBackDie(die);
+        w_.game.finishSweep();
+    }
+}
+
+void MainShell::keyUndo() { w_.game.clickUndo(); }
+
+void MainShell::keyNewGame() { w_.game.clickNyttSpel(); }
+
+// ---- Controls that hand over to other windows ----
+
+void MainShell::clickSoundPic() {
+    if (closeSettings) {
+        closeSettings();
+    }
+    w_.sound.SoundPicClick();
+    SoundPic.picture = w_.sound.SoundPic();
+    notify();
+}
+
+void MainShell::clickLblSett() {
+    if (openSettings) {
+        openSettings();
+    }
+}
+
+void MainShell::clickShowTime() {
+    if (openAlarm) {
+        openAlarm();
+    }
+}
+
+void MainShell::clickLbUser() {
+    if (openUser) {
+        openUser();
+    }
+}
+
+void MainShell::clickHomepage() {
+    if (openHomepage) {
+        openHomepage();
+    }
+}
+
+void MainShell::clickLblHelp() {
+    if (openHelp) {
+        openHelp();
+    }
+}
+
+void MainShell::clickLogo(int screenX, int screenY) {
+    if (openToolsMenu) {
+        openToolsMenu(screenX, screenY);
+    }
+}
+
+}  // namespace brisvane
