@@ -24,7 +24,7 @@ bool AutoPlayer::worthPlacing(int k, int turnRolls) const {
     if (turnRolls >= MaxRollsPerTurn || s.RollsLeft <= 0 || s.RollsLeft <= s.CategoriesLeft) {
         return true;
     }
-    return 10 * categoryPoints(k, s.DiceValue) >= 6 * categoryMaximum(k);
+    return 10 * game_.evaluation().value[static_cast<std::size_t>(k)] >= 6 * categoryMaximum(k);
 }
 
 void AutoPlayer::pickUpDice() {

@@ -1,6 +1,7 @@
 #include "game/GameModel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 
@@ -215,6 +216,7 @@ const std::string& GameModel::categoryText(int k) {
 void GameModel::languageChanged() {
     const Scope scope(*this);
     namesLoaded_ = 0;
+    tipValue_.fill(0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -485,7 +487,8 @@ void GameModel::CheckKateg() {
             open |= bitOf(k);
         }
     }
-    const Evaluation e = evaluate(s_.DiceValue, open, s_.RollsLeft, intValue(Rolls.caption));
+    evaluation_ = evaluate(s_.DiceValue, open, s_.RollsLeft, intValue(Rolls.caption));
+    const Evaluation& e = evaluation_;
     s_.AnyScorable = e.anyScorable;
     if (e.pairCount >= 0) {
         s_.PairCount = e.pairCount;
@@ -497,19 +500,25 @@ void GameModel::CheckKateg() {
         }
         Control& b = btn[at(k)];
         const int value = e.value[static_cast<std::size_t>(k)];
+        int& shown = tipValue_[at(k)];
         if (value <= 0) {
             b.foreColor = noScore;
             b.toolTip.clear();
+            shown = 0;
             continue;
         }
         b.foreColor = colour::White;
+        if (value == shown && (namesLoaded_ & bitOf(k)) != 0) {
+            continue;  // the tool tip already says this
+        }
+        shown = value;
         char digits[12];
-        const int n = std::snprintf(digits, sizeof digits, "%d", value);
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         std::string& tip = b.toolTip;
         tip.assign(1, ' ');
         tip += categoryText(k);
         tip += k == category::Yatzy ? "! +" : ": ";
-        tip.append(digits, static_cast<std::size_t>(n));
+        tip.append(digits, end);
         tip += ' ';
     }
 

@@ -74,6 +74,8 @@ public:
     GameModel& operator=(const GameModel&) = delete;
 
     const GameState& state() const { return s_; }
+    // What the last `CheckKateg` found: the value of each category then, and the suggestion.
+    const Evaluation& evaluation() const { return evaluation_; }
 
     // ---- Controls (named as in the game window) ----
     std::array<Control, 6> Image;  // Image1 .. Image6
@@ -166,8 +168,13 @@ private:
     GameState s_;
     bool ending_ = false;  // the end of a game is running (its modal boxes may be open)
     int changeDepth_ = 0;
+    Evaluation evaluation_;
+    // Category names for the tool tips, read once per language, and the value each category
+    // button's tool tip was last written with (0 = none), so an unchanged tip is not rebuilt.
+    // The model is the only writer of the category buttons' tool tips.
     std::array<std::string, CategoryCount> names_;
     CategorySet namesLoaded_ = 0;
+    std::array<int, CategoryCount> tipValue_{};
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;
 };

@@ -41,8 +41,18 @@ constexpr std::array<std::pair<const char*, const char*>, 29> EnglishTexts = {{
 }  // namespace
 
 HeadlessGame::HeadlessGame(std::uint64_t seed)
-    : random_(seed),
+    : ownRandom_(seed), random_(ownRandom_),
       game_(GameWiring{profile_, IniFile, texts_, clock_, random_, locale_, dialogs_, hooks_}) {
+    setUp();
+}
+
+HeadlessGame::HeadlessGame(Random& random)
+    : ownRandom_(0), random_(random),
+      game_(GameWiring{profile_, IniFile, texts_, clock_, random_, locale_, dialogs_, hooks_}) {
+    setUp();
+}
+
+void HeadlessGame::setUp() {
     for (const auto& [key, text] : EnglishTexts) {
         profile_.SetINI("Language", key, text, LanguageFile);
     }

@@ -22,11 +22,15 @@ public:
     // The English texts of the game in the language file; the settings file is empty, so the
     // marker stays off and a new game asks nothing. The model is loaded and a game started.
     explicit HeadlessGame(std::uint64_t seed);
+    // The same table rolling with `random` (which must outlive it) instead.
+    explicit HeadlessGame(Random& random);
 
     GameModel& game() { return game_; }
     MemoryProfile& profile() { return profile_; }
 
 private:
+    void setUp();
+
     class ProfileTexts : public Texts {
     public:
         explicit ProfileTexts(Profile& profile) : profile_(profile) {}
@@ -66,7 +70,8 @@ private:
     MemoryProfile profile_;
     ProfileTexts texts_{profile_};
     StillClock clock_;
-    SeededRandom random_;
+    SeededRandom ownRandom_;
+    Random& random_;
     PointLocale locale_;
     DefaultDialogs dialogs_;
     NullGameHooks hooks_;

@@ -132,6 +132,17 @@ TEST_F(ScoreSheet, EvaluationColoursAndExplainsEveryOpenCategory) {
     EXPECT_EQ(s().SuggestedCategory, Yatzy);
 }
 
+TEST_F(ScoreSheet, ToolTipsSpeakTheLanguageJustApplied) {
+    start();
+    roll({5, 5, 5, 2, 2, 3});
+    ASSERT_EQ(button(Fives).toolTip, " Fives: 15 ");
+    texts.texts["c5"] = "Femmor";
+    game.languageChanged();
+    game.clickDie(6);
+    roll({3});
+    EXPECT_EQ(button(Fives).toolTip, " Femmor: 15 ");
+}
+
 TEST_F(ScoreSheet, EvaluationMatchesThePlacementForEveryRoll) {
     start();
     // For each roll: the evaluation's tool tip and colour against the rules, then one category

@@ -1,0 +1,121 @@
+// Speed of the game engine: the evaluation of one roll and of all 46,656 rolls, the whole
+// evaluation step of the game window (colours, tool tips, marker) and whole simulated games.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+#include "game/AutoPlayer.h"
+#include "game/HeadlessGame.h"
+#include "game/Scoring.h"
+
+using namespace brisvane;
+
+namespace {
+
+std::array<Dice, 46656> allRolls() {
+    std::array<Dice, 46656> rolls{};
+    for (int index = 0; index < 46656; ++index) {
+        for (int i = 5, rest = index; i >= 0; --i, rest /= 6) {
+            rolls[static_cast<std::size_t>(index)][static_cast<std::size_t>(i)] = rest % 6 + 1;
+        }
+    }
+    return rolls;
+}
+
+const std::array<Dice, 46656>& rolls() {
+    static const auto all = allRolls();
+    return all;
+}
+
+// Answers the faces of the rolls in order, so the model's own roll shows every roll once.
+class EveryRoll : public Random {
+public:
+    void seed(double /*timeOfDay*/) override {}
+    double next() override {
+        const int face = rolls()[index_][die_];
+        if (++die_ == 6) {
+            die_ = 0;
+            index_ = (index_ + 1) % rolls().size();
+        }
+        return (face - 0.5) / 6.0;
+    }
+
+private:
+    std::size_t index_ = 0;
+    std::size_t die_ = 0;
+};
+
+// Values, pair count, scorable flag and suggestion of one roll.
+void EvaluateOneRoll(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Evaluation e = evaluate(rolls()[i], AllCategories, 30, 30);
+        benchmark::DoNotOptimize(e);
+        i = (i + 7919) % rolls().size();
+    }
+}
+BENCHMARK(EvaluateOneRoll);
+
+void EvaluateAllRolls(benchmark::State& state) {
+    for (auto _ : state) {
+        int sum = 0;
+        for (const Dice& d : rolls()) {
+            sum += evaluate(d, AllCategories, 30, 30).suggestedCategory;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * 46656);
+}
+BENCHMARK(EvaluateAllRolls)->Unit(benchmark::kMillisecond);
+
+// The game window's evaluation step on the dice of a first roll: colours, tool tips (texts
+// from the in-memory language file), the settings read for the marker.
+void CheckKateg(benchmark::State& state) {
+    HeadlessGame table(1);
+    if (state.range(0) != 0) {
+        table.profile().SetINI("Options", "ShowRedSquare", "Yes", HeadlessGame::IniFile);
+    }
+    GameModel& game = table.game();
+    game.clickRoll();
+    for (auto _ : state) {
+        game.CheckKateg();
+    }
+}
+BENCHMARK(CheckKateg)->Arg(0)->Arg(1)->ArgName("marker");
+
+// The model's whole roll (pick up six dice, roll, evaluate) through all 46,656 rolls; a new
+// game every 59 rolls keeps rolls in hand.
+void RollAllRolls(benchmark::State& state) {
+    EveryRoll random;
+    HeadlessGame table(random);
+    GameModel& game = table.game();
+    game.clickRoll();
+    for (auto _ : state) {
+        for (std::size_t r = 0; r < rolls().size(); ++r) {
+            if (game.state().RollsLeft <= 1) {
+                game.Restart();
+            } else {
+                for (int die = 1; die <= 6; ++die) {
+                    game.clickDie(die);
+                }
+            }
+            game.clickRoll();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 46656);
+}
+BENCHMARK(RollAllRolls)->Unit(benchmark::kMillisecond);
+
+// Whole games played by the automatic player through the model, end of game included.
+void SimulatedGame(benchmark::State& state) {
+    HeadlessGame table(1);
+    AutoPlayer player(table.game());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(player.playGame());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(SimulatedGame);
+
+}  // namespace
