@@ -50,7 +50,7 @@ std::optional<std::uint64_t> parseNumber(std::string_view text, std::uint64_t ma
             return std::nullopt;
         }
         const auto digit = static_cast<std::uint64_t>(c - '0');
-        if (value > (max - digit) / 10) {
+        if (digit > max || value > (max - digit) / 10) {
             return std::nullopt;
         }
         value = value * 10 + digit;
