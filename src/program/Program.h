@@ -1,0 +1,108 @@
+#pragma once
+// The program as one object: the program folder, the settings and language files, the event
+// log, the sound board, the message display, the top ten, the recording of finished games and
+// the game window's model, wired to each other. Cross-window steps are plain calls here; the
+// Qt windows only render these models and forward clicks to them.
+
+#include <string>
+
+#include "common/Ports.h"
+#include "common/Profile.h"
+#include "common/ProgramFolder.h"
+#include "display/DotMatrix.h"
+#include "display/SoundBoard.h"
+#include "game/GameHooks.h"
+#include "game/GameModel.h"
+#include "language/Language.h"
+#include "scores/ResultRecorder.h"
+#include "scores/TopTen.h"
+#include "settings/EventLog.h"
+
+namespace brisvane {
+
+// The platform services the program uses. The references must outlive the program.
+struct Platform {
+    const Clock& clock;
+    Random& random;
+    Sound& sound;
+    Shell& shell;
+    Dialogs& dialogs;
+    const Screen& screen;
+    const Locale& locale;
+};
+
+class Program : private GameHooks {
+public:
+    static constexpr const char* ProgramName = "Brisvane";
+    static constexpr const char* ProgramVersion = "7.0";
+    static constexpr int ProgramRevision = 3;
+    static constexpr const char* LanFormatVersion = "5.0";
+    static constexpr const char* ForVersion = "6.003+";
+    static constexpr const char* SettingsFileName = "Vexa.ini";
+    static constexpr const char* LogFileName = "Vexa.log";
+
+    // `profile` reads and writes the settings and language files of `folder`.
+    Program(ProgramFolder folder, Profile& profile, Platform platform);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // "7.03": the version and the revision joined without a separator.
+    static std::string versionText();
+
+    // The game window's load step, up to and including the first new game: the test
+    // controls, the sound switch, the empty top ten, then `Restart`, whose first run applies
+    // the language.
+    void loadMain();
+
+    // Applies the current language to the models the program owns (the category names and
+    // the top-ten tool tips); the window layer adds its own captions through `onLanUpdate`.
+    void LanUpdate();
+
+    // Options/ShowHelpText is exactly "Yes".
+    bool helpTextsOn();
+
+    const ProgramFolder& folder() const { return folder_; }
+    const std::string& IniFile() const { return iniFile_; }
+    Profile& profile() { return profile_; }
+    const Platform& platform() const { return platform_; }
+    Language& language() { return language_; }
+    EventLog& log() { return log_; }
+    SoundBoard& sounds() { return sounds_; }
+    DotMatrix& display() { return display_; }
+    TopTen& topTen() { return topTen_; }
+    ResultRecorder& recorder() { return recorder_; }
+    GameModel& game() { return game_; }
+
+    // The page the settings window opens on: "all", "user" or "alarm".
+    std::string SettingsPage = "all";
+
+    // Set by the window layer: applies the language to the controls only it owns. Runs at
+    // the end of every LanUpdate.
+    std::function<void()> onLanUpdate;
+
+private:
+    // GameHooks: the game window's calls into the rest of the program.
+    void Say(const std::string& sayText) override;
+    void sndA(int soundNo) override;
+    void playRefusedSound() override;
+    void resetForNewGame() override;
+    void touchSettingsWindow() override;
+    void clearCandidateEntry() override;
+    void UpdatTopp() override;
+    void endOfGame(GameModel& game) override;
+
+    ProgramFolder folder_;
+    Profile& profile_;
+    Platform platform_;
+    std::string iniFile_;
+    Language language_;
+    EventLog log_;
+    SoundBoard sounds_;
+    DotMatrix display_;
+    TopTen topTen_;
+    ResultRecorder recorder_;
+    GameModel game_;
+    bool settingsLoaded_ = false;
+};
+
+}  // namespace brisvane

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/Numbers.h"
+#include "game/AutoPlayer.h"
+#include "program/Program.h"
+#include "settings/FileProfile.h"
+#include "support/Fakes.h"
+#include "support/TempFolder.h"
+
+namespace brisvane::testing {
+namespace {
+
+// The program on a real program folder seeded from the shipped data, with fake platform
+// services: what a player's first start looks like, file for file.
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest() {
+        for (const char* name : {"Vexa.ini", "English.lan"}) {
+            std::filesystem::copy_file(std::filesystem::path(BRISVANE_SOURCE_DIR) / "data" / name,
+                                       folder.path() / name);
+        }
+        random.fallback = 0.99;  // sixes unless a test scripts otherwise
+    }
+
+    std::string ini(const std::string& section, const std::string& key) {
+        return profile.GetINI(section, key, program.IniFile());
+    }
+
+    std::string logText() const { return folder.read("Vexa.log"); }
+
+    TempFolder folder;
+    FileProfile profile;
+    FakeClock clock;
+    FakeRandom random;
+    FakeSound sound;
+    FakeShell shell;
+    FakeDialogs dialogs;
+    FakeScreen screen;
+    FakeLocale locale;
+    Program program{ProgramFolder(folder.path()), profile,
+                    Platform{clock, random, sound, shell, dialogs, screen, locale}};
+};
+
+TEST_F(ProgramTest, StartUpAppliesTheShippedLanguageAndGreets) {
+    program.loadMain();
+
+    EXPECT_EQ(program.IniFile(), folder.file("Vexa.ini"));
+    EXPECT_EQ(program.language().LanguageFile(), folder.file("English.lan"));
+    EXPECT_EQ(program.display().SayText(), program.language().T("d1"));
+    EXPECT_FALSE(program.display().SayText().empty());
+    EXPECT_EQ(Program::versionText(), "7.03");
+}
+
+TEST_F(ProgramTest, AFinishedGameIsRecordedInTheSettingsAndTheLogAndTheNextGameStarts) {
+    program.loadMain();
+    dialogs.inputAnswers.push_back(std::string("Åsa"));
+    GameModel& game = program.game();
+    AutoPlayer player(game);
+
+    const GameResult result = player.playGame();
+
+    ASSERT_GT(result.TotalScore, 0);
+    // An empty top ten takes any score: the name was asked and the game holds place 1.
+    ASSERT_EQ(dialogs.inputs.size(), 1u);
+    EXPECT_EQ(ini("Highscore", "p1"), std::to_string(result.TotalScore));
+    EXPECT_EQ(ini("Highscore", "n1"), "Åsa");
+    EXPECT_EQ(ini("Highscore", "name"), "Åsa");
+    EXPECT_EQ(ini("Highscore", "alltime"), std::to_string(result.TotalScore));
+    EXPECT_EQ(ini("Session", "total"), "1");
+    EXPECT_FALSE(ini("Highscore", "k1").empty());
+    EXPECT_NE(logText().find("Session 1: Score: " + std::to_string(result.TotalScore)),
+              std::string::npos);
+    EXPECT_NE(logText().find("New highscore, place 1 \"Åsa\".\r\n"), std::string::npos);
+    // The final score box, then a fresh game.
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_NE(dialogs.messages.back().text.find(std::to_string(result.TotalScore) + " p"),
+              std::string::npos);
+    EXPECT_EQ(game.state().RollsLeft, 60);
+    EXPECT_EQ(game.state().TotalScore, 0);
+    EXPECT_TRUE(game.Roll.enabled);
+    EXPECT_EQ(program.topTen().Topp(1).caption,
+              "1. " + std::to_string(result.TotalScore) + " Åsa");
+    // The sounds of the game come from the program folder.
+    ASSERT_FALSE(sound.played.empty());
+    EXPECT_EQ(sound.played.front().path, folder.file("dice.wav"));
+}
+
+TEST_F(ProgramTest, GamesInARowKeepTheTableSortedAndCountEveryGame) {
+    program.loadMain();
+    AutoPlayer player(program.game());
+    int best = 0;
+    for (int i = 0; i < 12; ++i) {
+        random.fallback = (i % 6 + 0.5) / 6.0;  // a different flavour of luck each game
+        random.script.clear();
+        best = std::max(best, player.playGame().TotalScore);
+    }
+    EXPECT_EQ(ini("Session", "total"), "12");
+    EXPECT_EQ(intValue(ini("Highscore", "alltime")), best);
+    for (int place = 1; place < 10; ++place) {
+        EXPECT_GE(intValue(ini("Highscore", "p" + std::to_string(place))),
+                  intValue(ini("Highscore", "p" + std::to_string(place + 1))));
+    }
+}
+
+TEST_F(ProgramTest, ALanguageChangeReachesTheWindowLayer) {
+    int applied = 0;
+    program.onLanUpdate = [&] { ++applied; };
+    program.loadMain();
+    EXPECT_EQ(applied, 1);
+    program.game().clickNyttSpel();  // later new games find the settings window loaded
+    EXPECT_EQ(applied, 1);
+    program.LanUpdate();
+    EXPECT_EQ(applied, 2);
+}
+
+}  // namespace
+}  // namespace brisvane::testing
