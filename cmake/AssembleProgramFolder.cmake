@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Copies the distribution data into the program folder. Player files (settings, log) are
 # seeded once and never overwritten, so rebuilding keeps highscores and options.
 file(MAKE_DIRECTORY "${PROGRAM_DIR}")
