@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cstdio>
+#include <exception>
 
 #include "common/Numbers.h"
 
@@ -182,20 +183,33 @@ void GameModel::changed() {
 }
 
 // Every operation opens one; the listeners hear of the change once, when the outermost
-// operation ends.
+// operation ends, also when it ends by an error (the view shows what did change).
 class GameModel::Scope {
 public:
-    explicit Scope(GameModel& model) : model_(model) { ++model_.changeDepth_; }
+    explicit Scope(GameModel& model)
+        : model_(model), errorsInFlight_(std::uncaught_exceptions()) {
+        ++model_.changeDepth_;
+    }
     Scope(const Scope&) = delete;
     Scope& operator=(const Scope&) = delete;
-    ~Scope() {
-        if (--model_.changeDepth_ == 0) {
+    ~Scope() noexcept(false) {
+        if (--model_.changeDepth_ != 0) {
+            return;
+        }
+        if (std::uncaught_exceptions() == errorsInFlight_) {
             model_.changed();
+            return;
+        }
+        try {
+            model_.changed();
+        } catch (...) {
+            // The operation's own error is already on its way to the caller.
         }
     }
 
 private:
     GameModel& model_;
+    int errorsInFlight_;
 };
 
 std::string GameModel::setting(const char* key) {

@@ -78,6 +78,9 @@ public:
     const Evaluation& evaluation() const { return evaluation_; }
 
     // ---- Controls (named as in the game window) ----
+    // Code outside the model may write captions and tool tips the model does not own (the
+    // language sets the category buttons' captions and the tool tips of `Rolls` and `Mrolls`)
+    // and then calls `languageChanged`. The category buttons' tool tips belong to the model.
     std::array<Control, 6> Image;  // Image1 .. Image6
     Control Roll;
     Control Rolls;
@@ -105,8 +108,10 @@ public:
 
     // ---- Change notification ----
     using Listener = std::function<void()>;
-    // Returns an id for `unsubscribe`. Listeners run after every operation, and before the
-    // model opens a modal box or hands over to the end of a game.
+    // Returns an id for `unsubscribe`. Listeners run once after every operation that changed
+    // something (also one that ended by an error), and before the model opens a modal box or
+    // hands over to the end of a game. An unreadable settings file (ProfileError from GetINI)
+    // passes through the operations to the caller.
     int subscribe(Listener listener);
     void unsubscribe(int id);
     // For code outside the model that changed a control (a language applied): repaint.
@@ -151,7 +156,8 @@ public:
     void tickTimerIndik();
 
     // The language changed: category names for the tool tips are read afresh at the next
-    // evaluation. The code that applies a language calls this; `Restart` does it too.
+    // evaluation, and the view repaints. The code that applies a language calls this after
+    // writing its texts; `Restart` does it too, after touching the settings window.
     void languageChanged();
 
 private:

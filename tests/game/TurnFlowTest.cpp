@@ -357,8 +357,11 @@ TEST_F(TurnFlow, AFailedRecordingIsNotRepeatedOnEveryTick) {
     game.clickCommand1();
     roll({1, 2, 3, 4, 5, 6});
     game.clickCategory(Chance);
+    int repaints = 0;
+    game.subscribe([&] { ++repaints; });
     EXPECT_THROW(game.tickTimerEnd(), ProfileError);
     EXPECT_FALSE(game.TimerEnd.enabled);
+    EXPECT_EQ(repaints, 2) << "before the hand-over and after the failure";
     game.tickTimerEnd();
     EXPECT_EQ(hooks.endOfGameCalls, 1);
     game.clickNyttSpel();
