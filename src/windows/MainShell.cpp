@@ -35,10 +35,6 @@ bool endsWith(const std::string& text, const std::string& tail) {
 
 }  // namespace
 
-std::string errorLine(const std::string& text, const std::string& where) {
-    return "Error: " + text + ", " + where;
-}
-
 std::string errorLine(const std::exception& error, const std::string& where) {
     int number = 0;
     if (const auto* window = dynamic_cast<const WindowError*>(&error)) {
@@ -47,7 +43,7 @@ std::string errorLine(const std::exception& error, const std::string& where) {
         number = profile->code();
     }
     if (number == 0) {
-        return errorLine(std::string(error.what()), where);
+        return std::string("Error: ") + error.what() + ", " + where;
     }
     return "Error " + std::to_string(number) + ": " + error.what() + ", " + where;
 }
@@ -220,13 +216,6 @@ void MainShell::showErrorMarker(const std::string& line) {
     ErrorPic.picture = 72;
     ErrorPic.toolTip = line;
     ErrorPic.visible = true;
-}
-
-void MainShell::reportError(const std::string& where, const std::string& text) {
-    const std::string line = errorLine(text, where);
-    w_.log.WriteLog(line);
-    showErrorMarker(line);
-    notify();
 }
 
 void MainShell::reportError(const std::string& where, const std::exception& error) {

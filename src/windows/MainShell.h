@@ -39,7 +39,6 @@ private:
 // The log line of an error that escaped a handler: "Error <n>: <text>, <where>"; without a
 // number (an error of unknown kind) "Error: <text>, <where>".
 std::string errorLine(const std::exception& error, const std::string& where);
-std::string errorLine(const std::string& text, const std::string& where);
 
 namespace shell {
 
@@ -211,7 +210,6 @@ public:
 
     // An error escaped a handler: a log line, and the error marker with the line as its tool
     // tip (clicking it opens the log).
-    void reportError(const std::string& where, const std::string& text);
     void reportError(const std::string& where, const std::exception& error);
 
 private:
