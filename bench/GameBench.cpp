@@ -118,4 +118,4 @@ void SimulatedGame(benchmark::State& state) {
 }
 BENCHMARK(SimulatedGame);
 
-}  // namespace
+} // namespace

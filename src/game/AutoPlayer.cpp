@@ -17,7 +17,7 @@ bool straightOpen(const GameModel& game) {
     return false;
 }
 
-}  // namespace
+} // namespace
 
 bool AutoPlayer::worthPlacing(int k, int turnRolls) const {
     const GameState& s = game_.state();
@@ -70,7 +70,7 @@ GameResult AutoPlayer::playGame() {
         game_.clickRoll();
         ++turnRolls;
         if (game_.TimerEnd.enabled) {
-            break;  // the last roll, and nothing scores
+            break; // the last roll, and nothing scores
         }
         const int k = game_.state().SuggestedCategory;
         if (k != 0 && worthPlacing(k, turnRolls)) {
@@ -87,4 +87,4 @@ GameResult AutoPlayer::playGame() {
     return result;
 }
 
-}  // namespace brisvane
+} // namespace brisvane

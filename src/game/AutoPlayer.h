@@ -16,8 +16,8 @@ namespace brisvane {
 
 struct GameResult {
     int TotalScore = 0;
-    bool bonus = false;   // the upper bonus was given
-    bool yatzy = false;   // Yatzy was placed
+    bool bonus = false; // the upper bonus was given
+    bool yatzy = false; // Yatzy was placed
 };
 
 class AutoPlayer {
@@ -36,4 +36,4 @@ private:
     GameModel& game_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -9,11 +9,11 @@
 namespace brisvane {
 
 struct Control {
-    std::string objectName;  // the control's name, also the Qt widget's objectName
-    std::string caption;     // label caption, or the text of a text box
+    std::string objectName; // the control's name, also the Qt widget's objectName
+    std::string caption;    // label caption, or the text of a text box
     std::string toolTip;
     std::uint32_t foreColor = 0;
-    std::uint32_t fillColor = 0;  // filled shapes only (`Indik`)
+    std::uint32_t fillColor = 0; // filled shapes only (`Indik`)
     bool enabled = true;
     bool visible = true;
     bool bold = false;
@@ -21,16 +21,16 @@ struct Control {
     int top = 0;
     int width = 0;
     int height = 0;
-    int picture = 0;  // resource id of a picture control; 0 = none
+    int picture = 0; // resource id of a picture control; 0 = none
 };
 
 // Colours the windows share.
 namespace colour {
 inline constexpr std::uint32_t White = 0xFFFFFF;
-inline constexpr std::uint32_t Yellow = 59135;  // 0x0000E6FF
+inline constexpr std::uint32_t Yellow = 59135; // 0x0000E6FF
 inline constexpr std::uint32_t LightRed = 0x8080FF;
 inline constexpr std::uint32_t Silver = 0xC0C0C0;
 inline constexpr std::uint32_t Grey = 0x808080;
-}  // namespace colour
+} // namespace colour
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -54,4 +54,4 @@ public:
     virtual void endOfGame(GameModel& game) = 0;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -15,20 +15,22 @@ constexpr int MaxPlaySeconds = 32767;
 constexpr int StartBalance = -84;
 
 // Top of each score label as an offset from `scr_01`, as the score sheet was drawn.
-constexpr std::array<int, CategoryCount> ScoreOffsets = {
-    0,    315,  630,  940,  1260, 1570, 1890, 2200, 2520, 2830,
-    3160, 3470, 3790, 4090, 4410, 4720, 5040, 5360, 5670, 5980};
+constexpr std::array<int, CategoryCount> ScoreOffsets = {0,    315,  630,  940,  1260, 1570, 1890,
+                                                         2200, 2520, 2830, 3160, 3470, 3790, 4090,
+                                                         4410, 4720, 5040, 5360, 5670, 5980};
 // Top edge of each category button in the window design.
-constexpr std::array<int, CategoryCount> ButtonTops = {
-    1530, 1860, 2160, 2490, 2790, 3120, 3430, 3750, 4050, 4380,
-    4680, 5010, 5310, 5640, 5940, 6270, 6570, 6900, 7210, 7530};
+constexpr std::array<int, CategoryCount> ButtonTops = {1530, 1860, 2160, 2490, 2790, 3120, 3430,
+                                                       3750, 4050, 4380, 4680, 5010, 5310, 5640,
+                                                       5940, 6270, 6570, 6900, 7210, 7530};
 // Where each die lies on the table (left, width); all dice share top and height.
 constexpr std::array<std::array<int, 2>, 6> DiePlaces = {
     {{930, 1215}, {2130, 1140}, {3270, 1110}, {4380, 1125}, {5490, 1140}, {6630, 1200}}};
 constexpr int DieTop = 3270;
 constexpr int DieHeight = 1170;
 
-constexpr std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
+constexpr std::size_t at(int oneBased) {
+    return static_cast<std::size_t>(oneBased - 1);
+}
 
 Control makeControl(std::string name, int left, int top, int width, int height) {
     Control c;
@@ -40,7 +42,7 @@ Control makeControl(std::string name, int left, int top, int width, int height) 
     return c;
 }
 
-}  // namespace
+} // namespace
 
 std::string rollsPerCategoryText(int rollsLeft, int categoriesLeft,
                                  const std::string& decimalSeparator) {
@@ -69,7 +71,9 @@ std::string rollsPerCategoryText(int rollsLeft, int categoriesLeft,
     return out;
 }
 
-GameModel::GameModel(GameWiring wiring) : w_(std::move(wiring)) { initControls(); }
+GameModel::GameModel(GameWiring wiring) : w_(std::move(wiring)) {
+    initControls();
+}
 
 void GameModel::initControls() {
     for (int i = 1; i <= 6; ++i) {
@@ -186,8 +190,7 @@ void GameModel::changed() {
 // operation ends, also when it ends by an error (the view shows what did change).
 class GameModel::Scope {
 public:
-    explicit Scope(GameModel& model)
-        : model_(model), errorsInFlight_(std::uncaught_exceptions()) {
+    explicit Scope(GameModel& model) : model_(model), errorsInFlight_(std::uncaught_exceptions()) {
         ++model_.changeDepth_;
     }
     Scope(const Scope&) = delete;
@@ -216,7 +219,9 @@ std::string GameModel::setting(const char* key) {
     return w_.profile.GetINI("Options", key, w_.iniFile);
 }
 
-void GameModel::say(const std::string& text) { w_.hooks.Say(text); }
+void GameModel::say(const std::string& text) {
+    w_.hooks.Say(text);
+}
 
 const std::string& GameModel::categoryText(int k) {
     const CategorySet bit = bitOf(k);
@@ -350,8 +355,8 @@ void GameModel::clickRoll() {
     Rolls.foreColor = colour::White;
     Rolls.caption = std::to_string(s_.RollsLeft);
 
-    const bool allHeld = std::all_of(s_.DiceHeld.begin(), s_.DiceHeld.end(),
-                                     [](int held) { return held == 1; });
+    const bool allHeld =
+        std::all_of(s_.DiceHeld.begin(), s_.DiceHeld.end(), [](int held) { return held == 1; });
     Roll.enabled = !allHeld && s_.RollsLeft != 0;
 
     w_.hooks.sndA(1);
@@ -523,7 +528,7 @@ void GameModel::CheckKateg() {
         }
         b.foreColor = colour::White;
         if (value == shown && (namesLoaded_ & bitOf(k)) != 0) {
-            continue;  // the tool tip already says this
+            continue; // the tool tip already says this
         }
         shown = value;
         char digits[12];
@@ -676,4 +681,4 @@ void GameModel::tickTimerIndik() {
     }
 }
 
-}  // namespace brisvane
+} // namespace brisvane

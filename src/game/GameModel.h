@@ -29,29 +29,29 @@ namespace brisvane {
 // The game values (program-wide variables of the game window). Arrays are 0-based: die i is
 // at index i-1, category k at index k-1 (Score[0] is `ScoreOnes`, Score[19] `ScoreYatzy`).
 struct GameState {
-    Dice DiceValue{};                // face 1..6; 0 before the first roll of a game
-    std::array<int, 6> DiceHeld{};   // 1 = on the table, kept from the next roll
+    Dice DiceValue{};              // face 1..6; 0 before the first roll of a game
+    std::array<int, 6> DiceHeld{}; // 1 = on the table, kept from the next roll
     int RollsLeft = 60;
     int CategoriesLeft = 20;
     int TotalScore = 0;
-    int TurnPlaced = 0;              // 1 = a category was filled since the last roll
+    int TurnPlaced = 0; // 1 = a category was filled since the last roll
     std::array<int, CategoryCount> Score{};
-    int BonusBalance = -84;          // upper points minus 84
+    int BonusBalance = -84; // upper points minus 84
     int UpperPlaced = 0;
     int BonusGiven = 0;
-    std::int16_t PlaySeconds = 0;    // stops at 32767
-    int WelcomeShown = 0;            // the greeting "d1" has been said since start-up
+    std::int16_t PlaySeconds = 0; // stops at 32767
+    int WelcomeShown = 0;         // the greeting "d1" has been said since start-up
     int AnyScorable = 0;
     int PairCount = 0;
     int SuggestedCategory = 0;
     int PulseStep = -1;
-    std::string NoScoreColour = "8421504";  // grey, as the decimal text the buttons read
+    std::string NoScoreColour = "8421504"; // grey, as the decimal text the buttons read
 };
 
 // What the model needs from the program. The references must outlive the model.
 struct GameWiring {
     Profile& profile;
-    std::string iniFile;  // the settings file
+    std::string iniFile; // the settings file
     const Texts& texts;
     const Clock& clock;
     Random& random;
@@ -81,7 +81,7 @@ public:
     // Code outside the model may write captions and tool tips the model does not own (the
     // language sets the category buttons' captions and the tool tips of `Rolls` and `Mrolls`)
     // and then calls `languageChanged`. The category buttons' tool tips belong to the model.
-    std::array<Control, 6> Image;  // Image1 .. Image6
+    std::array<Control, 6> Image; // Image1 .. Image6
     Control Roll;
     Control Rolls;
     Control Mrolls;
@@ -89,12 +89,12 @@ public:
     Control NyttSpel;
     Control scr_Tot;
     Control Bonus;
-    std::array<Control, CategoryCount> btn;  // btn_Ones .. btn_Yatzy
-    std::array<Control, CategoryCount> scr;  // scr_01 .. scr_20
+    std::array<Control, CategoryCount> btn; // btn_Ones .. btn_Yatzy
+    std::array<Control, CategoryCount> scr; // scr_01 .. scr_20
     Control Indik;
     Control Command1;
     Control Command2;
-    Control Text1;  // caption = the text box's text
+    Control Text1; // caption = the text box's text
     ModelTimer TimerPlay{1000};
     ModelTimer TimerEnd{1500};
     ModelTimer TimerIndik{50};
@@ -172,7 +172,7 @@ private:
 
     GameWiring w_;
     GameState s_;
-    bool ending_ = false;  // the end of a game is running (its modal boxes may be open)
+    bool ending_ = false; // the end of a game is running (its modal boxes may be open)
     int changeDepth_ = 0;
     Evaluation evaluation_;
     // Category names for the tool tips, read once per language, and the value each category
@@ -191,4 +191,4 @@ private:
 std::string rollsPerCategoryText(int rollsLeft, int categoriesLeft,
                                  const std::string& decimalSeparator);
 
-}  // namespace brisvane
+} // namespace brisvane

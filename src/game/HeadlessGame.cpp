@@ -38,7 +38,7 @@ constexpr std::array<std::pair<const char*, const char*>, 29> EnglishTexts = {{
     {"d8", "No bonus"},
 }};
 
-}  // namespace
+} // namespace
 
 HeadlessGame::HeadlessGame(std::uint64_t seed)
     : ownRandom_(seed), random_(ownRandom_),
@@ -74,4 +74,4 @@ std::string HeadlessGame::PointLocale::monthName(int month) const {
     return "M" + std::to_string(month);
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -78,4 +78,4 @@ private:
     GameModel game_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

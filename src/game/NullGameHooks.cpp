@@ -9,4 +9,4 @@ void NullGameHooks::endOfGame(GameModel& game) {
     game.Restart();
 }
 
-}  // namespace brisvane
+} // namespace brisvane

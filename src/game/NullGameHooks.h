@@ -19,4 +19,4 @@ public:
     void endOfGame(GameModel& game) override;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

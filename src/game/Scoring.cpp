@@ -4,9 +4,9 @@ namespace brisvane {
 namespace {
 
 constexpr std::array<std::string_view, CategoryCount + 1> Names = {
-    "",         "Ones",     "Twos",     "Threes",   "Fours",    "Fives",    "Sixes",
+    "",         "Ones",     "Twos",       "Threes",    "Fours",    "Fives",    "Sixes",
     "OnePair",  "TwoPairs", "ThreePairs", "ThreeKind", "FourKind", "FiveKind", "SmallStr",
-    "LargeStr", "FullStr",  "Hut",      "House",    "Tower",    "Chance",   "Yatzy"};
+    "LargeStr", "FullStr",  "Hut",        "House",     "Tower",    "Chance",   "Yatzy"};
 
 constexpr std::array<int, CategoryCount + 1> Maximum = {0,  6,  12, 18, 24, 30, 36, 12, 22, 30, 18,
                                                         24, 30, 15, 20, 21, 28, 33, 34, 36, 100};
@@ -17,25 +17,25 @@ constexpr std::array<int, CategoryCount + 1> Maximum = {0,  6,  12, 18, 24, 30, 
 // without data-dependent jumps: the rolls come in no order a branch predictor could learn.
 std::array<int, CategoryCount + 1> valuesOf(const Dice& dice, int& pairCount) {
     using namespace category;
-    std::array<int, 8> count{};  // count[f] for f = 1..6; a face 0 (not rolled) lands in 0
+    std::array<int, 8> count{}; // count[f] for f = 1..6; a face 0 (not rolled) lands in 0
     int sum = 0;
     for (const int face : dice) {
         ++count[static_cast<std::size_t>(face) & 7u];
         sum += face;
     }
-    int pair1 = 0;  // the three highest faces on at least two dice, highest first
+    int pair1 = 0; // the three highest faces on at least two dice, highest first
     int pair2 = 0;
     int pair3 = 0;
     int pairs = 0;
-    int three = 0;  // highest face on at least 3, 4, 5 dice; on all six
+    int three = 0; // highest face on at least 3, 4, 5 dice; on all six
     int four = 0;
     int five = 0;
     int six = 0;
-    int exactThreeHigh = 0;  // faces on exactly 3 dice, higher and lower
+    int exactThreeHigh = 0; // faces on exactly 3 dice, higher and lower
     int exactThreeLow = 0;
     int exactFour = 0;
     int exactTwo = 0;
-    unsigned present = 0;  // bit f set when face f shows
+    unsigned present = 0; // bit f set when face f shows
     for (int f = 1; f <= 6; ++f) {
         const int n = count[static_cast<std::size_t>(f)];
         present |= static_cast<unsigned>(n > 0) << f;
@@ -65,8 +65,8 @@ std::array<int, CategoryCount + 1> valuesOf(const Dice& dice, int& pairCount) {
     v[ThreeKind] = 3 * three;
     v[FourKind] = 4 * four;
     v[FiveKind] = 5 * five;
-    constexpr unsigned Small = 0b0111110;  // faces 1..5
-    constexpr unsigned Large = 0b1111100;  // faces 2..6
+    constexpr unsigned Small = 0b0111110; // faces 1..5
+    constexpr unsigned Large = 0b1111100; // faces 2..6
     v[SmallStr] = (present & Small) == Small ? 15 : 0;
     v[LargeStr] = (present & Large) == Large ? 20 : 0;
     v[FullStr] = (present & (Small | Large)) == (Small | Large) ? 21 : 0;
@@ -80,7 +80,7 @@ std::array<int, CategoryCount + 1> valuesOf(const Dice& dice, int& pairCount) {
     return v;
 }
 
-}  // namespace
+} // namespace
 
 std::string_view categoryName(int k) {
     return k >= 1 && k <= CategoryCount ? Names[static_cast<std::size_t>(k)] : std::string_view();
@@ -136,4 +136,4 @@ Evaluation evaluate(const Dice& dice, CategorySet open, int rollsLeft, int rolls
     return e;
 }
 
-}  // namespace brisvane
+} // namespace brisvane

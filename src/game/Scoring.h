@@ -36,13 +36,15 @@ inline constexpr int House = 17;
 inline constexpr int Tower = 18;
 inline constexpr int Chance = 19;
 inline constexpr int Yatzy = 20;
-}  // namespace category
+} // namespace category
 
 // "Ones" .. "Yatzy" for category 1..20 (the part of the button name after "btn_").
 std::string_view categoryName(int k);
 // The highest points category k can give; a placement of exactly this is shown white.
 int categoryMaximum(int k);
-inline bool isUpper(int k) { return k >= category::Ones && k <= category::Sixes; }
+inline bool isUpper(int k) {
+    return k >= category::Ones && k <= category::Sixes;
+}
 
 // The six faces, die 1 at index 0; 0 = not rolled yet.
 using Dice = std::array<int, 6>;
@@ -50,7 +52,9 @@ using Dice = std::array<int, 6>;
 // Open categories as a bit set: bit k-1 set = category k open.
 using CategorySet = std::uint32_t;
 inline constexpr CategorySet AllCategories = (CategorySet{1} << CategoryCount) - 1;
-inline constexpr CategorySet bitOf(int k) { return CategorySet{1} << (k - 1); }
+inline constexpr CategorySet bitOf(int k) {
+    return CategorySet{1} << (k - 1);
+}
 
 // The points a placement of category k gives with these dice; 0 when they do not fit
 // (also before the first roll, when the dice are 0).
@@ -64,8 +68,8 @@ struct Evaluation {
     // Pairs found by the Two pairs evaluation (0..2); -1 when Two pairs is closed and the
     // count was not evaluated.
     int pairCount = -1;
-    int anyScorable = 0;        // 1 when some open category scores
-    int suggestedCategory = 0;  // 0 = none
+    int anyScorable = 0;       // 1 when some open category scores
+    int suggestedCategory = 0; // 0 = none
 };
 
 // Evaluates the dice against the open categories. `rollsLeft` is `RollsLeft`; `rollsShown`
@@ -75,4 +79,4 @@ struct Evaluation {
 // category that ties or beats the best, while rolls are left only with four dice of its face.
 Evaluation evaluate(const Dice& dice, CategorySet open, int rollsLeft, int rollsShown);
 
-}  // namespace brisvane
+} // namespace brisvane

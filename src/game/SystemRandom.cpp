@@ -27,10 +27,10 @@ std::uint64_t processEntropy() {
 }
 
 double unitInterval(std::uint64_t bits) {
-    return static_cast<double>(bits >> 11) * 0x1.0p-53;  // 53 random bits: always below 1
+    return static_cast<double>(bits >> 11) * 0x1.0p-53; // 53 random bits: always below 1
 }
 
-}  // namespace
+} // namespace
 
 SystemRandom::SystemRandom() : engine_(processEntropy()), entropy_(processEntropy()) {}
 
@@ -42,8 +42,12 @@ void SystemRandom::seed(double timeOfDay) {
     engine_.seed(s);
 }
 
-double SystemRandom::next() { return unitInterval(engine_()); }
+double SystemRandom::next() {
+    return unitInterval(engine_());
+}
 
-double SeededRandom::next() { return unitInterval(engine_()); }
+double SeededRandom::next() {
+    return unitInterval(engine_());
+}
 
-}  // namespace brisvane
+} // namespace brisvane

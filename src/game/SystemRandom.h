@@ -14,7 +14,7 @@ class SystemRandom : public Random {
 public:
     SystemRandom();
     void seed(double timeOfDay) override;
-    double next() override;  // uniform in [0, 1)
+    double next() override; // uniform in [0, 1)
 
 private:
     std::mt19937_64 engine_;
@@ -34,4 +34,4 @@ private:
     std::mt19937_64 engine_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -97,8 +97,7 @@ TEST_F(BrisvaneSim, EvalAllListsEveryRollInAscendingOrder) {
         for (int k = 1; k <= CategoryCount; ++k) {
             expected += " " + std::to_string(e.value[static_cast<std::size_t>(k)]);
         }
-        expected += " " + std::to_string(e.anyScorable) + " " +
-                    std::to_string(e.suggestedCategory);
+        expected += " " + std::to_string(e.anyScorable) + " " + std::to_string(e.suggestedCategory);
         ASSERT_EQ(out[static_cast<std::size_t>(index)], expected);
     }
 }
@@ -111,14 +110,14 @@ TEST_F(BrisvaneSim, TheSameSeedPlaysTheSameGames) {
         EXPECT_EQ(out.size(), 8u);
         if (!out.empty()) {
             EXPECT_EQ(out.back().rfind("games-per-second ", 0), 0u);
-            out.pop_back();  // the only line that depends on the machine
+            out.pop_back(); // the only line that depends on the machine
         }
         return out;
     };
     const auto first = statistics("9");
     ASSERT_EQ(first.size(), 7u);
-    const std::vector<std::string> names = {"games", "mean", "stdev", "min",
-                                            "max", "bonus-rate", "yatzy-rate"};
+    const std::vector<std::string> names = {"games", "mean",       "stdev",     "min",
+                                            "max",   "bonus-rate", "yatzy-rate"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(first[i].substr(0, first[i].find(' ')), names[i]);
     }
@@ -128,12 +127,26 @@ TEST_F(BrisvaneSim, TheSameSeedPlaysTheSameGames) {
 }
 
 TEST_F(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
-    for (const char* args :
-         {"", "frobnicate", "eval", "eval 1 2 3 4 5", "eval 1 2 3 4 5 6 1", "eval 1 2 3 4 5 7",
-          "eval 0 1 2 3 4 5", "eval --all 1", "eval 1 2 3 4 5 6 --closed 21",
-          "eval 1 2 3 4 5 6 --closed 1,,2", "eval 1 2 3 4 5 6 --closed 3,", "eval --all --rolls-left -1",
-          "eval --all --rolls-left 61", "eval --all --rolls-left", "play", "play --games 0",
-          "play --games x", "play --seed 1", "play --games 5 --seed", "play --games 5 --fast"}) {
+    for (const char* args : {"",
+                             "frobnicate",
+                             "eval",
+                             "eval 1 2 3 4 5",
+                             "eval 1 2 3 4 5 6 1",
+                             "eval 1 2 3 4 5 7",
+                             "eval 0 1 2 3 4 5",
+                             "eval --all 1",
+                             "eval 1 2 3 4 5 6 --closed 21",
+                             "eval 1 2 3 4 5 6 --closed 1,,2",
+                             "eval 1 2 3 4 5 6 --closed 3,",
+                             "eval --all --rolls-left -1",
+                             "eval --all --rolls-left 61",
+                             "eval --all --rolls-left",
+                             "play",
+                             "play --games 0",
+                             "play --games x",
+                             "play --seed 1",
+                             "play --games 5 --seed",
+                             "play --games 5 --fast"}) {
         const ToolRun out = run(args);
         EXPECT_EQ(out.status, 2) << args;
         EXPECT_EQ(out.out, "") << args;
@@ -143,5 +156,5 @@ TEST_F(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
     }
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane

@@ -19,8 +19,8 @@ protected:
     static constexpr const char* Ini = "Vexa.ini";
 
     GameFixture() {
-        texts.texts = {{"b1", "Brisvane"}, {"b2", "New game?"}, {"d1", "Welcome"},
-                       {"d2", "Total"},    {"d3", "No way"},    {"d4", "No rolls left"},
+        texts.texts = {{"b1", "Brisvane"},  {"b2", "New game?"}, {"d1", "Welcome"},
+                       {"d2", "Total"},     {"d3", "No way"},    {"d4", "No rolls left"},
                        {"d5", "Six alike"}, {"d6", "New game"},  {"c5", "Fives"},
                        {"c8", "Two pairs"}, {"c19", "Chance"},   {"c20", "Yatzy"}};
     }
@@ -58,4 +58,4 @@ protected:
     GameModel game{GameWiring{profile, Ini, texts, clock, random, locale, dialogs, hooks}};
 };
 
-}  // namespace brisvane::testing
+} // namespace brisvane::testing

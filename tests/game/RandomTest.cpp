@@ -27,7 +27,7 @@ TEST(SystemRandom, RollsWithinOneClockTickStillDiffer) {
     SystemRandom random;
     std::set<std::string> rolls;
     for (int i = 0; i < 100; ++i) {
-        random.seed(2261.5);  // the same time of day every time
+        random.seed(2261.5); // the same time of day every time
         rolls.insert(sixFaces(random));
     }
     EXPECT_GE(rolls.size(), 95u);
@@ -51,7 +51,7 @@ TEST(SystemRandom, FacesAreEvenlySpread) {
         ++count[static_cast<std::size_t>(random.next() * 6)];
     }
     for (const int n : count) {
-        EXPECT_NEAR(n, 10000, 600);  // more than six standard deviations
+        EXPECT_NEAR(n, 10000, 600); // more than six standard deviations
     }
 }
 
@@ -82,5 +82,5 @@ TEST(AutoPlayer, FinishesEveryGameWithinTheRules) {
     }
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane

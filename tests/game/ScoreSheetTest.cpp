@@ -161,9 +161,9 @@ TEST_F(ScoreSheet, EvaluationMatchesThePlacementForEveryRoll) {
         for (int k = 1; k <= CategoryCount; ++k) {
             const int points = categoryPoints(k, d);
             const std::string expected =
-                points == 0 ? ""
-                            : " N" + std::string(k == Yatzy ? "! +" : ": ") +
-                                  std::to_string(points) + " ";
+                points == 0
+                    ? ""
+                    : " N" + std::string(k == Yatzy ? "! +" : ": ") + std::to_string(points) + " ";
             ASSERT_EQ(button(k).toolTip, expected) << index << " category " << k;
             ASSERT_EQ(button(k).foreColor, points == 0 ? Grey : colour::White);
         }
@@ -228,8 +228,8 @@ TEST_F(ScoreSheet, TheMarkerPulsesInTwelveTicksAndResumesWhereItStopped) {
         game.tickTimerIndik();
         colours.push_back(game.Indik.fillColor);
     }
-    EXPECT_EQ(colours, (std::vector<std::uint32_t>{64, 128, 192, 192, 192, 192, 128, 64, 64, 64,
-                                                   64, 64}));
+    EXPECT_EQ(colours,
+              (std::vector<std::uint32_t>{64, 128, 192, 192, 192, 192, 128, 64, 64, 64, 64, 64}));
     EXPECT_EQ(s().PulseStep, -1);
 
     game.tickTimerIndik();
@@ -243,9 +243,9 @@ TEST_F(ScoreSheet, TheMarkerPulsesInTwelveTicksAndResumesWhereItStopped) {
 
 TEST_F(ScoreSheet, NewGameLaysOutTheScoreSheetTheSameEveryTime) {
     start();
-    const std::array<int, CategoryCount> labelTops = {
-        1550, 1865, 2180, 2490, 2810, 3120, 3440, 3750, 4070, 4380,
-        4710, 5020, 5340, 5640, 5960, 6270, 6590, 6910, 7220, 7530};
+    const std::array<int, CategoryCount> labelTops = {1550, 1865, 2180, 2490, 2810, 3120, 3440,
+                                                      3750, 4070, 4380, 4710, 5020, 5340, 5640,
+                                                      5960, 6270, 6590, 6910, 7220, 7530};
     for (int k = 1; k <= CategoryCount; ++k) {
         EXPECT_EQ(label(k).top, labelTops[static_cast<std::size_t>(k - 1)]) << k;
         EXPECT_EQ(label(k).left, 11400);
@@ -308,11 +308,11 @@ TEST(RollsPerCategory, AgreesForEveryCountOfRollsAndCategories) {
     for (int rolls = 0; rolls <= 60; ++rolls) {
         for (int open = 1; open <= 20; ++open) {
             const long low = 100L * rolls / open;
-            const long distLow = 100L * rolls - low * open;          // times 1/open
+            const long distLow = 100L * rolls - low * open; // times 1/open
             const long distHigh = (low + 1) * open - 100L * rolls;
-            const long h = distLow < distHigh ? low
+            const long h = distLow < distHigh   ? low
                            : distHigh < distLow ? low + 1
-                           : (low % 2 == 0 ? low : low + 1);
+                                                : (low % 2 == 0 ? low : low + 1);
             std::string expected;
             if (h != 100L * rolls) {
                 char buffer[32];
@@ -329,11 +329,10 @@ TEST(RollsPerCategory, AgreesForEveryCountOfRollsAndCategories) {
                     expected.replace(dot, 1, "<sep>");
                 }
             }
-            EXPECT_EQ(rollsPerCategoryText(rolls, open, "<sep>"), expected)
-                << rolls << "/" << open;
+            EXPECT_EQ(rollsPerCategoryText(rolls, open, "<sep>"), expected) << rolls << "/" << open;
         }
     }
 }
 
-}  // namespace
-}  // namespace brisvane::testing
+} // namespace
+} // namespace brisvane::testing

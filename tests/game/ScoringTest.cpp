@@ -14,7 +14,7 @@
 namespace brisvane {
 namespace {
 
-using Faces = std::vector<int>;  // sorted
+using Faces = std::vector<int>; // sorted
 
 Dice diceOfIndex(int index) {
     Dice d{};
@@ -44,8 +44,7 @@ int exactly(const Faces& dice, int face) {
 }
 
 // The highest of the faces for which `fits` holds; 0 when none does.
-template <typename Fits>
-int highest(Fits fits) {
+template <typename Fits> int highest(Fits fits) {
     for (int f = 6; f >= 1; --f) {
         if (fits(f)) {
             return f;
@@ -65,7 +64,12 @@ int expectedPoints(int k, const Faces& d) {
         return highest([&](int f) { return contains(d, Faces(static_cast<std::size_t>(n), f)); });
     };
     switch (k) {
-    case 1: case 2: case 3: case 4: case 5: case 6:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
         return k * exactly(d, k);
     case 7:
         return 2 * nOfAKind(2);
@@ -279,8 +283,7 @@ TEST(Scoring, SuggestionExamples) {
     // With no roll left an upper category needs no four of its face.
     EXPECT_EQ(evaluate({1, 1, 2, 3, 4, 6}, bitOf(Ones) | bitOf(Fives), 0, 0).suggestedCategory,
               Ones);
-    EXPECT_EQ(evaluate({1, 1, 2, 3, 4, 6}, bitOf(Ones) | bitOf(Fives), 5, 5).suggestedCategory,
-              0);
+    EXPECT_EQ(evaluate({1, 1, 2, 3, 4, 6}, bitOf(Ones) | bitOf(Fives), 5, 5).suggestedCategory, 0);
 }
 
 TEST(Scoring, CategoryNamesFollowTheScoreSheet) {
@@ -291,5 +294,5 @@ TEST(Scoring, CategoryNamesFollowTheScoreSheet) {
     EXPECT_EQ(categoryName(21), "");
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane

@@ -416,7 +416,7 @@ TEST_F(TurnFlow, ListenersHearOnceAfterEachOperation) {
     EXPECT_EQ(calls, 1);
     game.clickCategory(Chance);
     EXPECT_EQ(calls, 2);
-    game.clickDie(1);  // refused: nothing changed
+    game.clickDie(1); // refused: nothing changed
     EXPECT_EQ(calls, 2);
     game.unsubscribe(id);
     roll({1, 2, 3, 4, 5, 6});
@@ -432,8 +432,8 @@ TEST_F(TurnFlow, EveryControlCanBeFoundByItsName) {
     }
     EXPECT_EQ(names.size(), all.size()) << "names are unique";
     for (const char* name : {"Image1", "Image6", "Roll", "Rolls", "Mrolls", "Undo", "NyttSpel",
-                             "scr_Tot", "Bonus", "btn_Ones", "btn_TwoPairs", "btn_Yatzy",
-                             "scr_01", "scr_20", "Indik", "Command1", "Command2", "Text1"}) {
+                             "scr_Tot", "Bonus", "btn_Ones", "btn_TwoPairs", "btn_Yatzy", "scr_01",
+                             "scr_20", "Indik", "Command1", "Command2", "Text1"}) {
         EXPECT_TRUE(names.count(name)) << name;
     }
     EXPECT_EQ(game.findControl("btn_TwoPairs"), &game.btn[7]);
@@ -445,5 +445,5 @@ TEST_F(TurnFlow, EveryControlCanBeFoundByItsName) {
     EXPECT_EQ(game.findTimer("Timer1"), nullptr);
 }
 
-}  // namespace
-}  // namespace brisvane::testing
+} // namespace
+} // namespace brisvane::testing

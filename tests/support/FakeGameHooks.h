@@ -20,7 +20,7 @@ public:
     std::vector<std::string> said;
     std::vector<int> sounds;
     int endOfGameCalls = 0;
-    int finishedTotal = -1;  // TotalScore when the last end of a game began
+    int finishedTotal = -1; // TotalScore when the last end of a game began
     std::function<void(GameModel&)> onEndOfGame;
 
     void Say(const std::string& sayText) override {
@@ -55,4 +55,4 @@ public:
     }
 };
 
-}  // namespace brisvane::testing
+} // namespace brisvane::testing

@@ -73,7 +73,7 @@ std::optional<CategorySet> parseClosed(std::string_view text) {
         }
         text.remove_prefix(comma + 1);
         if (text.empty()) {
-            return std::nullopt;  // a trailing comma
+            return std::nullopt; // a trailing comma
         }
     }
     return closed;
@@ -236,7 +236,7 @@ int runPlay(const std::vector<std::string_view>& args) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
