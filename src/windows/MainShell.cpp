@@ -123,8 +123,8 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
         label.height = 300;
     }
     // The roll button, large, under the roll counters; undo below it.
-    setPlace(w_.game.Roll, 8040, 3780, 1440, 450);
-    setPlace(w_.game.Undo, 8040, 4350, 1440, 330);
+    setPlace(w_.game.Roll, 8100, 3780, 1320, 450);
+    setPlace(w_.game.Undo, 8100, 4350, 1320, 330);
     // The roll and undo buttons keep the captions they were designed with; no language
     // file names them.
     if (w_.game.Roll.caption.empty()) {
