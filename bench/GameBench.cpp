@@ -13,17 +13,15 @@ using namespace brisvane;
 
 namespace {
 
-std::array<Dice, 46656> allRolls() {
-    std::array<Dice, 46656> rolls{};
-    for (int index = 0; index < 46656; ++index) {
-        for (int i = 5, rest = index; i >= 0; --i, rest /= 6) {
-            rolls[static_cast<std::size_t>(index)][static_cast<std::size_t>(i)] = rest % 6 + 1;
-        }
+std::array<Dice, RollCount> allRolls() {
+    std::array<Dice, RollCount> rolls{};
+    for (int index = 0; index < RollCount; ++index) {
+        rolls[static_cast<std::size_t>(index)] = rollOfIndex(index);
     }
     return rolls;
 }
 
-const std::array<Dice, 46656>& rolls() {
+const std::array<Dice, RollCount>& rolls() {
     static const auto all = allRolls();
     return all;
 }
@@ -65,7 +63,7 @@ void EvaluateAllRolls(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * 46656);
+    state.SetItemsProcessed(state.iterations() * RollCount);
 }
 BENCHMARK(EvaluateAllRolls)->Unit(benchmark::kMillisecond);
 
@@ -103,7 +101,7 @@ void RollAllRolls(benchmark::State& state) {
             game.clickRoll();
         }
     }
-    state.SetItemsProcessed(state.iterations() * 46656);
+    state.SetItemsProcessed(state.iterations() * RollCount);
 }
 BENCHMARK(RollAllRolls)->Unit(benchmark::kMillisecond);
 

@@ -90,6 +90,14 @@ int categoryMaximum(int k) {
     return k >= 1 && k <= CategoryCount ? Maximum[static_cast<std::size_t>(k)] : 0;
 }
 
+Dice rollOfIndex(int index) {
+    Dice dice{};
+    for (auto die = dice.rbegin(); die != dice.rend(); ++die, index /= 6) {
+        *die = index % 6 + 1;
+    }
+    return dice;
+}
+
 int categoryPoints(int k, const Dice& dice) {
     if (k < 1 || k > CategoryCount) {
         return 0;

@@ -49,6 +49,12 @@ inline bool isUpper(int k) {
 // The six faces, die 1 at index 0; 0 = not rolled yet.
 using Dice = std::array<int, 6>;
 
+inline constexpr int RollCount = 46656; // 6^6
+
+// Roll number `index` (0 .. RollCount-1) in ascending order, from 111111 to 666666: the last
+// die counts fastest.
+Dice rollOfIndex(int index);
+
 // Open categories as a bit set: bit k-1 set = category k open.
 using CategorySet = std::uint32_t;
 inline constexpr CategorySet AllCategories = (CategorySet{1} << CategoryCount) - 1;

@@ -151,11 +151,8 @@ TEST_F(ScoreSheet, EvaluationMatchesThePlacementForEveryRoll) {
         texts.texts["c" + std::to_string(k)] = "N";
     }
     game.languageChanged();
-    for (int index = 0; index < 46656; ++index) {
-        Dice d{};
-        for (int i = 5, rest = index; i >= 0; --i, rest /= 6) {
-            d[static_cast<std::size_t>(i)] = rest % 6 + 1;
-        }
+    for (int index = 0; index < RollCount; ++index) {
+        const Dice d = rollOfIndex(index);
         game.Restart();
         roll({d[0], d[1], d[2], d[3], d[4], d[5]});
         for (int k = 1; k <= CategoryCount; ++k) {

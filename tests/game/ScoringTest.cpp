@@ -16,15 +16,6 @@ namespace {
 
 using Faces = std::vector<int>; // sorted
 
-Dice diceOfIndex(int index) {
-    Dice d{};
-    for (int i = 5; i >= 0; --i) {
-        d[static_cast<std::size_t>(i)] = index % 6 + 1;
-        index /= 6;
-    }
-    return d;
-}
-
 std::string text(const Dice& d) {
     std::string s;
     for (const int f : d) {
@@ -131,9 +122,19 @@ int expectedPoints(int k, const Faces& d) {
     }
 }
 
+TEST(Scoring, RollsAreNumberedInAscendingOrder) {
+    EXPECT_EQ(text(rollOfIndex(0)), "111111");
+    EXPECT_EQ(text(rollOfIndex(1)), "111112");
+    EXPECT_EQ(text(rollOfIndex(6)), "111121");
+    EXPECT_EQ(text(rollOfIndex(RollCount - 1)), "666666");
+    for (int index = 1; index < RollCount; ++index) {
+        ASSERT_LT(text(rollOfIndex(index - 1)), text(rollOfIndex(index))) << index;
+    }
+}
+
 TEST(Scoring, EveryRollScoresEveryCategoryAsTheRuleTableSays) {
-    for (int index = 0; index < 46656; ++index) {
-        const Dice dice = diceOfIndex(index);
+    for (int index = 0; index < RollCount; ++index) {
+        const Dice dice = rollOfIndex(index);
         const Evaluation e = evaluate(dice, AllCategories, 30, 30);
         const Faces faces = sorted(dice);
         bool anyScores = false;
@@ -151,8 +152,8 @@ TEST(Scoring, EveryRollScoresEveryCategoryAsTheRuleTableSays) {
 
 TEST(Scoring, EveryCategoryReachesItsMaximumWithSomeRoll) {
     std::array<int, CategoryCount + 1> best{};
-    for (int index = 0; index < 46656; ++index) {
-        const Evaluation e = evaluate(diceOfIndex(index), AllCategories, 30, 30);
+    for (int index = 0; index < RollCount; ++index) {
+        const Evaluation e = evaluate(rollOfIndex(index), AllCategories, 30, 30);
         for (std::size_t k = 1; k <= CategoryCount; ++k) {
             best[k] = std::max(best[k], e.value[k]);
         }
@@ -207,8 +208,8 @@ TEST(Scoring, SuggestionFollowsItsRulesForEveryRoll) {
     };
     for (const CategorySet open : tables) {
         for (const int rolls : {0, 30}) {
-            for (int index = 0; index < 46656; ++index) {
-                const Dice dice = diceOfIndex(index);
+            for (int index = 0; index < RollCount; ++index) {
+                const Dice dice = rollOfIndex(index);
                 const Evaluation e = evaluate(dice, open, rolls, rolls);
                 const int s = e.suggestedCategory;
                 const auto value = [&](int k) { return e.value[static_cast<std::size_t>(k)]; };

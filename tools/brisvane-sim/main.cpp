@@ -138,8 +138,8 @@ int runEval(const std::vector<std::string_view>& args) {
 
     std::string out;
     out.reserve(1 << 20);
-    Dice dice{1, 1, 1, 1, 1, 1};
-    for (int roll = 0; roll < 46656; ++roll) {
+    for (int roll = 0; roll < RollCount; ++roll) {
+        const Dice dice = rollOfIndex(roll);
         for (const int face : dice) {
             out += static_cast<char>('0' + face);
         }
@@ -156,15 +156,6 @@ int runEval(const std::vector<std::string_view>& args) {
         if (out.size() > (1 << 20) - 256) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
-        }
-        // The next roll in ascending order: the last die counts fastest.
-        for (int i = 5; i >= 0; --i) {
-            auto& face = dice[static_cast<std::size_t>(i)];
-            if (face < 6) {
-                ++face;
-                break;
-            }
-            face = 1;
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
