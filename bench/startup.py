@@ -49,7 +49,7 @@ def start_xvfb():
     """Starts Xvfb on a free display; returns (process, display name)."""
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""

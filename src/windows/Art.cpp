@@ -9,6 +9,7 @@
 #include <QRadialGradient>
 
 #include <array>
+#include <map>
 #include <cmath>
 
 namespace brisvane {
@@ -363,13 +364,21 @@ QCursor Art::cursor(int id, qreal devicePixelRatio) {
     if (id != HandCursor) {
         return {};
     }
+    // Drawn once per pixel ratio: many controls share it, and the hand's outline is costly.
+    static std::map<int, QCursor> made;
+    const int key = qRound(devicePixelRatio * 100);
+    const auto found = made.find(key);
+    if (found != made.end()) {
+        return found->second;
+    }
     // A little larger than the desktop's 16-pixel pointers, so the hand is easy to see.
     const qreal size = 24;
     QPixmap pixmap = blankPixmap(QSizeF(size, size), devicePixelRatio);
     QPainter painter(&pixmap);
     paintIcon(painter, QRectF(0, 0, size, size), HandCursor);
     painter.end();
-    return QCursor(pixmap, qRound(12 * size / 32), qRound(1 * size / 32));
+    return made.emplace(key, QCursor(pixmap, qRound(12 * size / 32), qRound(1 * size / 32)))
+        .first->second;
 }
 
 QPixmap Art::logo(qreal devicePixelRatio) {

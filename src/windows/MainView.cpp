@@ -88,8 +88,8 @@ MainView::~MainView() {
     m_.shell.loadBackground = {};
 }
 
-ControlWidget* MainView::bind(const Control& control, int kind) {
-    auto* widget = new ControlWidget(static_cast<Kind>(kind), this);
+ControlWidget* MainView::bind(const Control& control, Kind kind) {
+    auto* widget = new ControlWidget(kind, this);
     bindings_.push_back({widget, &control});
     widget->render(control);
     if (MainShell::hasHandCursor(control.objectName)) {
@@ -122,24 +122,25 @@ void MainView::buildWidgets() {
     MainShell& shell = m_.shell;
 
     // Back to front: the background picture lies under everything.
-    background_ = bind(shell.BackgrPic, static_cast<int>(Kind::Image));
+    background_ = bind(shell.BackgrPic, Kind::Image);
     dots_ = new DotDisplay(this);
 
-    ControlWidget* strip = bind(shell.Titellist, static_cast<int>(Kind::Strip));
+    ControlWidget* strip = bind(shell.Titellist, Kind::Strip);
     wireTitleStrip(strip);
-    onClick(bind(shell.Minimera, static_cast<int>(Kind::Minimise)), "Minimera click",
+    onClick(bind(shell.Minimera, Kind::Minimise), "Minimera click",
             [&shell] { shell.clickMinimera(); });
-    onClick(bind(shell.Avsluta, static_cast<int>(Kind::Close)), "Avsluta click",
+    onClick(bind(shell.Avsluta, Kind::Close), "Avsluta click",
             [&shell] { shell.clickExit(); });
-    ControlWidget* logo = bind(shell.Logo, static_cast<int>(Kind::Logo));
+    ControlWidget* logo = bind(shell.Logo, Kind::Logo);
     connect(logo, &ControlWidget::pressed, this, [this](Qt::MouseButton, QPoint, QPoint global) {
         guard_.run("Logo click", [this, global] { m_.shell.clickLogo(global.x(), global.y()); });
+        render();
     });
-    onClick(bind(shell.ErrorPic, static_cast<int>(Kind::Picture)), "ErrorPic click",
+    onClick(bind(shell.ErrorPic, Kind::Picture), "ErrorPic click",
             [&shell] { shell.clickErrorPic(); });
 
     for (auto* link : {&shell.lb_User, &shell.Homepage, &shell.lblHelp}) {
-        bind(*link, static_cast<int>(Kind::Link))->setAutoSize(true);
+        bind(*link, Kind::Link)->setAutoSize(true);
     }
     onClick(control(QStringLiteral("lb_User")), "lb_User click", [&shell] { shell.clickLbUser(); });
     onClick(control(QStringLiteral("Homepage")), "Homepage click",
@@ -149,69 +150,68 @@ void MainView::buildWidgets() {
     // The table: dice, the roll and its counters.
     for (int i = 1; i <= 6; ++i) {
         ControlWidget* die =
-            bind(game.Image.at(static_cast<std::size_t>(i - 1)), static_cast<int>(Kind::Picture));
+            bind(game.Image.at(static_cast<std::size_t>(i - 1)), Kind::Picture);
         onClick(die, "Image click", [&game, i] { game.clickDie(i); });
     }
-    ControlWidget* roll = bind(game.Roll, static_cast<int>(Kind::Button));
+    ControlWidget* roll = bind(game.Roll, Kind::Button);
     roll->setAccent(true);
     roll->setFontPixelSize(13);
     onClick(roll, "Roll click", [&game] { game.clickRoll(); });
-    onClick(bind(game.Undo, static_cast<int>(Kind::Button)), "Undo click",
+    onClick(bind(game.Undo, Kind::Button), "Undo click",
             [&game] { game.clickUndo(); });
-    ControlWidget* rollsCaption = bind(shell.lbl_Roll, static_cast<int>(Kind::Label));
+    ControlWidget* rollsCaption = bind(shell.lbl_Roll, Kind::Label);
     rollsCaption->setFontPixelSize(11);
     rollsCaption->setAutoSize(true);
-    ControlWidget* rolls = bind(game.Rolls, static_cast<int>(Kind::Number));
+    ControlWidget* rolls = bind(game.Rolls, Kind::Number);
     rolls->setFontPixelSize(15);
-    ControlWidget* perCategory = bind(game.Mrolls, static_cast<int>(Kind::Number));
+    ControlWidget* perCategory = bind(game.Mrolls, Kind::Number);
     perCategory->setFontPixelSize(12);
 
     // The score card.
     for (int k = 1; k <= CategoryCount; ++k) {
         ControlWidget* button =
-            bind(game.btn.at(static_cast<std::size_t>(k - 1)), static_cast<int>(Kind::Category));
+            bind(game.btn.at(static_cast<std::size_t>(k - 1)), Kind::Category);
         onClick(button, "Category click", [&game, k] { game.clickCategory(k); });
         ControlWidget* score =
-            bind(game.scr.at(static_cast<std::size_t>(k - 1)), static_cast<int>(Kind::Number));
+            bind(game.scr.at(static_cast<std::size_t>(k - 1)), Kind::Number);
         score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     for (auto* sum : {&shell.disp_Bonus, &shell.disp_Total}) {
-        bind(*sum, static_cast<int>(Kind::Label))->setFontPixelSize(11);
+        ControlWidget* label = bind(*sum, Kind::Label);
+        label->setFontPixelSize(11);
+        label->setAutoSize(true);
     }
     for (auto* sum : {&game.Bonus, &game.scr_Tot}) {
-        bind(*sum, static_cast<int>(Kind::Number))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        bind(*sum, Kind::Number)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    bind(game.Indik, static_cast<int>(Kind::Marker));
+    bind(game.Indik, Kind::Marker);
 
     // The top ten and the links below the table.
     for (int place = 1; place <= 10; ++place) {
-        ControlWidget* label = bind(m_.topTen.Topp(place), static_cast<int>(Kind::Link));
+        ControlWidget* label = bind(m_.topTen.Topp(place), Kind::Link);
         label->setAutoSize(true);
         onClick(label, "Topp click", [this, place] { m_.topTen.ToppClick(place); });
     }
-    ControlWidget* newGame = bind(game.NyttSpel, static_cast<int>(Kind::Link));
+    ControlWidget* newGame = bind(game.NyttSpel, Kind::Link);
     newGame->setAutoSize(true);
     onClick(newGame, "NyttSpel click", [&game] { game.clickNyttSpel(); });
-    ControlWidget* settings = bind(shell.lblSett, static_cast<int>(Kind::Link));
+    ControlWidget* settings = bind(shell.lblSett, Kind::Link);
     settings->setAutoSize(true);
     onClick(settings, "lblSett click", [&shell] { shell.clickLblSett(); });
-    ControlWidget* exit = bind(shell.lblExit, static_cast<int>(Kind::Link));
+    ControlWidget* exit = bind(shell.lblExit, Kind::Link);
     exit->setAutoSize(true);
     onClick(exit, "lblExit click", [&shell] { shell.clickExit(); });
-    onClick(bind(shell.SoundPic, static_cast<int>(Kind::Picture)), "SoundPic click",
+    onClick(bind(shell.SoundPic, Kind::Picture), "SoundPic click",
             [&shell] { shell.clickSoundPic(); });
-    ControlWidget* clock = bind(shell.ShowTime, static_cast<int>(Kind::Link));
+    ControlWidget* clock = bind(shell.ShowTime, Kind::Link);
     clock->setAutoSize(true);
     clock->setFontPixelSize(11);
     onClick(clock, "ShowTime click", [&shell] { shell.clickShowTime(); });
-    for (auto* sum : {&shell.disp_Bonus, &shell.disp_Total}) {
-        control(QString::fromStdString(sum->objectName))->setAutoSize(true);
-    }
 
     // The test controls, shown only when the settings ask for them.
-    onClick(bind(game.Command1, static_cast<int>(Kind::Button)), "Command1 click",
+    onClick(bind(game.Command1, Kind::Button), "Command1 click",
             [&game] { game.clickCommand1(); });
-    onClick(bind(game.Command2, static_cast<int>(Kind::Button)), "Command2 click",
+    onClick(bind(game.Command2, Kind::Button), "Command2 click",
             [&game] { game.clickCommand2(); });
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -227,7 +227,7 @@ void MainView::buildWidgets() {
 
 void MainView::wireTitleStrip(ControlWidget* strip) {
     connect(strip, &ControlWidget::pressed, this,
-            [this, strip](Qt::MouseButton button, QPoint local, QPoint) {
+            [this](Qt::MouseButton button, QPoint local, QPoint) {
                 guard_.run("Titellist MouseDown", [&] {
                     // The desktop moves the window itself where it can (and must, on
                     // Wayland); elsewhere the strip's own drag moves it.
@@ -237,7 +237,6 @@ void MainView::wireTitleStrip(ControlWidget* strip) {
                     m_.shell.titleMouseDown(toModel(button), toTwips(local.x()),
                                             toTwips(local.y()));
                 });
-                Q_UNUSED(strip);
             });
     connect(strip, &ControlWidget::moved, this,
             [this, strip](Qt::MouseButtons buttons, QPoint, QPoint global) {

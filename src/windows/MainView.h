@@ -13,6 +13,7 @@
 
 #include "display/ModelTimer.h"
 #include "game/Controls.h"
+#include "windows/ControlWidget.h"
 #include "windows/EventGuard.h"
 
 class QLineEdit;
@@ -20,7 +21,6 @@ class QScreen;
 
 namespace brisvane {
 
-class ControlWidget;
 class DotDisplay;
 class DotMatrix;
 class GameModel;
@@ -71,7 +71,7 @@ private:
         const Control* control;
     };
 
-    ControlWidget* bind(const Control& control, int kind);
+    ControlWidget* bind(const Control& control, ControlWidget::Kind kind);
     template <typename Handler>
     void onClick(ControlWidget* widget, const char* where, Handler handler);
     void addTimer(const char* name, const ModelTimer& model, std::function<void()> tick);
