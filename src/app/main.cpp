@@ -46,8 +46,8 @@ int main(int argc, char* argv[]) {
         program.game(), program.topTen(), program.sounds(), Program::ProgramVersion,
         Program::ProgramRevision,
         [&program](const std::string& name) { return program.folder().resolve(name); }});
-    MainTexts mainTexts(profile, program.IniFile(), program.language(), mainShell,
-                        program.game(), program.topTen());
+    MainTexts mainTexts(profile, program.IniFile(), program.language(), mainShell, program.game(),
+                        program.topTen());
     program.onLanUpdate = [&mainTexts] { mainTexts.apply(); };
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),

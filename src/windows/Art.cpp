@@ -9,18 +9,18 @@
 #include <QRadialGradient>
 
 #include <array>
-#include <map>
 #include <cmath>
+#include <map>
 
 namespace brisvane {
 
 namespace {
 
 struct DiceTint {
-    QColor light;  // body, lit side
-    QColor dark;   // body, far side
+    QColor light; // body, lit side
+    QColor dark;  // body, far side
     QColor pip;
-    bool lightPips;  // pips lighter than the body: drawn raised rather than hollow
+    bool lightPips; // pips lighter than the body: drawn raised rather than hollow
 };
 
 // One set of colours per die position, so the six dice can be told apart at a glance.
@@ -171,8 +171,7 @@ QPainterPath handPath() {
 }
 
 void paintHand(QPainter& painter) {
-    painter.setPen(QPen(QColor(0x1d, 0x1a, 0x17), 1.3, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(QPen(QColor(0x1d, 0x1a, 0x17), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QLinearGradient glove(0, 0, 0, 30);
     glove.setColorAt(0, Qt::white);
     glove.setColorAt(1, QColor(0xe4, 0xe0, 0xd6));
@@ -257,7 +256,7 @@ void paintFelt(QPainter& painter, const QRectF& box) {
     painter.drawRect(box);
 }
 
-}  // namespace
+} // namespace
 
 QColor Art::dieColour(int die) {
     return Tints.at(static_cast<std::size_t>(qBound(1, die, 6) - 1)).light;
@@ -270,8 +269,8 @@ void Art::paintDie(QPainter& painter, const QRectF& box, int die, int face) {
 
     // The die fills 86% of its box; the rest is room for the shadow.
     const qreal side = std::min(box.width(), box.height()) * 0.86;
-    const QRectF body(box.center().x() - side / 2, box.center().y() - side / 2 - side * 0.03,
-                      side, side);
+    const QRectF body(box.center().x() - side / 2, box.center().y() - side / 2 - side * 0.03, side,
+                      side);
     const qreal radius = side * 0.19;
 
     paintSoftShadow(painter, body.translated(side * 0.03, side * 0.06), radius, side * 0.07, 110);
@@ -320,12 +319,23 @@ void Art::paintIcon(QPainter& painter, const QRectF& box, int id) {
     painter.translate(box.center().x() - 16 * scale, box.center().y() - 16 * scale);
     painter.scale(scale, scale);
     switch (id) {
-    case SoundOnIcon: paintSpeaker(painter, true); break;
-    case SoundOffIcon: paintSpeaker(painter, false); break;
-    case ErrorIcon: paintErrorMarker(painter); break;
-    case WindowIcon: paintWindowIcon(painter); break;
-    case HandCursor: paintHand(painter); break;
-    default: break;
+    case SoundOnIcon:
+        paintSpeaker(painter, true);
+        break;
+    case SoundOffIcon:
+        paintSpeaker(painter, false);
+        break;
+    case ErrorIcon:
+        paintErrorMarker(painter);
+        break;
+    case WindowIcon:
+        paintWindowIcon(painter);
+        break;
+    case HandCursor:
+        paintHand(painter);
+        break;
+    default:
+        break;
     }
     painter.restore();
 }
@@ -457,4 +467,4 @@ QPixmap Art::splash(qreal devicePixelRatio) {
     return pixmap;
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -24,9 +24,9 @@ public:
     // A die picture is this many logical pixels square; the die itself sits inside with room
     // for its shadow.
     static constexpr int DiePictureSize = 78;
-    static constexpr int SplashWidth = 400;  // 6000 x 3075 twips
+    static constexpr int SplashWidth = 400; // 6000 x 3075 twips
     static constexpr int SplashHeight = 205;
-    static constexpr int LogoWidth = 345;  // 5175 x 1305 twips
+    static constexpr int LogoWidth = 345; // 5175 x 1305 twips
     static constexpr int LogoHeight = 87;
 
     static constexpr int dicePictureId(int die, int face) { return 10 * die + face; }
@@ -56,4 +56,4 @@ public:
     static QColor dieColour(int die);
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -14,12 +14,11 @@ namespace brisvane {
 
 namespace {
 
-constexpr int MarkerGlow = 4;  // pixels
+constexpr int MarkerGlow = 4; // pixels
 
 bool sameLook(const Control& a, const Control& b) {
-    return a.caption == b.caption && a.foreColor == b.foreColor &&
-           a.fillColor == b.fillColor && a.enabled == b.enabled && a.bold == b.bold &&
-           a.picture == b.picture;
+    return a.caption == b.caption && a.foreColor == b.foreColor && a.fillColor == b.fillColor &&
+           a.enabled == b.enabled && a.bold == b.bold && a.picture == b.picture;
 }
 
 bool isText(ControlWidget::Kind kind) {
@@ -28,7 +27,7 @@ bool isText(ControlWidget::Kind kind) {
            kind == Kind::Category || kind == Kind::Number;
 }
 
-}  // namespace
+} // namespace
 
 ControlWidget::ControlWidget(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -53,7 +52,9 @@ void ControlWidget::setImage(const QPixmap& image) {
     update();
 }
 
-QColor ControlWidget::foreground() const { return twips::toQColor(control_.foreColor); }
+QColor ControlWidget::foreground() const {
+    return twips::toQColor(control_.foreColor);
+}
 
 QRect ControlWidget::boxFor(const Control& control) const {
     QRect box = twips::toPixels(control);
@@ -83,11 +84,10 @@ QRect ControlWidget::boxFor(const Control& control) const {
 
 void ControlWidget::render(const Control& control) {
     const bool relook = first_ || !sameLook(control, control_);
-    const bool regeometry = first_ || control.left != control_.left ||
-                            control.top != control_.top || control.width != control_.width ||
-                            control.height != control_.height ||
-                            (autoSize_ && control.caption != control_.caption) ||
-                            control.bold != control_.bold;
+    const bool regeometry =
+        first_ || control.left != control_.left || control.top != control_.top ||
+        control.width != control_.width || control.height != control_.height ||
+        (autoSize_ && control.caption != control_.caption) || control.bold != control_.bold;
     if (first_ || control.objectName != control_.objectName) {
         setObjectName(QString::fromStdString(control.objectName));
     }
@@ -119,8 +119,10 @@ bool ControlWidget::takesClicks() const {
     case Kind::Close:
     case Kind::Minimise:
     case Kind::Strip:
-    case Kind::Logo: return true;
-    default: return false;
+    case Kind::Logo:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -132,8 +134,7 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     }
     pressedInside_ = true;
     update();
-    Q_EMIT pressed(event->button(), event->position().toPoint(),
-                 event->globalPosition().toPoint());
+    Q_EMIT pressed(event->button(), event->position().toPoint(), event->globalPosition().toPoint());
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -200,7 +201,9 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     switch (kind_) {
     case Kind::Label:
     case Kind::Link:
-    case Kind::Number: paintText(painter, rect()); break;
+    case Kind::Number:
+        paintText(painter, rect());
+        break;
 
     case Kind::Category: {
         if (hovered_ && isEnabled()) {
@@ -306,10 +309,14 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         break;
     }
 
-    case Kind::Logo: painter.drawPixmap(0, 0, Art::logo(devicePixelRatioF())); break;
+    case Kind::Logo:
+        painter.drawPixmap(0, 0, Art::logo(devicePixelRatioF()));
+        break;
 
-    case Kind::Image: painter.drawPixmap(0, 0, image_); break;
+    case Kind::Image:
+        painter.drawPixmap(0, 0, image_);
+        break;
     }
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -14,18 +14,18 @@ class ControlWidget : public QWidget {
     Q_OBJECT
 public:
     enum class Kind {
-        Label,     // text on the window's ground
-        Link,      // clickable text, underlined under the pointer
-        Button,    // a raised button with its caption centred
-        Category,  // a row of the score card
-        Number,    // a figure of the score card, right-aligned
-        Picture,   // one of the program's pictures (dice, speaker, error marker)
-        Marker,    // the suggestion marker, a square of its fill colour
-        Close,     // the window's close box
-        Minimise,  // the window's minimise box
-        Strip,     // the title strip
+        Label,    // text on the window's ground
+        Link,     // clickable text, underlined under the pointer
+        Button,   // a raised button with its caption centred
+        Category, // a row of the score card
+        Number,   // a figure of the score card, right-aligned
+        Picture,  // one of the program's pictures (dice, speaker, error marker)
+        Marker,   // the suggestion marker, a square of its fill colour
+        Close,    // the window's close box
+        Minimise, // the window's minimise box
+        Strip,    // the title strip
         Logo,
-        Image,     // a picture from a file (the background)
+        Image, // a picture from a file (the background)
     };
 
     ControlWidget(Kind kind, QWidget* parent);
@@ -81,4 +81,4 @@ private:
     QPixmap image_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -8,7 +8,7 @@
 namespace brisvane {
 
 namespace {
-constexpr int Margin = 90;  // twips around the outermost dots
+constexpr int Margin = 90; // twips around the outermost dots
 }
 
 TwipRect DotDisplay::area() {
@@ -62,4 +62,4 @@ void DotDisplay::paintEvent(QPaintEvent*) {
     }
 }
 
-}  // namespace brisvane
+} // namespace brisvane

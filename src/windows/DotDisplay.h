@@ -29,4 +29,4 @@ private:
     std::bitset<DotMatrix::DotCount> lit_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -20,8 +20,7 @@ public:
     void setReporter(Reporter report) { report_ = std::move(report); }
 
     // Runs `handler`; returns false when it threw.
-    template <typename Handler>
-    bool run(const char* where, Handler&& handler) noexcept {
+    template <typename Handler> bool run(const char* where, Handler&& handler) noexcept {
         try {
             handler();
             return true;
@@ -47,4 +46,4 @@ private:
     Reporter report_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -33,7 +33,7 @@ bool endsWith(const std::string& text, const std::string& tail) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-}  // namespace
+} // namespace
 
 std::string errorLine(const std::exception& error, const std::string& where) {
     int number = 0;
@@ -89,7 +89,7 @@ Placement centred(const TwipRect& area, int width, int height) {
     return {area.left + (area.width - width) / 2, area.top + (area.height - height) / 3, true};
 }
 
-}  // namespace shell
+} // namespace shell
 
 MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
     Titellist = makeControl("Titellist", 30, 0, 11355, 285);
@@ -136,8 +136,8 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
 }
 
 std::vector<Control*> MainShell::controls() {
-    return {&Titellist, &Avsluta,  &Minimera, &lblExit,  &lblSett,    &Logo,
-            &BackgrPic, &ErrorPic, &SoundPic, &ShowTime, &lb_User,    &Homepage,
+    return {&Titellist, &Avsluta,  &Minimera,   &lblExit,   &lblSett, &Logo,
+            &BackgrPic, &ErrorPic, &SoundPic,   &ShowTime,  &lb_User, &Homepage,
             &lblHelp,   &lbl_Roll, &disp_Bonus, &disp_Total};
 }
 
@@ -242,14 +242,18 @@ void MainShell::ScreenKoll() {
     notify();
 }
 
-void MainShell::displayChanged() { ScreenKoll(); }
+void MainShell::displayChanged() {
+    ScreenKoll();
+}
 
 void MainShell::windowMoved(int left, int top) {
     frame.left = left;
     frame.top = top;
 }
 
-void MainShell::windowRestored() { frame.minimized = false; }
+void MainShell::windowRestored() {
+    frame.minimized = false;
+}
 
 void MainShell::titleMouseDown(MouseButton button, int x, int y) {
     if (button != MouseButton::Left) {
@@ -276,8 +280,7 @@ void MainShell::titleMouseUp(MouseButton button) {
 }
 
 void MainShell::titleDblClick() {
-    const shell::Placement place =
-        shell::centred(w_.screen.workArea(), frame.width, frame.height);
+    const shell::Placement place = shell::centred(w_.screen.workArea(), frame.width, frame.height);
     frame.left = place.left;
     frame.top = place.top;
     notify();
@@ -347,7 +350,9 @@ void MainShell::surfaceMouseUp() {
 
 // ---- Keyboard ----
 
-void MainShell::keyRoll() { w_.game.clickRoll(); }
+void MainShell::keyRoll() {
+    w_.game.clickRoll();
+}
 
 void MainShell::keyDie(int die) {
     if (die < 1 || die > 6) {
@@ -361,9 +366,13 @@ void MainShell::keyDie(int die) {
     }
 }
 
-void MainShell::keyUndo() { w_.game.clickUndo(); }
+void MainShell::keyUndo() {
+    w_.game.clickUndo();
+}
 
-void MainShell::keyNewGame() { w_.game.clickNyttSpel(); }
+void MainShell::keyNewGame() {
+    w_.game.clickNyttSpel();
+}
 
 // ---- Controls that hand over to other windows ----
 
@@ -412,4 +421,4 @@ void MainShell::clickLogo(int screenX, int screenY) {
     }
 }
 
-}  // namespace brisvane
+} // namespace brisvane

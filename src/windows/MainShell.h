@@ -42,7 +42,7 @@ std::string errorLine(const std::exception& error, const std::string& where);
 
 namespace shell {
 
-inline constexpr int WindowWidth = 12000;  // twips: 800 x 600 pixels
+inline constexpr int WindowWidth = 12000; // twips: 800 x 600 pixels
 inline constexpr int WindowHeight = 9000;
 // The work area of an 800 x 600 display above a standard taskbar: the window then sits at the
 // top left and cannot be dragged.
@@ -82,7 +82,7 @@ Placement screenKoll(const TwipRect& workArea, int left, int top);
 // The re-centred place of a double-click on the title strip.
 Placement centred(const TwipRect& workArea, int width, int height);
 
-}  // namespace shell
+} // namespace shell
 
 enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 4 };
 
@@ -99,7 +99,7 @@ public:
         GameModel& game;
         TopTen& topTen;
         SoundBoard& sound;
-        std::string ProgramVersion;  // "7.0"
+        std::string ProgramVersion; // "7.0"
         int ProgramRevision = 3;
         // The full path of a file of the program folder.
         std::function<std::string(const std::string& name)> programFile;
@@ -116,7 +116,7 @@ public:
     Control lblExit;
     Control lblSett;
     Control Logo;
-    Control BackgrPic;  // caption = the path of the picture shown, "" for none
+    Control BackgrPic; // caption = the path of the picture shown, "" for none
     Control ErrorPic;
     Control SoundPic;
     Control ShowTime;
@@ -133,7 +133,7 @@ public:
 
     // ---- The window ----
     struct Frame {
-        int left = 0;  // twips
+        int left = 0; // twips
         int top = 0;
         int width = shell::WindowWidth;
         int height = shell::WindowHeight;
@@ -150,15 +150,15 @@ public:
     bool ended = false;
 
     // ---- Hooks for the parts that act on clicks of the shell's controls ----
-    std::function<void()> endProgram;  // ends the program at once
-    std::function<void()> closeSettings;  // the settings window, if open
-    std::function<void()> openSettings;   // lblSett: settings window on its page "all"
-    std::function<void()> openAlarm;     // ShowTime
-    std::function<void()> openUser;      // lb_User
-    std::function<void()> openHomepage;  // Homepage
-    std::function<void()> openHelp;      // lblHelp
-    std::function<void(int x, int y)> openToolsMenu;  // Logo, at the pointer (screen pixels)
-    std::function<void()> loadClock;  // the clock and alarm settings of the load step
+    std::function<void()> endProgram;                // ends the program at once
+    std::function<void()> closeSettings;             // the settings window, if open
+    std::function<void()> openSettings;              // lblSett: settings window on its page "all"
+    std::function<void()> openAlarm;                 // ShowTime
+    std::function<void()> openUser;                  // lb_User
+    std::function<void()> openHomepage;              // Homepage
+    std::function<void()> openHelp;                  // lblHelp
+    std::function<void(int x, int y)> openToolsMenu; // Logo, at the pointer (screen pixels)
+    std::function<void()> loadClock; // the clock and alarm settings of the load step
     // Loads the background picture at `path` into the view; throws WindowError when it cannot.
     std::function<void(const std::string& path)> loadBackground;
 
@@ -223,4 +223,4 @@ private:
     std::function<void()> changed_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

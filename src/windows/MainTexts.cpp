@@ -13,7 +13,9 @@ MainTexts::MainTexts(Profile& profile, std::string iniFile, Language& language, 
     : profile_(profile), iniFile_(std::move(iniFile)), language_(language), shell_(shell),
       game_(game), topTen_(topTen) {}
 
-std::string MainTexts::tip(const char* key) const { return " " + language_.T(key) + " "; }
+std::string MainTexts::tip(const char* key) const {
+    return " " + language_.T(key) + " ";
+}
 
 void MainTexts::apply() {
     language_.updateLanguageFile();
@@ -45,10 +47,10 @@ void MainTexts::apply() {
     const bool topTenHelp = profile_.GetINI("Options", "ShowHelpText", iniFile_) == "Yes";
     for (int place = 1; place <= 10; ++place) {
         topTen_.Topp(place).toolTip =
-            topTenHelp ? " " + T("h1") + "  (" +
-                             profile_.GetINI("Highscore", "p" + std::to_string(place), iniFile_) +
-                             " p) "
-                       : "";
+            topTenHelp
+                ? " " + T("h1") + "  (" +
+                      profile_.GetINI("Highscore", "p" + std::to_string(place), iniFile_) + " p) "
+                : "";
     }
 
     const std::string selected = profile_.GetINI("Users", "selected", iniFile_);
@@ -66,4 +68,4 @@ void MainTexts::apply() {
     game_.notifyChanged();
 }
 
-}  // namespace brisvane
+} // namespace brisvane

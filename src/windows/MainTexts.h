@@ -36,4 +36,4 @@ private:
     TopTen& topTen_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

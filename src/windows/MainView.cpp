@@ -34,20 +34,26 @@ using Kind = ControlWidget::Kind;
 
 MouseButton toModel(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    default: return MouseButton::None;
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::None;
     }
 }
 
-int toTwips(qreal pixels) { return qRound(pixels * twips::PerPixel); }
+int toTwips(qreal pixels) {
+    return qRound(pixels * twips::PerPixel);
+}
 
 // The table's colours.
 const QColor Ground(0x16, 0x1e, 0x27);
 const QColor GroundDeep(0x0c, 0x11, 0x17);
 
-}  // namespace
+} // namespace
 
 MainView::MainView(MainModels models)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_(models) {
@@ -129,8 +135,7 @@ void MainView::buildWidgets() {
     wireTitleStrip(strip);
     onClick(bind(shell.Minimera, Kind::Minimise), "Minimera click",
             [&shell] { shell.clickMinimera(); });
-    onClick(bind(shell.Avsluta, Kind::Close), "Avsluta click",
-            [&shell] { shell.clickExit(); });
+    onClick(bind(shell.Avsluta, Kind::Close), "Avsluta click", [&shell] { shell.clickExit(); });
     ControlWidget* logo = bind(shell.Logo, Kind::Logo);
     connect(logo, &ControlWidget::pressed, this, [this](Qt::MouseButton, QPoint, QPoint global) {
         guard_.run("Logo click", [this, global] { m_.shell.clickLogo(global.x(), global.y()); });
@@ -145,20 +150,19 @@ void MainView::buildWidgets() {
     onClick(control(QStringLiteral("lb_User")), "lb_User click", [&shell] { shell.clickLbUser(); });
     onClick(control(QStringLiteral("Homepage")), "Homepage click",
             [&shell] { shell.clickHomepage(); });
-    onClick(control(QStringLiteral("lblHelp")), "lblHelp click", [&shell] { shell.clickLblHelp(); });
+    onClick(control(QStringLiteral("lblHelp")), "lblHelp click",
+            [&shell] { shell.clickLblHelp(); });
 
     // The table: dice, the roll and its counters.
     for (int i = 1; i <= 6; ++i) {
-        ControlWidget* die =
-            bind(game.Image.at(static_cast<std::size_t>(i - 1)), Kind::Picture);
+        ControlWidget* die = bind(game.Image.at(static_cast<std::size_t>(i - 1)), Kind::Picture);
         onClick(die, "Image click", [&game, i] { game.clickDie(i); });
     }
     ControlWidget* roll = bind(game.Roll, Kind::Button);
     roll->setAccent(true);
     roll->setFontPixelSize(13);
     onClick(roll, "Roll click", [&game] { game.clickRoll(); });
-    onClick(bind(game.Undo, Kind::Button), "Undo click",
-            [&game] { game.clickUndo(); });
+    onClick(bind(game.Undo, Kind::Button), "Undo click", [&game] { game.clickUndo(); });
     ControlWidget* rollsCaption = bind(shell.lbl_Roll, Kind::Label);
     rollsCaption->setFontPixelSize(11);
     rollsCaption->setAutoSize(true);
@@ -169,11 +173,9 @@ void MainView::buildWidgets() {
 
     // The score card.
     for (int k = 1; k <= CategoryCount; ++k) {
-        ControlWidget* button =
-            bind(game.btn.at(static_cast<std::size_t>(k - 1)), Kind::Category);
+        ControlWidget* button = bind(game.btn.at(static_cast<std::size_t>(k - 1)), Kind::Category);
         onClick(button, "Category click", [&game, k] { game.clickCategory(k); });
-        ControlWidget* score =
-            bind(game.scr.at(static_cast<std::size_t>(k - 1)), Kind::Number);
+        ControlWidget* score = bind(game.scr.at(static_cast<std::size_t>(k - 1)), Kind::Number);
         score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     for (auto* sum : {&shell.disp_Bonus, &shell.disp_Total}) {
@@ -209,10 +211,8 @@ void MainView::buildWidgets() {
     onClick(clock, "ShowTime click", [&shell] { shell.clickShowTime(); });
 
     // The test controls, shown only when the settings ask for them.
-    onClick(bind(game.Command1, Kind::Button), "Command1 click",
-            [&game] { game.clickCommand1(); });
-    onClick(bind(game.Command2, Kind::Button), "Command2 click",
-            [&game] { game.clickCommand2(); });
+    onClick(bind(game.Command1, Kind::Button), "Command1 click", [&game] { game.clickCommand1(); });
+    onClick(bind(game.Command2, Kind::Button), "Command2 click", [&game] { game.clickCommand2(); });
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     connect(text1_, &QLineEdit::textEdited, this,
@@ -226,18 +226,17 @@ void MainView::buildWidgets() {
 }
 
 void MainView::wireTitleStrip(ControlWidget* strip) {
-    connect(strip, &ControlWidget::pressed, this,
-            [this](Qt::MouseButton button, QPoint local, QPoint) {
-                guard_.run("Titellist MouseDown", [&] {
-                    // The desktop moves the window itself where it can (and must, on
-                    // Wayland); elsewhere the strip's own drag moves it.
-                    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
-                        return;
-                    }
-                    m_.shell.titleMouseDown(toModel(button), toTwips(local.x()),
-                                            toTwips(local.y()));
-                });
+    connect(
+        strip, &ControlWidget::pressed, this, [this](Qt::MouseButton button, QPoint local, QPoint) {
+            guard_.run("Titellist MouseDown", [&] {
+                // The desktop moves the window itself where it can (and must, on
+                // Wayland); elsewhere the strip's own drag moves it.
+                if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+                    return;
+                }
+                m_.shell.titleMouseDown(toModel(button), toTwips(local.x()), toTwips(local.y()));
             });
+        });
     connect(strip, &ControlWidget::moved, this,
             [this, strip](Qt::MouseButtons buttons, QPoint, QPoint global) {
                 guard_.run("Titellist MouseMove", [&] {
@@ -254,9 +253,8 @@ void MainView::wireTitleStrip(ControlWidget* strip) {
     connect(strip, &ControlWidget::released, this, [this](Qt::MouseButton button) {
         guard_.run("Titellist MouseUp", [&] { m_.shell.titleMouseUp(toModel(button)); });
     });
-    connect(strip, &ControlWidget::doubleClicked, this, [this] {
-        guard_.run("Titellist DblClick", [this] { m_.shell.titleDblClick(); });
-    });
+    connect(strip, &ControlWidget::doubleClicked, this,
+            [this] { guard_.run("Titellist DblClick", [this] { m_.shell.titleDblClick(); }); });
 }
 
 void MainView::loadBackground(const std::string& path) {
@@ -318,7 +316,8 @@ void MainView::render() {
     for (int place = 1; place <= 10; ++place) {
         const ToppLabel& label = m_.topTen.Topp(place);
         ControlWidget* widget = control(QString::fromStdString(label.objectName));
-        if (widget != nullptr && label.handCursor != (widget->cursor().shape() == Qt::BitmapCursor)) {
+        if (widget != nullptr &&
+            label.handCursor != (widget->cursor().shape() == Qt::BitmapCursor)) {
             if (label.handCursor) {
                 widget->setCursor(Art::cursor(Art::HandCursor, devicePixelRatioF()));
             } else {
@@ -368,7 +367,8 @@ void MainView::mousePressEvent(QMouseEvent* event) {
 
 void MainView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    guard_.run("Form MouseMove", [&] { m_.shell.surfaceMouseMove(toTwips(at.x()), toTwips(at.y())); });
+    guard_.run("Form MouseMove",
+               [&] { m_.shell.surfaceMouseMove(toTwips(at.x()), toTwips(at.y())); });
     render();
 }
 
@@ -511,4 +511,4 @@ void MainView::paintTable(QPainter& painter) {
     painter.drawRoundedRect(glass, 6, 6);
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -94,4 +94,4 @@ private:
     bool rendering_ = false;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

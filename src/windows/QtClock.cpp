@@ -4,13 +4,15 @@
 
 namespace brisvane {
 
-DateTime QtClock::now() const { return fromQt(QDateTime::currentDateTime()); }
+DateTime QtClock::now() const {
+    return fromQt(QDateTime::currentDateTime());
+}
 
 DateTime QtClock::fromQt(const QDateTime& when) {
     const QDate date = when.date();
     const QTime time = when.time();
-    return DateTime{date.year(),    date.month(),  date.day(),  time.hour(),
+    return DateTime{date.year(),   date.month(),  date.day(), time.hour(),
                     time.minute(), time.second(), time.msec()};
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -13,4 +13,4 @@ public:
     static DateTime fromQt(const QDateTime& when);
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -7,27 +7,26 @@
 namespace brisvane {
 
 namespace {
-QString q(const std::string& text) { return QString::fromStdString(text); }
-}  // namespace
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+} // namespace
 
 bool QtDialogs::askYesNo(const std::string& title, const std::string& question,
                          DefaultButton defaultButton) {
     QMessageBox box(QMessageBox::Question, q(title), q(question),
                     QMessageBox::Yes | QMessageBox::No, parent_);
-    box.setDefaultButton(defaultButton == DefaultButton::Yes ? QMessageBox::Yes
-                                                             : QMessageBox::No);
+    box.setDefaultButton(defaultButton == DefaultButton::Yes ? QMessageBox::Yes : QMessageBox::No);
     // Closing the box without choosing counts as No.
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtDialogs::inputBox(const std::string& prompt,
-                                               const std::string& title,
+std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                                const std::string& preset) {
     bool accepted = false;
-    const QString text =
-        QInputDialog::getText(parent_, q(title), q(prompt), QLineEdit::Normal, q(preset),
-                              &accepted);
+    const QString text = QInputDialog::getText(parent_, q(title), q(prompt), QLineEdit::Normal,
+                                               q(preset), &accepted);
     if (!accepted) {
         return std::nullopt;
     }
@@ -57,4 +56,4 @@ std::optional<std::string> QtDialogs::chooseFile(const std::string& title,
     return chosen.toStdString();
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -28,4 +28,4 @@ private:
     QPointer<QWidget> parent_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

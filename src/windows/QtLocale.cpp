@@ -23,9 +23,11 @@ QString withoutTimeZone(const QString& format) {
     return result.trimmed();
 }
 
-}  // namespace
+} // namespace
 
-std::string QtLocale::decimalSeparator() const { return locale_.decimalPoint().toStdString(); }
+std::string QtLocale::decimalSeparator() const {
+    return locale_.decimalPoint().toStdString();
+}
 
 std::string QtLocale::shortDate(const DateTime& when) const {
     return locale_.toString(QDate(when.year, when.month, when.day), QLocale::ShortFormat)
@@ -45,4 +47,4 @@ std::string QtLocale::monthName(int month) const {
     return locale_.monthName(month, QLocale::LongFormat).toStdString();
 }
 
-}  // namespace brisvane
+} // namespace brisvane

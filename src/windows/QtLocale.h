@@ -21,4 +21,4 @@ private:
     QLocale locale_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

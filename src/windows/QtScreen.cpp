@@ -5,7 +5,9 @@
 
 namespace brisvane {
 
-QScreen* QtScreen::screen() { return QGuiApplication::primaryScreen(); }
+QScreen* QtScreen::screen() {
+    return QGuiApplication::primaryScreen();
+}
 
 TwipRect QtScreen::workArea() const {
     const QScreen* s = screen();
@@ -27,4 +29,4 @@ int QtScreen::screenHeight() const {
     return s == nullptr ? 0 : s->geometry().height() * TwipsPerPixel;
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -22,4 +22,4 @@ private:
     static QScreen* screen();
 };
 
-}  // namespace brisvane
+} // namespace brisvane

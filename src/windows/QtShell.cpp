@@ -24,4 +24,4 @@ bool QtShell::open(const std::string& target) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -15,4 +15,4 @@ public:
     static QUrl toUrl(const std::string& target);
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -52,4 +52,4 @@ void Splash::notify() const {
     }
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -15,7 +15,7 @@ namespace brisvane {
 
 class Splash {
 public:
-    static constexpr int Width = 6000;  // twips
+    static constexpr int Width = 6000; // twips
     static constexpr int Height = 3075;
     static constexpr int sTimer2Interval = 2000;
     static constexpr std::uint32_t Gold = 0x00E6FF;
@@ -34,8 +34,8 @@ public:
 
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
-    Control lbl_Version{"lbl_Version", "0.000", "", 0xFFFFFF, 0, true, true, false,
-                        240,           2640,    615, 225};
+    Control lbl_Version{"lbl_Version", "0.000", "",  0xFFFFFF, 0,   true,
+                        true,          false,   240, 2640,     615, 225};
     Control sInfo{"sInfo", "", "", Gold, 0, true, true, false, 540, 1440, 1815, 345};
     ModelTimer sTimer2{sTimer2Interval};
 
@@ -55,4 +55,4 @@ private:
     std::function<void()> changed_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

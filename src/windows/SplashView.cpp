@@ -11,11 +11,11 @@
 namespace brisvane {
 
 SplashView::SplashView(Splash& model, EventGuard& guard, const Screen& screen)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), model_(model),
-      guard_(guard), version_(new QLabel(this)), info_(new QLabel(this)),
-      timer_(new TimerDriver(model.sTimer2, [this] {
-          guard_.run("sTimer2 tick", [this] { model_.sTimer2Tick(); });
-      }, this)) {
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), model_(model), guard_(guard),
+      version_(new QLabel(this)), info_(new QLabel(this)),
+      timer_(new TimerDriver(
+          model.sTimer2, [this] { guard_.run("sTimer2 tick", [this] { model_.sTimer2Tick(); }); },
+          this)) {
     setObjectName(QStringLiteral("Splash"));
     setWindowTitle(QStringLiteral("Brisvane"));
     setWindowIcon(Art::icon(Art::WindowIcon));
@@ -40,7 +40,9 @@ SplashView::SplashView(Splash& model, EventGuard& guard, const Screen& screen)
     render();
 }
 
-SplashView::~SplashView() { model_.setChangeHandler({}); }
+SplashView::~SplashView() {
+    model_.setChangeHandler({});
+}
 
 void SplashView::render() {
     for (const auto& [label, control] :
@@ -65,4 +67,4 @@ void SplashView::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, Art::splash(devicePixelRatioF()));
 }
 
-}  // namespace brisvane
+} // namespace brisvane

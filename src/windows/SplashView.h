@@ -37,4 +37,4 @@ private:
     TimerDriver* timer_;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

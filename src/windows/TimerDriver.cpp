@@ -19,4 +19,4 @@ void TimerDriver::sync() {
     seenStarts_ = model_.starts;
 }
 
-}  // namespace brisvane
+} // namespace brisvane

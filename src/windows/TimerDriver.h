@@ -32,4 +32,4 @@ private:
     unsigned seenStarts_ = 0;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -17,15 +17,16 @@ constexpr int toPixels(int twips) {
     // dragged past the screen's left edge) round like positive ones.
     return twips >= 0 ? (twips + PerPixel / 2) / PerPixel : -((-twips + PerPixel / 2) / PerPixel);
 }
-constexpr int fromPixels(int pixels) { return pixels * PerPixel; }
+constexpr int fromPixels(int pixels) {
+    return pixels * PerPixel;
+}
 
 inline QRect toPixels(const Control& control) {
     return {toPixels(control.left), toPixels(control.top), toPixels(control.width),
             toPixels(control.height)};
 }
 inline QRect toPixels(const TwipRect& rect) {
-    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width),
-            toPixels(rect.height)};
+    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
 }
 
 inline QColor toQColor(std::uint32_t bgr) {
@@ -33,4 +34,4 @@ inline QColor toQColor(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFFu));
 }
 
-}  // namespace brisvane::twips
+} // namespace brisvane::twips

@@ -49,5 +49,5 @@ TEST(ArtTest, FacesDifferAndUnknownPicturesAreEmpty) {
               Art::icon(Art::SoundOffIcon).pixmap(QSize(32, 32)).toImage());
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane

@@ -9,11 +9,11 @@
 namespace brisvane::testing {
 namespace {
 
-const char* const Buttons[] = {"btn_Ones",      "btn_Twos",     "btn_Threes",   "btn_Fours",
-                               "btn_Fives",     "btn_Sixes",    "btn_OnePair",  "btn_TwoPairs",
+const char* const Buttons[] = {"btn_Ones",       "btn_Twos",      "btn_Threes",   "btn_Fours",
+                               "btn_Fives",      "btn_Sixes",     "btn_OnePair",  "btn_TwoPairs",
                                "btn_ThreePairs", "btn_ThreeKind", "btn_FourKind", "btn_FiveKind",
-                               "btn_SmallStr",  "btn_LargeStr", "btn_FullStr",  "btn_Hut",
-                               "btn_House",     "btn_Tower",    "btn_Chance",   "btn_Yatzy"};
+                               "btn_SmallStr",   "btn_LargeStr",  "btn_FullStr",  "btn_Hut",
+                               "btn_House",      "btn_Tower",     "btn_Chance",   "btn_Yatzy"};
 
 // The category a player would take by reading the window: the one the marker points at, or
 // else the first open one that shows a score in its help text.
@@ -46,9 +46,8 @@ void playOneMove(MainRig& rig, int& turnRolls) {
     if (take == nullptr && rig.game.state().RollsLeft > 0) {
         // Nothing worth taking yet: sweep all six dice off the table and roll again.
         rig.sweep(Qt::LeftButton, {QPoint(40, MainRig::dieSpot(1).y()), MainRig::dieSpot(1),
-                                   MainRig::dieSpot(2), MainRig::dieSpot(3),
-                                   MainRig::dieSpot(4), MainRig::dieSpot(5),
-                                   MainRig::dieSpot(6)});
+                                   MainRig::dieSpot(2), MainRig::dieSpot(3), MainRig::dieSpot(4),
+                                   MainRig::dieSpot(5), MainRig::dieSpot(6)});
         return;
     }
     if (take == nullptr) {
@@ -115,5 +114,5 @@ TEST(MainGameTest, PlaysWholeGamesThroughTheWindowToTheNextGame) {
     EXPECT_EQ(rig.widget("Rolls").caption(), QStringLiteral("59"));
 }
 
-}  // namespace
-}  // namespace brisvane::testing
+} // namespace
+} // namespace brisvane::testing

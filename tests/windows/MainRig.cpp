@@ -25,7 +25,7 @@ std::string seededIni(const TempFolder& folder,
     return ini;
 }
 
-}  // namespace
+} // namespace
 
 MainRig::MainRig(std::initializer_list<std::pair<std::string, std::string>> settings)
     : iniFile(seededIni(folder, settings)),
@@ -41,18 +41,20 @@ MainRig::MainRig(std::initializer_list<std::pair<std::string, std::string>> sett
       dots(language, [this] { return game.state().TotalScore; }),
       windowShell(MainShell::Wiring{profile, iniFile, language, dialogs, shell, screen, log, game,
                                     topTen, sound, "7.0", 3,
-                                    [this](const std::string& name) {
-                                        return folder.file(name);
-                                    }}),
+                                    [this](const std::string& name) { return folder.file(name); }}),
       texts(profile, iniFile, language, windowShell, game, topTen) {
     language.updateLanguageFile();
     windowShell.endProgram = [] {};
     view = std::make_unique<MainView>(MainModels{game, dots, topTen, sound, windowShell});
 }
 
-MainRig::~MainRig() { view.reset(); }
+MainRig::~MainRig() {
+    view.reset();
+}
 
-void MainRig::start() { view->loadAndShow(); }
+void MainRig::start() {
+    view->loadAndShow();
+}
 
 void MainRig::touchSettingsWindow() {
     // The settings window loads, hidden, at the first new game and applies the language.
@@ -84,7 +86,9 @@ void MainRig::sweep(Qt::MouseButton button, std::initializer_list<QPoint> path) 
     QTest::mouseRelease(view.get(), button, Qt::NoModifier, *std::prev(path.end()));
 }
 
-void MainRig::key(Qt::Key key) const { QTest::keyClick(view.get(), key); }
+void MainRig::key(Qt::Key key) const {
+    QTest::keyClick(view.get(), key);
+}
 
 void MainRig::tick(const char* timerName) const {
     view->timer(QString::fromLatin1(timerName))->fire();
@@ -103,4 +107,4 @@ std::string MainRig::setting(const std::string& section, const std::string& key)
     return profile.GetINI(section, key, iniFile);
 }
 
-}  // namespace brisvane::testing
+} // namespace brisvane::testing

@@ -90,4 +90,4 @@ public:
     int settingsWindowLoads = 0;
 };
 
-}  // namespace brisvane::testing
+} // namespace brisvane::testing

@@ -69,8 +69,8 @@ TEST(ScreenKollTest, APanelAtTheTopOrLeftIsNeverCovered) {
     EXPECT_GE(centred(besidePanel, 12000, 9000).left, besidePanel.left);
 }
 
-}  // namespace
-}  // namespace brisvane::shell
+} // namespace
+} // namespace brisvane::shell
 
 namespace brisvane {
 namespace {
@@ -78,11 +78,11 @@ namespace {
 TEST(ErrorLineTest, NamesTheNumberTheTextAndTheHandler) {
     EXPECT_EQ(errorLine(WindowError(53, "File not found"), "Form load"),
               "Error 53: File not found, Form load");
-    EXPECT_EQ(errorLine(ProfileError("GetINI", "Cannot read from INI File.", "denied", 13),
-                        "Roll click"),
-              "Error 13: Cannot read from INI File., Roll click");
+    EXPECT_EQ(
+        errorLine(ProfileError("GetINI", "Cannot read from INI File.", "denied", 13), "Roll click"),
+        "Error 13: Cannot read from INI File., Roll click");
     EXPECT_EQ(errorLine(std::runtime_error("boom"), "Timer1"), "Error: boom, Timer1");
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane

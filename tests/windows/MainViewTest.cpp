@@ -42,7 +42,9 @@ std::string toolTip(const MainRig& rig, const char* name) {
     return rig.widget(name).toolTip().toStdString();
 }
 
-bool shown(const MainRig& rig, const char* name) { return rig.widget(name).isVisible(); }
+bool shown(const MainRig& rig, const char* name) {
+    return rig.widget(name).isVisible();
+}
 
 TEST(MainViewTest, StartsWithTheFirstGameInTheChosenLanguage) {
     MainRig rig;
@@ -180,8 +182,8 @@ TEST(MainViewTest, LeftSweepPicksUpEveryDieItCrosses) {
     rig.click("Roll");
     // From the empty felt left of die 1, across dice 1 to 3.
     const QPoint start(40, MainRig::dieSpot(1).y());
-    rig.sweep(Qt::LeftButton, {start, MainRig::dieSpot(1), MainRig::dieSpot(2),
-                               MainRig::dieSpot(3)});
+    rig.sweep(Qt::LeftButton,
+              {start, MainRig::dieSpot(1), MainRig::dieSpot(2), MainRig::dieSpot(3)});
     EXPECT_FALSE(shown(rig, "Image1"));
     EXPECT_FALSE(shown(rig, "Image2"));
     EXPECT_FALSE(shown(rig, "Image3"));
@@ -222,12 +224,12 @@ TEST(MainViewTest, AClickOnAnOverlapPutsBothDiceBack) {
 TEST(MainViewTest, NoPickingUpOnceTheRollsAreSpent) {
     MainRig rig({{"NollSlag", "Yes"}});
     rig.start();
-    rig.click("Command1");  // the next roll is the last
+    rig.click("Command1"); // the next roll is the last
     rig.random.queueFaces({1, 1, 2, 3, 5, 6});
     rig.click("Roll");
     ASSERT_EQ(rig.game.state().RollsLeft, 0);
-    rig.sweep(Qt::LeftButton, {QPoint(40, MainRig::dieSpot(1).y()), MainRig::dieSpot(1),
-                               MainRig::dieSpot(6)});
+    rig.sweep(Qt::LeftButton,
+              {QPoint(40, MainRig::dieSpot(1).y()), MainRig::dieSpot(1), MainRig::dieSpot(6)});
     rig.key(Qt::Key_3);
     for (const char* die : {"Image1", "Image3", "Image6"}) {
         EXPECT_TRUE(shown(rig, die)) << die;
@@ -342,8 +344,8 @@ TEST(MainViewTest, TheTitleStripDragsTheWindowAndADoubleClickCentresIt) {
     const QPoint grab(100, 10);
     QTest::mousePress(&strip, Qt::LeftButton, Qt::NoModifier, grab);
     const QPoint to = windowAt + strip.pos() + grab + QPoint(50, 20);
-    QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(50, 20)), QPointF(to),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(50, 20)), QPointF(to), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&strip, &move);
     QTest::mouseRelease(&strip, Qt::LeftButton, Qt::NoModifier, grab + QPoint(50, 20));
     EXPECT_EQ(rig.windowShell.frame.left, windowAt.x() * 15 + 50 * 15);
@@ -370,8 +372,8 @@ TEST(MainViewTest, SpeakerSwitchesTheSoundAndKeepsTheChoice) {
 
 TEST(MainViewTest, AnUpperCaseExtensionShowsNoBackground) {
     MainRig rig({{"picture", "back.JPG"}});
-    QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(rig.folder.file("back.JPG")),
-                                            "JPG");
+    QImage(8, 8, QImage::Format_RGB32)
+        .save(QString::fromStdString(rig.folder.file("back.JPG")), "JPG");
     rig.start();
     EXPECT_FALSE(shown(rig, "BackgrPic"));
     EXPECT_FALSE(shown(rig, "ErrorPic"));
@@ -430,8 +432,8 @@ TEST(MainViewTest, AnErrorInAHandlerIsLoggedAndMarkedNotACrash) {
 TEST(MainViewTest, HelpTextsOffEmptiesEveryToolTip) {
     MainRig rig({{"ShowHelpText", "yes"}});
     rig.start();
-    for (const char* name : {"Minimera", "Avsluta", "Homepage", "lb_User", "SoundPic",
-                             "Titellist", "Rolls", "Mrolls", "lblHelp", "Topp01", "Topp10"}) {
+    for (const char* name : {"Minimera", "Avsluta", "Homepage", "lb_User", "SoundPic", "Titellist",
+                             "Rolls", "Mrolls", "lblHelp", "Topp01", "Topp10"}) {
         EXPECT_EQ(toolTip(rig, name), "") << name;
     }
 }
@@ -444,5 +446,5 @@ TEST(MainViewTest, MinimiseBoxMinimisesTheWindow) {
     EXPECT_TRUE(rig.view->isMinimized());
 }
 
-}  // namespace
-}  // namespace brisvane::testing
+} // namespace
+} // namespace brisvane::testing

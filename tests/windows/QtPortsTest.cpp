@@ -18,8 +18,7 @@ namespace brisvane {
 namespace {
 
 // Runs `act` on the modal box as soon as it is open, from inside its own event loop.
-template <typename Act>
-void whenBoxOpens(Act act) {
+template <typename Act> void whenBoxOpens(Act act) {
     QTimer::singleShot(0, [act] {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
@@ -47,7 +46,9 @@ TEST(QtShellTest, WebAddressesStayAndFilesBecomeFileUrls) {
     EXPECT_TRUE(notes.isLocalFile());
 }
 
-TEST(QtShellTest, NothingToOpenFails) { EXPECT_FALSE(QtShell().open("")); }
+TEST(QtShellTest, NothingToOpenFails) {
+    EXPECT_FALSE(QtShell().open(""));
+}
 
 TEST(QtDialogsTest, FileFilterNamesItsPatterns) {
     EXPECT_EQ(QtDialogs::toNameFilter("*.lan"), QStringLiteral("*.lan (*.lan)"));
@@ -112,5 +113,5 @@ TEST(QtLocaleTest, FollowsTheDesktopConventions) {
     EXPECT_EQ(english.monthName(12), "December");
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane

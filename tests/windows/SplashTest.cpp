@@ -95,5 +95,5 @@ TEST_F(SplashFixture, ViewNeverAppearsWhenTurnedOff) {
     EXPECT_FALSE(view.sTimer2()->isActive());
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane
