@@ -9,12 +9,10 @@
 #include "game/SystemRandom.h"
 #include "program/Program.h"
 #include "settings/FileProfile.h"
-#include "windows/MainShell.h"
-#include "windows/MainTexts.h"
 #include "windows/MainView.h"
 #include "windows/QtPorts.h"
 #include "windows/QtSound.h"
-#include "windows/Splash.h"
+#include "program/Splash.h"
 #include "windows/SplashView.h"
 
 using namespace brisvane;
@@ -40,18 +38,11 @@ int main(int argc, char* argv[]) {
     QtLocale locale;
     Program program(folder, profile,
                     Platform{clock, random, sound, shell, dialogs, screen, locale});
-
-    MainShell mainShell(MainShell::Wiring{
-        profile, program.IniFile(), program.language(), dialogs, shell, screen, program.log(),
-        program.game(), program.topTen(), program.sounds(), Program::ProgramVersion,
-        Program::ProgramRevision,
-        [&program](const std::string& name) { return program.folder().resolve(name); }});
-    MainTexts mainTexts(profile, program.IniFile(), program.language(), mainShell, program.game(),
-                        program.topTen());
-    program.onLanUpdate = [&mainTexts] { mainTexts.apply(); };
+    // The settings file holds the players' passwords.
+    profile.markPrivate(program.IniFile());
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
-                                 program.sounds(), mainShell});
+                                 program.sounds(), program.mainShell()});
     dialogs.setParent(&mainView);
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {

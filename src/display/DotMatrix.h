@@ -14,7 +14,7 @@
 #include "common/Ports.h"
 #include "common/Texts.h"
 #include "display/DotFont.h"
-#include "display/ModelTimer.h"
+#include "common/ModelTimer.h"
 
 namespace brisvane {
 

@@ -19,8 +19,8 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/Texts.h"
-#include "display/ModelTimer.h"
-#include "game/Controls.h"
+#include "common/ModelTimer.h"
+#include "common/Controls.h"
 #include "game/GameHooks.h"
 #include "game/Scoring.h"
 

@@ -21,31 +21,20 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                                [this](const std::string& line) { log_.WriteLog(line); },
                                ProgramVersion, ProgramName}),
       game_(GameWiring{profile_, iniFile_, language_, platform_.clock, platform_.random,
-                       platform_.locale, platform_.dialogs, *this}) {}
+                       platform_.locale, platform_.dialogs, *this}),
+      mainShell_(MainShell::Wiring{profile_, iniFile_, language_, platform_.dialogs,
+                                   platform_.shell, platform_.screen, log_, game_, topTen_,
+                                   sounds_, ProgramVersion, ProgramRevision,
+                                   [this](const std::string& name) {
+                                       return folder_.resolve(name);
+                                   }}),
+      mainTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_) {}
 
 std::string Program::versionText() {
     return std::string(ProgramVersion) + std::to_string(ProgramRevision);
 }
 
-void Program::loadMain() {
-    game_.Load();
-    sounds_.load();
-    topTen_.emptyCaptions();
-    game_.Restart();
-}
-
-bool Program::helpTextsOn() { return profile_.GetINI("Options", "ShowHelpText", iniFile_) == "Yes"; }
-
-void Program::LanUpdate() {
-    language_.updateLanguageFile();
-    game_.languageChanged();
-    // The top-ten tool tips carry the language's help text.
-    topTen_.UpdatTopp();
-    if (onLanUpdate) {
-        onLanUpdate();
-    }
-    game_.notifyChanged();
-}
+void Program::LanUpdate() { mainTexts_.apply(); }
 
 void Program::Say(const std::string& sayText) { display_.Say(sayText); }
 

@@ -14,6 +14,8 @@
 #include "game/GameHooks.h"
 #include "game/GameModel.h"
 #include "language/Language.h"
+#include "program/MainShell.h"
+#include "program/MainTexts.h"
 #include "scores/ResultRecorder.h"
 #include "scores/TopTen.h"
 #include "settings/EventLog.h"
@@ -49,17 +51,9 @@ public:
     // "7.03": the version and the revision joined without a separator.
     static std::string versionText();
 
-    // The game window's load step, up to and including the first new game: the test
-    // controls, the sound switch, the empty top ten, then `Restart`, whose first run applies
-    // the language.
-    void loadMain();
-
-    // Applies the current language to the models the program owns (the category names and
-    // the top-ten tool tips); the window layer adds its own captions through `onLanUpdate`.
+    // Applies the current language to the windows: sets the language file from the settings
+    // and every caption and help text from it.
     void LanUpdate();
-
-    // Options/ShowHelpText is exactly "Yes".
-    bool helpTextsOn();
 
     const ProgramFolder& folder() const { return folder_; }
     const std::string& IniFile() const { return iniFile_; }
@@ -72,13 +66,12 @@ public:
     TopTen& topTen() { return topTen_; }
     ResultRecorder& recorder() { return recorder_; }
     GameModel& game() { return game_; }
+    // The game window's frame, its own controls and its load step (which starts the first
+    // game).
+    MainShell& mainShell() { return mainShell_; }
 
     // The page the settings window opens on: "all", "user" or "alarm".
     std::string SettingsPage = "all";
-
-    // Set by the window layer: applies the language to the controls only it owns. Runs at
-    // the end of every LanUpdate.
-    std::function<void()> onLanUpdate;
 
 private:
     // GameHooks: the game window's calls into the rest of the program.
@@ -102,6 +95,8 @@ private:
     TopTen topTen_;
     ResultRecorder recorder_;
     GameModel game_;
+    MainShell mainShell_;
+    MainTexts mainTexts_;
     bool settingsLoaded_ = false;
 };
 

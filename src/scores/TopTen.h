@@ -5,7 +5,7 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/Texts.h"
-#include "game/Controls.h"
+#include "common/Controls.h"
 
 #include <array>
 #include <functional>

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "game/Controls.h"
+#include "common/Controls.h"
 
 namespace brisvane {
 

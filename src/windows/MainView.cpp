@@ -22,7 +22,7 @@
 #include "windows/Art.h"
 #include "windows/ControlWidget.h"
 #include "windows/DotDisplay.h"
-#include "windows/MainShell.h"
+#include "program/MainShell.h"
 #include "windows/TimerDriver.h"
 #include "windows/Twips.h"
 

@@ -11,8 +11,8 @@
 #include <map>
 #include <vector>
 
-#include "display/ModelTimer.h"
-#include "game/Controls.h"
+#include "common/ModelTimer.h"
+#include "common/Controls.h"
 #include "windows/ControlWidget.h"
 #include "windows/EventGuard.h"
 

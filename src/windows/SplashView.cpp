@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "windows/Art.h"
-#include "windows/Splash.h"
+#include "program/Splash.h"
 #include "windows/TimerDriver.h"
 #include "windows/Twips.h"
 

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "display/ModelTimer.h"
+#include "common/ModelTimer.h"
 
 namespace brisvane {
 

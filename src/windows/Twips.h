@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "common/Ports.h"
-#include "game/Controls.h"
+#include "common/Controls.h"
 
 namespace brisvane::twips {
 

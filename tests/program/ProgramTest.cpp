@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(ProgramTest, StartUpAppliesTheShippedLanguageAndGreets) {
-    program.loadMain();
+    program.mainShell().Load();
 
     EXPECT_EQ(program.IniFile(), folder.file("Vexa.ini"));
     EXPECT_EQ(program.language().LanguageFile(), folder.file("English.lan"));
@@ -56,7 +56,7 @@ TEST_F(ProgramTest, StartUpAppliesTheShippedLanguageAndGreets) {
 }
 
 TEST_F(ProgramTest, AFinishedGameIsRecordedInTheSettingsAndTheLogAndTheNextGameStarts) {
-    program.loadMain();
+    program.mainShell().Load();
     dialogs.inputAnswers.push_back(std::string("Åsa"));
     GameModel& game = program.game();
     AutoPlayer player(game);
@@ -90,7 +90,7 @@ TEST_F(ProgramTest, AFinishedGameIsRecordedInTheSettingsAndTheLogAndTheNextGameS
 }
 
 TEST_F(ProgramTest, GamesInARowKeepTheTableSortedAndCountEveryGame) {
-    program.loadMain();
+    program.mainShell().Load();
     AutoPlayer player(program.game());
     int best = 0;
     for (int i = 0; i < 12; ++i) {
@@ -106,15 +106,21 @@ TEST_F(ProgramTest, GamesInARowKeepTheTableSortedAndCountEveryGame) {
     }
 }
 
-TEST_F(ProgramTest, ALanguageChangeReachesTheWindowLayer) {
-    int applied = 0;
-    program.onLanUpdate = [&] { ++applied; };
-    program.loadMain();
-    EXPECT_EQ(applied, 1);
-    program.game().clickNyttSpel();  // later new games find the settings window loaded
-    EXPECT_EQ(applied, 1);
+TEST_F(ProgramTest, ALanguageChosenInTheSettingsReachesTheWindowAtTheNextUpdate) {
+    program.mainShell().Load();
+    EXPECT_EQ(program.game().btn[12].caption, "  Small straight");
+    folder.write("Svenska.lan", "[Language]\nc13=Liten stege\nd2=Summa\n");
+    profile.SetINI("Language", "antal", "2", program.IniFile());
+    profile.SetINI("Language", "l2n", "Svenska", program.IniFile());
+    profile.SetINI("Language", "l2p", "Svenska.lan", program.IniFile());
+    ASSERT_TRUE(program.language().chooseByName("Svenska"));
+
     program.LanUpdate();
-    EXPECT_EQ(applied, 2);
+
+    EXPECT_EQ(program.game().btn[12].caption, "  Liten stege");
+    EXPECT_EQ(program.mainShell().disp_Total.caption, "  SUMMA");
+    // A language file without the key leaves the caption blank, with its two blanks.
+    EXPECT_EQ(program.game().btn[0].caption, "  ");
 }
 
 }  // namespace

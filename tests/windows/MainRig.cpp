@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "scores/GameEnd.h"
 #include "windows/TimerDriver.h"
 
 namespace brisvane::testing {
@@ -29,23 +28,14 @@ std::string seededIni(const TempFolder& folder,
 
 MainRig::MainRig(std::initializer_list<std::pair<std::string, std::string>> settings)
     : iniFile(seededIni(folder, settings)),
-      language(profile, ProgramFolder(folder.path()), iniFile),
-      log(profile, clock, iniFile, folder.file("Vexa.log")),
-      sound(profile, iniFile, speaker,
-            [this](const std::string& name) { return folder.file(name); }),
-      topTen(profile, iniFile, language),
-      recorder(RecorderWiring{profile, iniFile, language, dialogs, clock, random, topTen,
-                              [this](int n) { sound.sndA(n); },
-                              [this](const std::string& line) { log.WriteLog(line); }}),
-      game(GameWiring{profile, iniFile, language, clock, random, locale, dialogs, *this}),
-      dots(language, [this] { return game.state().TotalScore; }),
-      windowShell(MainShell::Wiring{profile, iniFile, language, dialogs, shell, screen, log, game,
-                                    topTen, sound, "7.0", 3,
-                                    [this](const std::string& name) { return folder.file(name); }}),
-      texts(profile, iniFile, language, windowShell, game, topTen) {
-    language.updateLanguageFile();
+      program(ProgramFolder(folder.path()), profile,
+              Platform{clock, random, speaker, shell, dialogs, screen, locale}),
+      game(program.game()),
+      dots(program.display()),
+      windowShell(program.mainShell()) {
     windowShell.endProgram = [] {};
-    view = std::make_unique<MainView>(MainModels{game, dots, topTen, sound, windowShell});
+    view = std::make_unique<MainView>(
+        MainModels{game, dots, program.topTen(), program.sounds(), windowShell});
 }
 
 MainRig::~MainRig() {
@@ -54,13 +44,6 @@ MainRig::~MainRig() {
 
 void MainRig::start() {
     view->loadAndShow();
-}
-
-void MainRig::touchSettingsWindow() {
-    // The settings window loads, hidden, at the first new game and applies the language.
-    if (settingsWindowLoads++ == 0) {
-        texts.apply();
-    }
 }
 
 ControlWidget& MainRig::widget(const char* objectName) const {

@@ -11,30 +11,21 @@
 #include <optional>
 #include <string>
 
-#include "display/DotMatrix.h"
-#include "display/SoundBoard.h"
-#include "game/GameModel.h"
-#include "language/Language.h"
-#include "scores/GameEnd.h"
-#include "scores/ResultRecorder.h"
-#include "scores/TopTen.h"
-#include "settings/EventLog.h"
+#include "program/Program.h"
 #include "settings/FileProfile.h"
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 #include "windows/ControlWidget.h"
-#include "windows/MainShell.h"
-#include "windows/MainTexts.h"
 #include "windows/MainView.h"
 
 namespace brisvane::testing {
 
-class MainRig : public GameHooks {
+class MainRig {
 public:
     // `settings` lines are written into Options of the copied Vexa.ini before anything loads,
     // e.g. {{"WarnExit", "Yes"}}.
     explicit MainRig(std::initializer_list<std::pair<std::string, std::string>> settings = {});
-    ~MainRig() override;
+    ~MainRig();
 
     // The window's load step and first game, as at start-up.
     void start();
@@ -54,19 +45,6 @@ public:
 
     std::string setting(const std::string& section, const std::string& key);
 
-    // GameHooks: what the program wires between the game and the other parts.
-    void Say(const std::string& sayText) override { dots.Say(sayText); }
-    void sndA(int soundNo) override { sound.sndA(soundNo); }
-    void playRefusedSound() override { sound.playRefused(); }
-    void resetForNewGame() override {
-        sound.Restart();
-        dots.Restart();
-    }
-    void touchSettingsWindow() override;
-    void clearCandidateEntry() override { recorder.clearCandidateEntry(); }
-    void UpdatTopp() override { topTen.UpdatTopp(); }
-    void endOfGame(GameModel& finished) override { recordFinishedGame(recorder, finished); }
-
     TempFolder folder;
     std::string iniFile;
     FileProfile profile;
@@ -77,17 +55,11 @@ public:
     FakeSound speaker;
     FakeShell shell;
     FakeScreen screen;
-    Language language;
-    EventLog log;
-    SoundBoard sound;
-    TopTen topTen;
-    ResultRecorder recorder;
-    GameModel game;
-    DotMatrix dots;
-    MainShell windowShell;
-    MainTexts texts;
+    Program program;
+    GameModel& game;
+    DotMatrix& dots;
+    MainShell& windowShell;
     std::unique_ptr<MainView> view;
-    int settingsWindowLoads = 0;
 };
 
 } // namespace brisvane::testing

@@ -5,7 +5,7 @@
 
 #include "settings/MemoryProfile.h"
 #include "support/Fakes.h"
-#include "windows/Splash.h"
+#include "program/Splash.h"
 #include "windows/SplashView.h"
 #include "windows/TimerDriver.h"
 

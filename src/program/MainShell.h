@@ -14,7 +14,7 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/Texts.h"
-#include "game/Controls.h"
+#include "common/Controls.h"
 
 namespace brisvane {
 

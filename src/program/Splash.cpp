@@ -1,4 +1,4 @@
-#include "windows/Splash.h"
+#include "program/Splash.h"
 
 namespace brisvane {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Profile.h"
-#include "windows/MainShell.h"
+#include "program/MainShell.h"
 
 namespace brisvane::shell {
 namespace {

@@ -1,4 +1,4 @@
-#include "windows/MainShell.h"
+#include "program/MainShell.h"
 
 #include "display/SoundBoard.h"
 #include "game/GameModel.h"

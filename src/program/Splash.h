@@ -8,8 +8,8 @@
 
 #include "common/Ports.h"
 #include "common/Profile.h"
-#include "display/ModelTimer.h"
-#include "game/Controls.h"
+#include "common/ModelTimer.h"
+#include "common/Controls.h"
 
 namespace brisvane {
 

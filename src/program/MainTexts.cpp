@@ -1,10 +1,10 @@
-#include "windows/MainTexts.h"
+#include "program/MainTexts.h"
 
 #include "common/Text.h"
 #include "game/GameModel.h"
 #include "language/Language.h"
 #include "scores/TopTen.h"
-#include "windows/MainShell.h"
+#include "program/MainShell.h"
 
 namespace brisvane {
 
