@@ -1,52 +1,67 @@
 #pragma once
-// The game window put together for widget tests: the real models on a temporary copy of the
-// shipped program folder, with fake dialogs, sound, shell, screen, clock and dice, and the
-// real Qt view on top (offscreen).
+// The game window put together for widget tests: the real program on a temporary copy of the
+// shipped program folder, fake platform services, and the real Qt view on top (offscreen).
 
-#include <array>
-
-#include <QPoint>
+#include <QApplication>
 #include <QTest>
+#include <filesystem>
 #include <memory>
-#include <optional>
-#include <string>
+#include <stdexcept>
 
 #include "program/Program.h"
 #include "settings/FileProfile.h"
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
-#include "windows/ControlWidget.h"
 #include "windows/MainView.h"
+#include "windows/TimerDriver.h"
 
 namespace brisvane::testing {
 
 class MainRig {
 public:
-    // `settings` lines are written into Options of the copied Vexa.ini before anything loads,
-    // e.g. {{"WarnExit", "Yes"}}.
-    explicit MainRig(std::initializer_list<std::pair<std::string, std::string>> settings = {});
-    ~MainRig();
+    // `settings` go into Options of the copied Vexa.ini before anything loads.
+    explicit MainRig(std::initializer_list<std::pair<std::string, std::string>> settings = {})
+        : program(copyShippedData(settings), profile,
+                  Platform{clock, random, speaker, shell, dialogs, screen, locale}),
+          game(program.game()), windowShell(program.mainShell()) {
+        windowShell.endProgram = [] {};
+        view = std::make_unique<MainView>(MainModels{game, program.display(), program.topTen(),
+                                                     program.sounds(), windowShell});
+    }
 
     // The window's load step and first game, as at start-up.
-    void start();
+    void start() const { view->loadAndShow(); }
 
-    ControlWidget& widget(const char* objectName) const;
-    void click(const char* objectName) const;
-    // Presses and releases `button` at `at` (window pixels) on the window's surface, moving
-    // through `path` with the button held.
-    void sweep(Qt::MouseButton button, std::initializer_list<QPoint> path) const;
-    void key(Qt::Key key) const;
-    // Fires a model timer's tick through the view, as the real timer would.
-    void tick(const char* timerName) const;
-    bool timerRunning(const char* timerName) const;
-
-    // The window pixel at the middle of die i's zone.
-    static QPoint dieSpot(int die);
-
-    std::string setting(const std::string& section, const std::string& key);
+    ControlWidget& widget(const std::string& name) const {
+        ControlWidget* found = view->control(QString::fromStdString(name));
+        if (found == nullptr) {
+            throw std::runtime_error("no control named " + name);
+        }
+        return *found;
+    }
+    void click(const std::string& name) const { QTest::mouseClick(&widget(name), Qt::LeftButton); }
+    void key(Qt::Key key) const { QTest::keyClick(view.get(), key); }
+    // Presses `button` at the first point of `path` (window pixels), moves through the rest
+    // with it held and releases it at the last.
+    void sweep(Qt::MouseButton button, std::initializer_list<QPoint> path) const {
+        QTest::mousePress(view.get(), button, Qt::NoModifier, *path.begin());
+        for (auto at = path.begin() + 1; at != path.end(); ++at) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(*at), view->mapToGlobal(QPointF(*at)),
+                             Qt::NoButton, button, Qt::NoModifier);
+            QApplication::sendEvent(view.get(), &move);
+        }
+        QTest::mouseRelease(view.get(), button, Qt::NoModifier, *(path.end() - 1));
+    }
+    // The window pixel at the middle of die `die`'s zone.
+    static QPoint dieSpot(int die) {
+        const shell::Zone& zone = shell::DieZones.at(static_cast<std::size_t>(die - 1));
+        return {(zone.from + zone.to) / 30, (shell::ZoneTop + shell::ZoneBottom) / 30};
+    }
+    std::string setting(const std::string& section, const std::string& key) {
+        return profile.GetINI(section, key, folder.file("Vexa.ini"));
+    }
 
     TempFolder folder;
-    std::string iniFile;
     FileProfile profile;
     FakeClock clock;
     FakeRandom random;
@@ -57,9 +72,21 @@ public:
     FakeScreen screen;
     Program program;
     GameModel& game;
-    DotMatrix& dots;
     MainShell& windowShell;
     std::unique_ptr<MainView> view;
+
+private:
+    ProgramFolder copyShippedData(std::initializer_list<std::pair<std::string, std::string>> settings) {
+        for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
+            if (entry.is_regular_file()) {
+                std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
+            }
+        }
+        for (const auto& [key, value] : settings) {
+            profile.SetINI("Options", key, value, folder.file("Vexa.ini"));
+        }
+        return ProgramFolder(folder.path());
+    }
 };
 
 } // namespace brisvane::testing
