@@ -13,6 +13,16 @@
 
 namespace brisvane::testing {
 
+// The first answer of a script, or `otherwise` when the script has run dry.
+template <typename T> T nextAnswer(std::deque<T>& script, T otherwise) {
+    if (script.empty()) {
+        return otherwise;
+    }
+    T answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
 // A clock that stands still until the test moves it.
 class FakeClock : public Clock {
 public:
@@ -30,7 +40,7 @@ public:
     std::vector<double> seeds;
 
     void seed(double timeOfDay) override { seeds.push_back(timeOfDay); }
-    double next() override;
+    double next() override { return nextAnswer(script, fallback); }
     // Scripts the numbers that make the unheld dice show these faces, in die order.
     void queueFaces(std::initializer_list<int> faces);
 };
@@ -50,15 +60,15 @@ public:
 class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
-    bool result = true;
     bool open(const std::string& target) override {
         opened.push_back(target);
-        return result;
+        return true;
     }
 };
 
 // Every box is recorded; yes/no questions and input boxes take their answers from queues.
-// An empty queue answers with the box's default (yes/no) or with a cancel (input box).
+// An empty queue answers with the box's default (yes/no) or with a cancel (input box); the
+// file chooser is always cancelled.
 class FakeDialogs : public Dialogs {
 public:
     struct Question {
@@ -78,52 +88,47 @@ public:
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> inputAnswers;
-    std::deque<std::optional<std::string>> fileAnswers;
 
     std::vector<Question> questions;
     std::vector<Input> inputs;
     std::vector<Message> messages;
-    std::vector<std::string> fileChoosers;
 
     bool askYesNo(const std::string& title, const std::string& question,
-                  DefaultButton defaultButton) override;
+                  DefaultButton defaultButton) override {
+        questions.push_back({title, question, defaultButton});
+        return nextAnswer(yesNoAnswers, defaultButton == DefaultButton::Yes);
+    }
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
-                                        const std::string& preset) override;
-    void message(const std::string& title, const std::string& text) override;
-    std::optional<std::string> chooseFile(const std::string& title,
-                                          const std::string& filter) override;
-};
-
-class FakeScreen : public Screen {
-public:
-    TwipRect area{0, 0, 1920 * 15, 1040 * 15};
-    int width = 1920 * 15;
-    int height = 1080 * 15;
-    int platform = 2;
-    TwipRect workArea() const override { return area; }
-    int screenWidth() const override { return width; }
-    int screenHeight() const override { return height; }
-    int platformId() const override { return platform; }
-};
-
-class FakeMail : public Mail {
-public:
-    std::vector<MailMessage> sent;
-    bool result = true;
-    bool send(const MailMessage& message) override {
-        sent.push_back(message);
-        return result;
+                                        const std::string& preset) override {
+        inputs.push_back({prompt, title, preset});
+        return nextAnswer(inputAnswers, std::optional<std::string>());
+    }
+    void message(const std::string& title, const std::string& text) override {
+        messages.push_back({title, text});
+    }
+    std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
+        return std::nullopt;
     }
 };
 
-// English-looking display forms with a settable decimal separator.
+// A 1920 x 1080 screen with a taskbar of 40 pixels below its work area.
+class FakeScreen : public Screen {
+public:
+    TwipRect area{0, 0, 1920 * 15, 1040 * 15};
+    TwipRect workArea() const override { return area; }
+    int screenWidth() const override { return 1920 * 15; }
+    int screenHeight() const override { return 1080 * 15; }
+    int platformId() const override { return 2; }
+};
+
+// A settable decimal separator; the game asks the locale for nothing else.
 class FakeLocale : public Locale {
 public:
     std::string separator = ".";
     std::string decimalSeparator() const override { return separator; }
-    std::string shortDate(const DateTime& when) const override;
-    std::string longTime(const DateTime& when) const override;
-    std::string monthName(int month) const override;
+    std::string shortDate(const DateTime&) const override { return {}; }
+    std::string longTime(const DateTime&) const override { return {}; }
+    std::string monthName(int) const override { return {}; }
 };
 
 // Texts from a map; an absent key gives "" as an absent language key does.
