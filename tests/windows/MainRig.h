@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QTest>
 #include <filesystem>
-#include <memory>
-#include <stdexcept>
 
 #include "program/Program.h"
 #include "settings/FileProfile.h"
@@ -25,12 +23,9 @@ public:
                   Platform{clock, random, speaker, shell, dialogs, screen, locale}),
           game(program.game()), windowShell(program.mainShell()) {
         windowShell.endProgram = [] {};
-        view = std::make_unique<MainView>(MainModels{game, program.display(), program.topTen(),
-                                                     program.sounds(), windowShell});
+        view = std::make_unique<MainView>(
+            MainModels{game, program.display(), program.topTen(), program.sounds(), windowShell});
     }
-
-    // The window's load step and first game, as at start-up.
-    void start() const { view->loadAndShow(); }
 
     ControlWidget& widget(const std::string& name) const {
         ControlWidget* found = view->control(QString::fromStdString(name));
@@ -41,24 +36,19 @@ public:
     }
     void click(const std::string& name) const { QTest::mouseClick(&widget(name), Qt::LeftButton); }
     void key(Qt::Key key) const { QTest::keyClick(view.get(), key); }
-    // Presses `button` at the first point of `path` (window pixels), moves through the rest
-    // with it held and releases it at the last.
-    void sweep(Qt::MouseButton button, std::initializer_list<QPoint> path) const {
-        QTest::mousePress(view.get(), button, Qt::NoModifier, *path.begin());
-        for (auto at = path.begin() + 1; at != path.end(); ++at) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(*at), view->mapToGlobal(QPointF(*at)),
+    // Presses `button` on the felt left of die 1, moves it over each of `dice`, releases it.
+    void sweep(Qt::MouseButton button, std::initializer_list<int> dice) const {
+        const int y = (shell::ZoneTop + shell::ZoneBottom) / 30;
+        QPoint at(40, y);
+        QTest::mousePress(view.get(), button, Qt::NoModifier, at);
+        for (const int die : dice) {
+            const shell::Zone& zone = shell::DieZones.at(static_cast<std::size_t>(die - 1));
+            at = QPoint((zone.from + zone.to) / 30, y);
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), view->mapToGlobal(QPointF(at)),
                              Qt::NoButton, button, Qt::NoModifier);
             QApplication::sendEvent(view.get(), &move);
         }
-        QTest::mouseRelease(view.get(), button, Qt::NoModifier, *(path.end() - 1));
-    }
-    // The window pixel at the middle of die `die`'s zone.
-    static QPoint dieSpot(int die) {
-        const shell::Zone& zone = shell::DieZones.at(static_cast<std::size_t>(die - 1));
-        return {(zone.from + zone.to) / 30, (shell::ZoneTop + shell::ZoneBottom) / 30};
-    }
-    std::string setting(const std::string& section, const std::string& key) {
-        return profile.GetINI(section, key, folder.file("Vexa.ini"));
+        QTest::mouseRelease(view.get(), button, Qt::NoModifier, at);
     }
 
     TempFolder folder;
@@ -76,7 +66,8 @@ public:
     std::unique_ptr<MainView> view;
 
 private:
-    ProgramFolder copyShippedData(std::initializer_list<std::pair<std::string, std::string>> settings) {
+    ProgramFolder
+    copyShippedData(std::initializer_list<std::pair<std::string, std::string>> settings) {
         for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
             if (entry.is_regular_file()) {
                 std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());

@@ -1,4 +1,4 @@
-// The Qt adapters of the ports: what a player would notice if the desktop glue went wrong.
+// The Qt boxes of the dialogs port: what a player would notice if the desktop glue went wrong.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,11 +6,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
-#include <QUrl>
 
 #include "windows/QtDialogs.h"
-#include "windows/QtLocale.h"
-#include "windows/QtShell.h"
 
 namespace brisvane {
 namespace {
@@ -22,17 +19,6 @@ template <typename Act> void whenBoxOpens(Act act) {
         ASSERT_NE(box, nullptr);
         act(box);
     });
-}
-
-TEST(QtShellTest, WebAddressesStayFilesBecomeFileUrlsAndFiltersNameTheirPatterns) {
-    EXPECT_EQ(QtShell::toUrl("https://example.org/top?lan=Svenska&x=1").toString(),
-              QStringLiteral("https://example.org/top?lan=Svenska&x=1"));
-    EXPECT_EQ(QtShell::toUrl("mailto:someone@example.org").scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(QtShell::toUrl("/home/anna/Brisvane spel/Vexa.log").toLocalFile(),
-              QStringLiteral("/home/anna/Brisvane spel/Vexa.log"));
-    EXPECT_TRUE(QtShell::toUrl("Version.txt").isLocalFile());
-    EXPECT_EQ(QtDialogs::toNameFilter("*.lan"), QStringLiteral("*.lan (*.lan)"));
-    EXPECT_EQ(QtDialogs::toNameFilter("Language (*.lan)"), QStringLiteral("Language (*.lan)"));
 }
 
 TEST(QtDialogsTest, QuestionShowsItsTextEnterTakesTheChosenDefaultAndEscapeIsNo) {
@@ -63,15 +49,6 @@ TEST(QtDialogsTest, InputBoxGivesTheTypedTextOrNothingWhenCancelled) {
     EXPECT_EQ(dialogs.inputBox("Your name", "Top ten", "Anna"), std::optional<std::string>("Åsa"));
     whenBoxOpens([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
     EXPECT_EQ(dialogs.inputBox("Your name", "Top ten", "Anna"), std::nullopt);
-}
-
-TEST(QtLocaleTest, FollowsTheDesktopConventions) {
-    const QtLocale german(QLocale(QLocale::German, QLocale::Germany));
-    const DateTime when{2002, 2, 22, 7, 5, 9, 0};
-    EXPECT_EQ(german.decimalSeparator(), ",");
-    EXPECT_EQ(german.monthName(3), "März");
-    EXPECT_EQ(german.longTime(when), "07:05:09");
-    EXPECT_EQ(german.shortDate(when), "22.02.02");
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// GoogleTest main for the widget tests: one QApplication for the whole run. Without a platform
-// named they run offscreen, also when CTest merely lists them.
+// One QApplication for all widget tests; offscreen unless a platform is named, also for listing.
 #include <gmock/gmock.h>
 
 #include <QApplication>
