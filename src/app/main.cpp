@@ -11,7 +11,7 @@
 #include "settings/FileProfile.h"
 #include "windows/MainView.h"
 #include "windows/QtPorts.h"
-#include "windows/QtSound.h"
+#include "windows/ModuleSound.h"
 #include "program/Splash.h"
 #include "windows/SplashView.h"
 
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     FileProfile profile;
     QtClock clock;
     SystemRandom random;
-    QtSound sound;
+    ModuleSound sound;
     QtShell shell;
     QtDialogs dialogs;
     QtScreen screen;

@@ -1,11 +1,11 @@
 #pragma once
 // Plays the game's WAV files through Qt Multimedia.
 //
-// Nothing of the audio back end is touched until the first sound, so the program starts as
-// fast as a window without sound. Without waiting, a new sound cuts the one playing; with
-// waiting, play() returns when the sound has finished (user input waits meanwhile, timers
-// keep running). A missing or unplayable file sounds the desktop's beep; without an audio
-// output nothing sounds and nothing waits. Destroy it before the QApplication.
+// The program does not link it: it is built into the sound module that ModuleSound loads on
+// the first sound. Without waiting, a new sound cuts the one playing; with waiting, play()
+// returns when the sound has finished (user input waits meanwhile, timers keep running). A
+// missing or unplayable file sounds the desktop's beep; without an audio output nothing
+// sounds and nothing waits. Destroy it before the QApplication.
 
 #include <functional>
 #include <map>
