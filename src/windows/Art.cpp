@@ -419,7 +419,13 @@ QPixmap Art::logo(qreal devicePixelRatio) {
 }
 
 QPixmap Art::splash(qreal devicePixelRatio) {
-    QPixmap pixmap = blankPixmap(QSizeF(SplashWidth, SplashHeight), devicePixelRatio);
+    // Cached: the splash window repaints whenever it is uncovered during its two seconds.
+    const QString key = cacheKey("splash", 0, devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) {
+        return pixmap;
+    }
+    pixmap = blankPixmap(QSizeF(SplashWidth, SplashHeight), devicePixelRatio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -464,6 +470,7 @@ QPixmap Art::splash(qreal devicePixelRatio) {
     painter.drawText(QRectF(26, 124, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("SIX DICE \u00B7 SIXTY ROLLS"));
     painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 

@@ -45,6 +45,7 @@ public:
     // Cursor 74, the hand that shows a place can be clicked.
     static QCursor cursor(int id, qreal devicePixelRatio = 1.0);
 
+    // Drawn on first use and cached, as the pictures.
     static QPixmap splash(qreal devicePixelRatio);
     static QPixmap logo(qreal devicePixelRatio);
 

@@ -1,6 +1,7 @@
 #include "windows/SplashView.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QPainter>
 
 #include "windows/Art.h"
@@ -49,8 +50,11 @@ void SplashView::render() {
          {std::pair{version_, &model_.lbl_Version}, std::pair{info_, &model_.sInfo}}) {
         label->setText(QString::fromStdString(control->caption));
         label->setGeometry(twips::toPixels(*control));
-        label->setStyleSheet(
-            QStringLiteral("color: %1;").arg(twips::toQColor(control->foreColor).name()));
+        // A palette, not a style sheet: the first style sheet brings in Qt's style sheet
+        // machinery (half a megabyte), also when the splash never shows.
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, twips::toQColor(control->foreColor));
+        label->setPalette(palette);
         label->setVisible(control->visible);
     }
     move(twips::toPixels(model_.frame.left), twips::toPixels(model_.frame.top));
