@@ -10,6 +10,8 @@
 #include "windows/Art.h"
 #include "windows/Twips.h"
 
+#include <cmath>
+
 namespace brisvane {
 
 namespace {
@@ -32,8 +34,12 @@ bool isText(ControlWidget::Kind kind) {
 ControlWidget::ControlWidget(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
-    QFont base(QStringLiteral("DejaVu Sans"));
-    base.setPixelSize(12);
+    // One font for all the controls, set up once.
+    static const QFont base = [] {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(12);
+        return font;
+    }();
     setFont(base);
     if (kind == Kind::Link || kind == Kind::Category || kind == Kind::Button ||
         kind == Kind::Close || kind == Kind::Minimise) {
@@ -250,9 +256,15 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     }
 
     case Kind::Picture: {
-        if (Art::isDicePicture(control_.picture)) {
-            Art::paintDie(painter, QRectF(rect()), control_.picture / 10, control_.picture % 10);
-        } else if (control_.picture != 0) {
+        const int id = control_.picture;
+        const qreal ratio = devicePixelRatioF();
+        if (Art::isDicePicture(id) && size() == QSize(Art::DiePictureSize, Art::DiePictureSize) &&
+            ratio == std::floor(ratio)) {
+            // Drawn once per face, then copied: a roll repaints up to six dice.
+            painter.drawPixmap(0, 0, Art::picture(id, ratio));
+        } else if (Art::isDicePicture(id)) {
+            Art::paintDie(painter, QRectF(rect()), id / 10, id % 10);
+        } else if (id != 0) {
             Art::paintIcon(painter, QRectF(rect()), control_.picture);
         }
         break;

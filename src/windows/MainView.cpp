@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "display/DotMatrix.h"
@@ -59,10 +60,20 @@ MainView::MainView(MainModels models)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_(models) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Brisvane"));
-    setWindowIcon(Art::icon(Art::WindowIcon));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(twips::toPixels(m_.shell.frame.width), twips::toPixels(m_.shell.frame.height));
+    // The window draws in its own colours, the same whether it is active or not. With a
+    // palette alike in both states (and no focus frame, see focusInEvent) Qt does not repaint
+    // all of it whenever the window gains or loses the focus, as it did right after the
+    // first frame.
+    QPalette steady = palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colourRole = static_cast<QPalette::ColorRole>(role);
+        steady.setBrush(QPalette::Inactive, colourRole,
+                        steady.brush(QPalette::Active, colourRole));
+    }
+    setPalette(steady);
 
     guard_.setReporter([this](const std::string& where, const std::exception& error) {
         m_.shell.reportError(where, error);
@@ -99,7 +110,7 @@ ControlWidget* MainView::bind(const Control& control, Kind kind) {
     bindings_.push_back({widget, &control});
     widget->render(control);
     if (MainShell::hasHandCursor(control.objectName)) {
-        widget->setCursor(Art::cursor(Art::HandCursor, devicePixelRatioF()));
+        handControls_.push_back(widget);
     }
     return widget;
 }
@@ -215,6 +226,7 @@ void MainView::buildWidgets() {
     onClick(bind(game.Command2, Kind::Button), "Command2 click", [&game] { game.clickCommand2(); });
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setPalette(QGuiApplication::palette()); // a desktop text box, in the desktop's colours
     connect(text1_, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_.game.Text1.caption = text.toStdString(); });
 
@@ -313,18 +325,7 @@ void MainView::render() {
     for (const Binding& binding : bindings_) {
         binding.widget->render(*binding.control);
     }
-    for (int place = 1; place <= 10; ++place) {
-        const ToppLabel& label = m_.topTen.Topp(place);
-        ControlWidget* widget = control(QString::fromStdString(label.objectName));
-        if (widget != nullptr &&
-            label.handCursor != (widget->cursor().shape() == Qt::BitmapCursor)) {
-            if (label.handCursor) {
-                widget->setCursor(Art::cursor(Art::HandCursor, devicePixelRatioF()));
-            } else {
-                widget->unsetCursor();
-            }
-        }
-    }
+    renderHandCursors();
     const Control& text1 = m_.game.Text1;
     text1_->setGeometry(twips::toPixels(text1));
     text1_->setVisible(text1.visible);
@@ -337,6 +338,38 @@ void MainView::render() {
     }
     renderFrame();
     rendering_ = false;
+}
+
+void MainView::renderHandCursors() {
+    if (!decorated_) {
+        return;
+    }
+    for (int place = 1; place <= 10; ++place) {
+        const ToppLabel& label = m_.topTen.Topp(place);
+        ControlWidget* widget = control(QString::fromStdString(label.objectName));
+        if (widget != nullptr &&
+            label.handCursor != (widget->cursor().shape() == Qt::BitmapCursor)) {
+            if (label.handCursor) {
+                widget->setCursor(Art::cursor(Art::HandCursor, devicePixelRatioF()));
+            } else {
+                widget->unsetCursor();
+            }
+        }
+    }
+}
+
+// The window icon and the hand pointer are no part of the window's first frame, and drawing
+// them (the icon in four sizes) takes about as long as the frame's own text: they follow it.
+void MainView::decorate() {
+    if (decorated_) {
+        return;
+    }
+    decorated_ = true;
+    setWindowIcon(Art::icon(Art::WindowIcon));
+    for (ControlWidget* widget : handControls_) {
+        widget->setCursor(Art::cursor(Art::HandCursor, devicePixelRatioF()));
+    }
+    renderHandCursors();
 }
 
 void MainView::renderFrame() {
@@ -411,8 +444,16 @@ void MainView::moveEvent(QMoveEvent* event) {
     }
 }
 
+// The window shows no focus: unlike QWidget's own handlers, these repaint nothing.
+void MainView::focusInEvent(QFocusEvent*) {}
+
+void MainView::focusOutEvent(QFocusEvent*) {}
+
 void MainView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        decorate(); // no frame is drawn, but the task bar shows the icon
+    }
     if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
         m_.shell.windowRestored();
     }
@@ -434,6 +475,10 @@ void MainView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     paintTable(painter);
+    if (!decorationQueued_) {
+        decorationQueued_ = true;
+        QTimer::singleShot(0, this, [this] { decorate(); });
+    }
 }
 
 void MainView::paintTable(QPainter& painter) {

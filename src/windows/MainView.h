@@ -57,6 +57,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -80,6 +82,8 @@ private:
     void watchScreen(QScreen* screen);
     void loadBackground(const std::string& path);
     void renderFrame();
+    void renderHandCursors();
+    void decorate();
     void paintTable(class QPainter& painter);
 
     MainModels m_;
@@ -90,8 +94,12 @@ private:
     ControlWidget* background_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QPointer<QScreen> watchedScreen_;
+    // The controls that always show the hand pointer.
+    std::vector<ControlWidget*> handControls_;
     int gameListener_ = 0;
     bool rendering_ = false;
+    bool decorationQueued_ = false;
+    bool decorated_ = false;
 };
 
 } // namespace brisvane
