@@ -4,6 +4,7 @@
 // at 96 dpi); colours are 0x00BBGGRR numbers.
 
 #include <cstdint>
+#include <utility>
 #include <string>
 
 namespace brisvane {
@@ -23,6 +24,19 @@ struct Control {
     int height = 0;
     int picture = 0; // resource id of a picture control; 0 = none
 };
+
+// A control at its design-time place, in twips.
+inline Control makeControl(std::string name, int left, int top, int width, int height,
+                           std::uint32_t foreColor = 0) {
+    Control c;
+    c.objectName = std::move(name);
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    c.foreColor = foreColor;
+    return c;
+}
 
 // Colours the windows share.
 namespace colour {

@@ -32,15 +32,6 @@ constexpr std::size_t at(int oneBased) {
     return static_cast<std::size_t>(oneBased - 1);
 }
 
-Control makeControl(std::string name, int left, int top, int width, int height) {
-    Control c;
-    c.objectName = std::move(name);
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
 
 } // namespace
 

@@ -9,18 +9,6 @@ namespace brisvane {
 
 namespace {
 
-Control makeControl(std::string name, int left, int top, int width, int height,
-                    std::uint32_t foreColor = colour::White) {
-    Control c;
-    c.objectName = std::move(name);
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    c.foreColor = foreColor;
-    return c;
-}
-
 void setPlace(Control& c, int left, int top, int width, int height) {
     c.left = left;
     c.top = top;
@@ -92,27 +80,27 @@ Placement centred(const TwipRect& area, int width, int height) {
 } // namespace shell
 
 MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
-    Titellist = makeControl("Titellist", 30, 0, 11355, 285);
-    Avsluta = makeControl("Avsluta", 11700, 60, 225, 225);
-    Minimera = makeControl("Minimera", 11370, 60, 255, 255);
-    lblExit = makeControl("lblExit", 7530, 6300, 510, 195);
-    lblSett = makeControl("lblSett", 7530, 6000, 540, 195);
-    Logo = makeControl("Logo", 300, 270, 5175, 1305);
-    BackgrPic = makeControl("BackgrPic", 0, 0, 0, 0);
+    Titellist = makeControl("Titellist", 30, 0, 11355, 285, colour::White);
+    Avsluta = makeControl("Avsluta", 11700, 60, 225, 225, colour::White);
+    Minimera = makeControl("Minimera", 11370, 60, 255, 255, colour::White);
+    lblExit = makeControl("lblExit", 7530, 6300, 510, 195, colour::White);
+    lblSett = makeControl("lblSett", 7530, 6000, 540, 195, colour::White);
+    Logo = makeControl("Logo", 300, 270, 5175, 1305, colour::White);
+    BackgrPic = makeControl("BackgrPic", 0, 0, 0, 0, colour::White);
     BackgrPic.visible = false;
-    ErrorPic = makeControl("ErrorPic", 5700, 600, 360, 360);
+    ErrorPic = makeControl("ErrorPic", 5700, 600, 360, 360, colour::White);
     ErrorPic.visible = false;
-    SoundPic = makeControl("SoundPic", 7500, 6690, 360, 360);
-    ShowTime = makeControl("ShowTime", 11385, 8700, 480, 195);
+    SoundPic = makeControl("SoundPic", 7500, 6690, 360, 360, colour::White);
+    ShowTime = makeControl("ShowTime", 11385, 8700, 480, 195, colour::White);
     ShowTime.caption = "TIME";
-    lb_User = makeControl("lb_User", 8175, 450, 1500, 240);
-    Homepage = makeControl("Homepage", 8175, 750, 1500, 240);
+    lb_User = makeControl("lb_User", 8175, 450, 1500, 240, colour::White);
+    Homepage = makeControl("Homepage", 8175, 750, 1500, 240, colour::White);
     Homepage.caption = "Homepage";
-    lblHelp = makeControl("lblHelp", 8175, 1050, 1500, 240);
+    lblHelp = makeControl("lblHelp", 8175, 1050, 1500, 240, colour::White);
     lblHelp.caption = "Help";
     lbl_Roll = makeControl("lbl_Roll", 8040, 3030, 900, 255, colour::Silver);
-    disp_Bonus = makeControl("disp_Bonus", 9870, 7830, 1470, 225);
-    disp_Total = makeControl("disp_Total", 9870, 8130, 1470, 225);
+    disp_Bonus = makeControl("disp_Bonus", 9870, 7830, 1470, 225, colour::White);
+    disp_Total = makeControl("disp_Total", 9870, 8130, 1470, 225, colour::White);
 
     // The top ten lies under the table in two columns of five.
     for (int place = 1; place <= 10; ++place) {
