@@ -1,12 +1,10 @@
-// The twenty rules, checked over every roll against a second formulation written from the
-// rule table ("fits when" / "points") in terms of sub-multisets of the dice, and the
-// suggestion checked for the properties a player relies on.
+// The twenty rules and the suggestion, checked over every roll against a second formulation
+// written from the rule table and the suggestion's stated rules.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <numeric>
-#include <string>
 #include <vector>
 
 #include "game/Scoring.h"
@@ -14,285 +12,116 @@
 namespace brisvane {
 namespace {
 
-using Faces = std::vector<int>; // sorted
+using namespace category;
 
-std::string text(const Dice& d) {
-    std::string s;
-    for (const int f : d) {
-        s += static_cast<char>('0' + f);
+// The rule table of the score sheet ("fits when" / "points") in terms of n(f), the number of
+// dice showing face f: the points of category k at index k.
+std::array<int, CategoryCount + 1> expectedPoints(const Dice& dice) {
+    std::array<int, 7> n{};
+    for (const int f : dice) {
+        ++n[static_cast<std::size_t>(f)];
     }
-    return s;
+    // The faces on at least `count` dice (exactly `count` when `exactly`), highest first; 0
+    // stands for every face beyond those.
+    const auto on = [&](int count, bool exactly = false) {
+        std::vector<int> found;
+        for (int f = 6; f >= 1; --f) {
+            const int m = n[static_cast<std::size_t>(f)];
+            if (exactly ? m == count : m >= count) {
+                found.push_back(f);
+            }
+        }
+        found.resize(6);
+        return found;
+    };
+    const auto all = [&](int from, int to) {
+        return std::count(n.begin() + from, n.begin() + to + 1, 0) == 0;
+    };
+    const auto fits = [](bool fit, int points) { return fit ? points : 0; };
+    const std::vector<int> pairs = on(2);
+    const int triple = on(3)[0];
+    const int hutPair = pairs[0] != triple ? pairs[0] : pairs[1];
+    const std::vector<int> house = on(3, true);
+    const int quad = on(4, true)[0];
+    const int towerPair = on(2, true)[0];
+    return {0, n[1], 2 * n[2], 3 * n[3], 4 * n[4], 5 * n[5], 6 * n[6],
+            // OnePair, TwoPairs, ThreePairs, ThreeKind, FourKind, FiveKind
+            2 * pairs[0], fits(pairs[1] != 0, 2 * (pairs[0] + pairs[1])),
+            fits(pairs[2] != 0, 2 * (pairs[0] + pairs[1] + pairs[2])), 3 * triple, 4 * on(4)[0],
+            5 * on(5)[0],
+            // SmallStr, LargeStr, FullStr, Hut, House, Tower, Chance, Yatzy
+            fits(all(1, 5), 15), fits(all(2, 6), 20), fits(all(1, 6), 21),
+            fits(triple != 0 && hutPair != 0, 3 * triple + 2 * hutPair),
+            fits(house[1] != 0, 3 * (house[0] + house[1])),
+            fits(quad != 0 && towerPair != 0, 4 * quad + 2 * towerPair),
+            std::accumulate(dice.begin(), dice.end(), 0), fits(on(6)[0] != 0, 100)};
 }
 
-// True when the multiset `part` is contained in the dice.
-bool contains(const Faces& dice, Faces part) {
-    std::sort(part.begin(), part.end());
-    return std::includes(dice.begin(), dice.end(), part.begin(), part.end());
+TEST(Scoring, EveryRollScoresEveryCategoryAsTheRuleTableSays) {
+    std::array<int, CategoryCount + 1> best{};
+    for (int index = 0; index < RollCount; ++index) {
+        const Dice dice = rollOfIndex(index);
+        ASSERT_TRUE(index == 0 || rollOfIndex(index - 1) < dice) << "ascending order";
+        const auto points = expectedPoints(dice);
+        for (int k = 1; k <= CategoryCount; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            ASSERT_EQ(categoryPoints(k, dice), points[at]) << "roll " << index << " category " << k;
+            best[at] = std::max(best[at], points[at]);
+        }
+    }
+    // A placement of exactly the maximum shows white: each maximum is reached by some roll.
+    for (int k = 1; k <= CategoryCount; ++k) {
+        EXPECT_EQ(best[static_cast<std::size_t>(k)], categoryMaximum(k)) << categoryName(k);
+        EXPECT_EQ(categoryPoints(k, Dice{}), 0) << "dice not yet rolled fit nothing";
+    }
 }
 
-int exactly(const Faces& dice, int face) {
-    return static_cast<int>(std::count(dice.begin(), dice.end(), face));
-}
-
-// The highest of the faces for which `fits` holds; 0 when none does.
-template <typename Fits> int highest(Fits fits) {
-    for (int f = 6; f >= 1; --f) {
-        if (fits(f)) {
-            return f;
+// The highest value among the open lower categories (Chance only when no roll is left) and the
+// upper ones that qualify (four of their face while rolls are left: 1 2 3 4 5 5 suggests the
+// straight, not two fives); an upper category takes a tie (2 2 2 2 5 6: Twos, not Four of a
+// kind), the highest face first, otherwise the earliest row does.
+int expectedSuggestion(const Evaluation& e, int rolls) {
+    const auto value = [&](int k) { return e.value[static_cast<std::size_t>(k)]; };
+    const auto counts = [&](int k) {
+        return isUpper(k) ? rolls == 0 || value(k) >= 4 * k : k != Chance || rolls == 0;
+    };
+    int best = 0;
+    for (int k = 1; k <= CategoryCount; ++k) {
+        best = counts(k) ? std::max(best, value(k)) : best;
+    }
+    for (int i = 0; i < CategoryCount && best > 0; ++i) {
+        const int k = i < Sixes ? Sixes - i : i + 1;
+        if (counts(k) && value(k) == best) {
+            return k;
         }
     }
     return 0;
 }
 
-Faces sorted(const Dice& rolled) {
-    Faces d(rolled.begin(), rolled.end());
-    std::sort(d.begin(), d.end());
-    return d;
-}
-
-int expectedPoints(int k, const Faces& d) {
-    const auto nOfAKind = [&](int n) {
-        return highest([&](int f) { return contains(d, Faces(static_cast<std::size_t>(n), f)); });
-    };
-    switch (k) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-        return k * exactly(d, k);
-    case 7:
-        return 2 * nOfAKind(2);
-    case 8: {
-        int best = 0;
-        for (int a = 1; a <= 6; ++a) {
-            for (int b = a + 1; b <= 6; ++b) {
-                if (contains(d, {a, a, b, b})) {
-                    best = std::max(best, 2 * a + 2 * b);
-                }
-            }
-        }
-        return best;
-    }
-    case 9:
-        for (int a = 1; a <= 6; ++a) {
-            for (int b = a + 1; b <= 6; ++b) {
-                for (int c = b + 1; c <= 6; ++c) {
-                    if (contains(d, {a, a, b, b, c, c})) {
-                        return 2 * (a + b + c);
-                    }
-                }
-            }
-        }
-        return 0;
-    case 10:
-        return 3 * nOfAKind(3);
-    case 11:
-        return 4 * nOfAKind(4);
-    case 12:
-        return 5 * nOfAKind(5);
-    case 13:
-        return contains(d, {1, 2, 3, 4, 5}) ? 15 : 0;
-    case 14:
-        return contains(d, {2, 3, 4, 5, 6}) ? 20 : 0;
-    case 15:
-        return contains(d, {1, 2, 3, 4, 5, 6}) ? 21 : 0;
-    case 16: {
-        const int t = nOfAKind(3);
-        const int p = highest([&](int f) { return f != t && contains(d, {f, f}); });
-        return t != 0 && p != 0 ? 3 * t + 2 * p : 0;
-    }
-    case 17: {
-        const int t = highest([&](int f) { return exactly(d, f) == 3; });
-        const int s = highest([&](int f) { return f != t && exactly(d, f) == 3; });
-        return t != 0 && s != 0 ? 3 * t + 3 * s : 0;
-    }
-    case 18: {
-        const int q = highest([&](int f) { return exactly(d, f) == 4; });
-        const int p = highest([&](int f) { return f != q && exactly(d, f) == 2; });
-        return q != 0 && p != 0 ? 4 * q + 2 * p : 0;
-    }
-    case 19:
-        return std::accumulate(d.begin(), d.end(), 0);
-    case 20:
-        return d.front() == d.back() && d.front() != 0 ? 100 : 0;
-    default:
-        return -1;
-    }
-}
-
-TEST(Scoring, RollsAreNumberedInAscendingOrder) {
-    EXPECT_EQ(text(rollOfIndex(0)), "111111");
-    EXPECT_EQ(text(rollOfIndex(1)), "111112");
-    EXPECT_EQ(text(rollOfIndex(6)), "111121");
-    EXPECT_EQ(text(rollOfIndex(RollCount - 1)), "666666");
-    for (int index = 1; index < RollCount; ++index) {
-        ASSERT_LT(text(rollOfIndex(index - 1)), text(rollOfIndex(index))) << index;
-    }
-}
-
-TEST(Scoring, EveryRollScoresEveryCategoryAsTheRuleTableSays) {
-    for (int index = 0; index < RollCount; ++index) {
-        const Dice dice = rollOfIndex(index);
-        const Evaluation e = evaluate(dice, AllCategories, 30, 30);
-        const Faces faces = sorted(dice);
-        bool anyScores = false;
-        for (int k = 1; k <= CategoryCount; ++k) {
-            const int expected = expectedPoints(k, faces);
-            ASSERT_EQ(categoryPoints(k, dice), expected) << text(dice) << " category " << k;
-            ASSERT_EQ(e.value[static_cast<std::size_t>(k)], expected)
-                << text(dice) << " category " << k;
-            ASSERT_LE(expected, categoryMaximum(k)) << text(dice) << " category " << k;
-            anyScores = anyScores || expected > 0;
-        }
-        ASSERT_EQ(e.anyScorable, anyScores ? 1 : 0) << text(dice);
-    }
-}
-
-TEST(Scoring, EveryCategoryReachesItsMaximumWithSomeRoll) {
-    std::array<int, CategoryCount + 1> best{};
-    for (int index = 0; index < RollCount; ++index) {
-        const Evaluation e = evaluate(rollOfIndex(index), AllCategories, 30, 30);
-        for (std::size_t k = 1; k <= CategoryCount; ++k) {
-            best[k] = std::max(best[k], e.value[k]);
-        }
-    }
-    for (int k = 1; k <= CategoryCount; ++k) {
-        EXPECT_EQ(best[static_cast<std::size_t>(k)], categoryMaximum(k)) << categoryName(k);
-    }
-}
-
-TEST(Scoring, DiceNotYetRolledFitNothing) {
-    for (int k = 1; k <= CategoryCount; ++k) {
-        EXPECT_EQ(categoryPoints(k, Dice{}), 0) << categoryName(k);
-    }
-}
-
-TEST(Scoring, ClosedCategoriesShowNothingAndDoNotCountAsScorable) {
-    const Dice sixes{6, 6, 6, 6, 6, 6};
-    const CategorySet sixesAndYatzyClosed =
-        AllCategories & ~bitOf(category::Sixes) & ~bitOf(category::Yatzy);
-    const Evaluation e = evaluate(sixes, sixesAndYatzyClosed, 30, 30);
-    EXPECT_EQ(e.value[category::Sixes], 0);
-    EXPECT_EQ(e.value[category::Yatzy], 0);
-    EXPECT_EQ(e.value[category::FiveKind], 30);
-    EXPECT_EQ(e.suggestedCategory, category::FiveKind);
-
-    const Evaluation closed = evaluate(sixes, bitOf(category::Twos), 0, 0);
-    for (int k = 1; k <= CategoryCount; ++k) {
-        EXPECT_EQ(closed.value[static_cast<std::size_t>(k)], 0) << categoryName(k);
-    }
-    EXPECT_EQ(closed.anyScorable, 0);
-    EXPECT_EQ(closed.suggestedCategory, 0) << "nothing scores, so nothing is suggested";
-    EXPECT_EQ(closed.pairCount, -1) << "Two pairs closed: its pair count is not evaluated";
-}
-
-TEST(Scoring, TwoPairsCountsAtMostTwoPairsAndFourAlikeAsOne) {
-    EXPECT_EQ(evaluate({6, 6, 6, 6, 5, 5}, AllCategories, 30, 30).pairCount, 2);
-    EXPECT_EQ(evaluate({6, 6, 5, 5, 4, 4}, AllCategories, 30, 30).pairCount, 2);
-    EXPECT_EQ(evaluate({3, 3, 3, 3, 3, 3}, AllCategories, 30, 30).pairCount, 1);
-    EXPECT_EQ(evaluate({1, 2, 3, 4, 5, 6}, AllCategories, 30, 30).pairCount, 0);
-}
-
-// The suggestion over every roll, for several tables and roll counts: it always names an open
-// category that scores, none that scores more is passed over except by the stated rules.
-TEST(Scoring, SuggestionFollowsItsRulesForEveryRoll) {
-    using namespace category;
+TEST(Scoring, SuggestionFollowsItsRulesForEveryRollAndTable) {
     const std::vector<CategorySet> tables = {
         AllCategories,
-        AllCategories & ~(bitOf(Chance) | bitOf(Yatzy) | bitOf(Tower)),
+        AllCategories & ~(bitOf(Chance) | bitOf(Yatzy) | bitOf(Tower) | bitOf(Sixes)),
         bitOf(Ones) | bitOf(Fours) | bitOf(OnePair) | bitOf(Chance),
-        bitOf(Twos) | bitOf(Threes) | bitOf(Sixes),
-        bitOf(SmallStr) | bitOf(FullStr) | bitOf(Hut) | bitOf(House),
+        bitOf(SmallStr) | bitOf(FullStr) | bitOf(Hut) | bitOf(House) | bitOf(Twos),
     };
     for (const CategorySet open : tables) {
         for (const int rolls : {0, 30}) {
             for (int index = 0; index < RollCount; ++index) {
                 const Dice dice = rollOfIndex(index);
                 const Evaluation e = evaluate(dice, open, rolls, rolls);
-                const int s = e.suggestedCategory;
-                const auto value = [&](int k) { return e.value[static_cast<std::size_t>(k)]; };
-                const std::string where = text(dice) + " rolls " + std::to_string(rolls);
-                if (s == 0) {
-                    // Nothing suggested: no lower candidate scores, no upper one qualifies.
-                    for (int k = OnePair; k <= Yatzy; ++k) {
-                        if (k != Chance || rolls == 0) {
-                            ASSERT_EQ(value(k), 0) << where << " passes over " << k;
-                        }
-                    }
-                    for (int k = Ones; k <= Sixes; ++k) {
-                        ASSERT_TRUE(value(k) == 0 || (rolls > 0 && value(k) < 4 * k)) << where;
-                    }
-                    continue;
+                bool any = false;
+                for (int k = 1; k <= CategoryCount; ++k) {
+                    const int points = (open & bitOf(k)) != 0 ? categoryPoints(k, dice) : 0;
+                    ASSERT_EQ(e.value[static_cast<std::size_t>(k)], points) << index << " " << k;
+                    any = any || points > 0;
                 }
-                ASSERT_NE(open & bitOf(s), 0u) << where;
-                ASSERT_GT(value(s), 0) << where;
-                if (s == Chance) {
-                    ASSERT_EQ(rolls, 0) << where << ": Chance only when no roll is left";
-                }
-                if (isUpper(s)) {
-                    ASSERT_TRUE(rolls == 0 || value(s) >= 4 * s) << where;
-                    // An upper suggestion ties or beats every lower candidate and every later
-                    // qualifying upper category is lower.
-                    for (int k = OnePair; k <= Yatzy; ++k) {
-                        if (k != Chance || rolls == 0) {
-                            ASSERT_GE(value(s), value(k)) << where << " vs " << k;
-                        }
-                    }
-                    for (int k = s + 1; k <= Sixes; ++k) {
-                        const bool qualifies = rolls == 0 || value(k) >= 4 * k;
-                        ASSERT_FALSE(qualifies && value(k) >= value(s)) << where << " vs " << k;
-                    }
-                } else {
-                    // A lower suggestion beats the candidates before it and ties or beats
-                    // those after it, and no upper category qualifies against it.
-                    for (int k = OnePair; k <= Yatzy; ++k) {
-                        if (k == s || (k == Chance && rolls != 0)) {
-                            continue;
-                        }
-                        if (k < s) {
-                            ASSERT_LT(value(k), value(s)) << where << " vs " << k;
-                        } else {
-                            ASSERT_LE(value(k), value(s)) << where << " vs " << k;
-                        }
-                    }
-                    for (int k = Ones; k <= Sixes; ++k) {
-                        const bool qualifies = rolls == 0 || value(k) >= 4 * k;
-                        ASSERT_FALSE(qualifies && value(k) >= value(s)) << where << " vs " << k;
-                    }
-                }
+                ASSERT_EQ(e.anyScorable, any ? 1 : 0) << index;
+                ASSERT_EQ(e.suggestedCategory, expectedSuggestion(e, rolls))
+                    << "roll " << index << " rolls left " << rolls;
             }
         }
     }
-}
-
-TEST(Scoring, SuggestionExamples) {
-    using namespace category;
-    // Fives 10 is below four fives, so the straight wins while rolls are left.
-    EXPECT_EQ(evaluate({1, 2, 3, 4, 5, 5}, AllCategories, 30, 30).suggestedCategory, SmallStr);
-    EXPECT_EQ(evaluate({6, 6, 6, 6, 5, 5}, AllCategories, 30, 30).suggestedCategory, Tower);
-    EXPECT_EQ(evaluate({3, 3, 3, 3, 3, 3}, AllCategories, 30, 30).suggestedCategory, Yatzy);
-    // Four twos tie Four of a kind (8): the upper category takes the tie.
-    EXPECT_EQ(evaluate({2, 2, 2, 2, 5, 6}, AllCategories, 30, 30).suggestedCategory, Twos);
-    // Lower rows closed, rolls left: four ones are worth suggesting.
-    const CategorySet upperOnly = bitOf(Ones) | bitOf(Twos) | bitOf(Threes);
-    EXPECT_EQ(evaluate({1, 1, 1, 1, 2, 3}, upperOnly, 30, 30).suggestedCategory, Ones);
-    // Chance comes in only when no roll is left.
-    EXPECT_EQ(evaluate({1, 2, 3, 5, 6, 6}, AllCategories, 30, 30).suggestedCategory, OnePair);
-    EXPECT_EQ(evaluate({1, 2, 3, 5, 6, 6}, AllCategories, 0, 0).suggestedCategory, Chance);
-    // With no roll left an upper category needs no four of its face.
-    EXPECT_EQ(evaluate({1, 1, 2, 3, 4, 6}, bitOf(Ones) | bitOf(Fives), 0, 0).suggestedCategory,
-              Ones);
-    EXPECT_EQ(evaluate({1, 1, 2, 3, 4, 6}, bitOf(Ones) | bitOf(Fives), 5, 5).suggestedCategory, 0);
-}
-
-TEST(Scoring, CategoryNamesFollowTheScoreSheet) {
-    EXPECT_EQ(categoryName(1), "Ones");
-    EXPECT_EQ(categoryName(8), "TwoPairs");
-    EXPECT_EQ(categoryName(20), "Yatzy");
-    EXPECT_EQ(categoryName(0), "");
-    EXPECT_EQ(categoryName(21), "");
 }
 
 } // namespace

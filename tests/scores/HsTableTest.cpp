@@ -8,88 +8,42 @@
 namespace brisvane {
 namespace {
 
-// A table whose places hold these points, named after their old place ("was 3").
-HsTable tableOf(const std::vector<int>& points) {
-    HsTable table;
-    for (std::size_t i = 1; i <= points.size(); ++i) {
-        table.slots[i] = {points[i - 1], "was " + std::to_string(i), "k" + std::to_string(i),
-                          "202"};
-    }
-    return table;
-}
-
-std::vector<int> pointsOf(const HsTable& table) {
-    std::vector<int> points;
-    for (int i = 1; i <= HsTable::Places; ++i) {
-        points.push_back(table.slots[static_cast<std::size_t>(i)].points);
-    }
-    return points;
-}
-
-int insert(HsTable& table, int points) {
-    table.slots[0] = {points, "new", "key", "202"};
-    table.insertCandidate();
-    return table.NewPlace;
-}
-
-TEST(HsTable, AGameEqualToEveryPlaceDoesNotEnter) {
-    HsTable table = tableOf(std::vector<int>(10, 100));
-    EXPECT_EQ(table.placeFor(100), 0);
-    EXPECT_EQ(insert(table, 100), 0);
-    EXPECT_EQ(pointsOf(table), std::vector<int>(10, 100));
-    EXPECT_EQ(table.slots[10].name, "was 10");
-}
-
 TEST(HsTable, AGameMovesTheLowerPlacesDownAndDropsTheTenth) {
-    HsTable table = tableOf({500, 450, 400, 350, 300, 250, 200, 150, 100, 50});
-    EXPECT_EQ(insert(table, 420), 3);
-    EXPECT_EQ(pointsOf(table),
-              (std::vector<int>{500, 450, 420, 400, 350, 300, 250, 200, 150, 100}));
-    // Name, key and date move with their points.
-    EXPECT_EQ(table.slots[3].name, "new");
+    HsTable table;
+    for (int i = 1; i <= 10; ++i) {
+        table.slots[static_cast<std::size_t>(i)] = {550 - 50 * i, "was " + std::to_string(i), "",
+                                                    ""};
+    }
+    EXPECT_EQ(table.placeFor(51), 10);
+    EXPECT_EQ(table.placeFor(50), 0);
+    table.slots[0] = {420, "new", "key", "202"};
+    table.insertCandidate();
+    EXPECT_EQ(table.NewPlace, 3);
     EXPECT_EQ(table.slots[3].key, "key");
     EXPECT_EQ(table.slots[4].name, "was 3");
-    EXPECT_EQ(table.slots[4].key, "k3");
     EXPECT_EQ(table.slots[10].name, "was 9");
-
-    // A game equal to place 3 goes below it.
-    HsTable equal = tableOf({500, 450, 400, 350, 300, 250, 200, 150, 100, 50});
-    EXPECT_EQ(insert(equal, 400), 4);
-    EXPECT_EQ(equal.slots[3].name, "was 3");
-    EXPECT_EQ(equal.slots[4].name, "new");
-}
-
-TEST(HsTable, AClearedListTakesAnyGameAboveZero) {
-    HsTable cleared = tableOf(std::vector<int>(10, 0));
-    EXPECT_EQ(insert(cleared, 0), 0);
-    EXPECT_EQ(insert(cleared, 1), 1);
-    EXPECT_EQ(pointsOf(cleared), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    const HsTable cleared;
+    EXPECT_EQ(cleared.placeFor(0), 0);
+    EXPECT_EQ(cleared.placeFor(1), 1);
 }
 
 TEST(HsTable, HandEditedPlacesAreReadWithoutFailingAndWrittenBackAsNumbers) {
     MemoryProfile profile;
-    const std::string ini = "Vexa.ini";
-    const std::vector<std::string> stored = {"345.0",       "abc", "",   " 12", "7x",
-                                             "99999999999", "-3",  "+8", "0",   "40000"};
+    profile.SetINI("highscore", "P1", "345.0", "V");
+    profile.SetINI("Highscore", "p2", "abc", "V");
+    profile.SetINI("Highscore", "p3", " 12x", "V");
+    profile.SetINI("Highscore", "p4", "-3", "V");
+    profile.SetINI("Highscore", "p10", "99999999999", "V");
+    profile.SetINI("Highscore", "N1", "Anna", "V");
+    const HsTable table = HsTable::read(profile, "V");
+    EXPECT_EQ(table.LowestPoints(), 2147483647) << "a huge 10th place stays a high threshold";
+    table.write(profile, "V");
+    std::string points;
     for (int i = 1; i <= 10; ++i) {
-        profile.SetINI("Highscore", HsTable::placeKey('p', i), stored[std::size_t(i - 1)], ini);
-        profile.SetINI("highscore", HsTable::placeKey('N', i), "Name" + std::to_string(i), ini);
+        points += profile.GetINI("Highscore", HsTable::placeKey('p', i), "V") + " ";
     }
-    const HsTable table = HsTable::read(profile, ini);
-    EXPECT_EQ(pointsOf(table), (std::vector<int>{345, 0, 0, 12, 7, 2147483647, -3, 8, 0, 40000}));
-    // A 10th place beyond the old 16-bit range stays a high threshold, never a negative one.
-    EXPECT_EQ(table.LowestPoints(), 40000);
-    EXPECT_EQ(table.slots[1].name, "Name1");
-
-    table.write(profile, ini);
-    const std::vector<std::string> rewritten = {"345",        "0",  "0", "12", "7",
-                                                "2147483647", "-3", "8", "0",  "40000"};
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(profile.GetINI("Highscore", HsTable::placeKey('p', i), ini),
-                  rewritten[std::size_t(i - 1)]);
-        EXPECT_EQ(profile.GetINI("Highscore", HsTable::placeKey('n', i), ini),
-                  "Name" + std::to_string(i));
-    }
+    EXPECT_EQ(points, "345 0 12 -3 0 0 0 0 0 2147483647 ");
+    EXPECT_EQ(profile.GetINI("Highscore", "n1", "V"), "Anna");
 }
 
 } // namespace

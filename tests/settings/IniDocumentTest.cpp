@@ -13,134 +13,54 @@ std::string valueOf(const IniDocument& doc, std::string_view section, std::strin
     return value == nullptr ? "<absent>" : *value;
 }
 
-TEST(IniDocument, ReadsKeysWhateverTheirCaseAndSpacing) {
-    const auto doc = IniDocument::parse("[Alarm]\n"
-                                        "Status = On  \n"
-                                        "\tWhen=7:05\n"
-                                        "[Highscore]\n"
-                                        "n1=Åsa Öberg\n"
-                                        "[Ärende]\n"
-                                        "mess=x=y\n");
-    EXPECT_EQ(valueOf(doc, "alarm", "status"), "On");
-    EXPECT_EQ(valueOf(doc, "ALARM", "when"), "7:05");
-    EXPECT_EQ(valueOf(doc, "Highscore", "N1"), "Åsa Öberg");
-    EXPECT_EQ(valueOf(doc, "ärende", "MESS"), "x=y");  // Latin-1 letters match case-blind too
-    EXPECT_EQ(valueOf(doc, "Alarm", "n1"), "<absent>");
-    EXPECT_EQ(valueOf(doc, "Session", "total"), "<absent>");
-}
-
-TEST(IniDocument, CommentsAndStrayLinesAreNotKeys) {
-    const auto doc = IniDocument::parse("orphan=before any section\n"
-                                        "[Options]\n"
-                                        "; WriteLog=No\n"
-                                        "# PlaySound=No\n"
-                                        "just some words\n"
-                                        "=no name\n"
-                                        "ShowTime=No\n");
-    EXPECT_EQ(valueOf(doc, "Options", "WriteLog"), "<absent>");
-    EXPECT_EQ(valueOf(doc, "Options", "PlaySound"), "<absent>");
-    EXPECT_EQ(valueOf(doc, "Options", "ShowTime"), "No");
+TEST(IniDocument, KeysMatchWhateverTheirCaseAndAWriteChangesOnlyItsOwnLine) {
+    auto doc = IniDocument::parse("\xEF\xBB\xBF; settings\r\n"
+                                  "orphan=before any section\r\n"
+                                  "[Options]\r\n"
+                                  "  WarnExit = Yes   \r\n"
+                                  "warnexit=second\r\n"
+                                  "\r\n"
+                                  "[Ärende]\r\n"
+                                  "# When=7:05\r\n"
+                                  "just some words\r\n"
+                                  "mess=x=y\r\n"
+                                  "[OPTIONS]\r\n"
+                                  "ShowTime=No");
+    EXPECT_EQ(valueOf(doc, "options", "WARNEXIT"), "Yes");
+    EXPECT_EQ(valueOf(doc, "ärende", "MESS"), "x=y");
+    EXPECT_EQ(valueOf(doc, "Options", "ShowTime"), "<absent>") << "the first section counts";
     EXPECT_EQ(valueOf(doc, "", "orphan"), "<absent>");
-}
-
-TEST(IniDocument, TheFirstOfDuplicatesIsReadAndReplaced) {
-    auto doc = IniDocument::parse("[Users]\n"
-                                  "antal=1\n"
-                                  "ANTAL=7\n"
-                                  "[Other]\n"
-                                  "[users]\n"
-                                  "antal=9\n"
-                                  "selected=2\n");
-    EXPECT_EQ(valueOf(doc, "Users", "antal"), "1");
-    // Only the first occurrence of a section counts, for reading and for writing.
-    EXPECT_EQ(valueOf(doc, "Users", "selected"), "<absent>");
-    ASSERT_TRUE(doc.set("users", "Antal", "2"));
-    ASSERT_TRUE(doc.set("Users", "selected", "1"));
-    EXPECT_EQ(doc.serialise(), "[Users]\n"
-                               "antal=2\n"
-                               "ANTAL=7\n"
-                               "selected=1\n"
-                               "[Other]\n"
-                               "[users]\n"
-                               "antal=9\n"
-                               "selected=2\n");
-}
-
-TEST(IniDocument, ReplacingAValueKeepsEveryOtherByte) {
-    const std::string before = "\xEF\xBB\xBF; settings\r\n"
-                               "[Options]\r\n"
-                               "  WarnExit = Yes   \r\n"
-                               "PlaySound=Yes\r\n"
-                               "\r\n"
-                               "[Alarm]\r\n"
-                               "Status=Off";
-    auto doc = IniDocument::parse(before);
     ASSERT_TRUE(doc.set("options", "warnexit", "No"));
-    ASSERT_TRUE(doc.set("Alarm", "status", "On"));
+    ASSERT_TRUE(doc.set("Options", "ShowTime", "Yes"));
+    ASSERT_TRUE(doc.set("ÄRENDE", "When", "14:30"));
+    ASSERT_TRUE(doc.set("Session", "total", "1"));
     EXPECT_EQ(doc.serialise(), "\xEF\xBB\xBF; settings\r\n"
+                               "orphan=before any section\r\n"
                                "[Options]\r\n"
                                "  WarnExit = No\r\n"
-                               "PlaySound=Yes\r\n"
-                               "\r\n"
-                               "[Alarm]\r\n"
-                               "Status=On");
-}
-
-TEST(IniDocument, NewKeysJoinTheEndOfTheirSectionAndNewSectionsTheEndOfTheText) {
-    auto doc = IniDocument::parse("[Options]\r\n"
-                                  "WarnExit=No\r\n"
-                                  "\r\n"
-                                  "\r\n"
-                                  "[Alarm]\r\n"
-                                  "Status=Off");
-    ASSERT_TRUE(doc.set("Options", "ShowTime", "Yes"));
-    ASSERT_TRUE(doc.set("alarm", "When", "14:30"));
-    ASSERT_TRUE(doc.set("Session", "total", "1"));
-    EXPECT_EQ(doc.serialise(), "[Options]\r\n"
-                               "WarnExit=No\r\n"
+                               "warnexit=second\r\n"
                                "ShowTime=Yes\r\n"
                                "\r\n"
-                               "\r\n"
-                               "[Alarm]\r\n"
-                               "Status=Off\r\n"
+                               "[Ärende]\r\n"
+                               "# When=7:05\r\n"
+                               "just some words\r\n"
+                               "mess=x=y\r\n"
                                "When=14:30\r\n"
+                               "[OPTIONS]\r\n"
+                               "ShowTime=No\r\n"
                                "[Session]\r\n"
                                "total=1\r\n");
-    EXPECT_EQ(valueOf(doc, "Session", "TOTAL"), "1");
-
-    auto empty = IniDocument::parse("");
-    ASSERT_TRUE(empty.set("Options", "WriteLog", "No"));
-    EXPECT_EQ(empty.serialise(), "[Options]\nWriteLog=No\n");
 }
 
 TEST(IniDocument, AValueCannotAddLinesOrKeys) {
     auto doc = IniDocument::parse("[Alarm]\nMess=\n[Users]\nantal=0\n");
     ASSERT_TRUE(doc.set("Alarm", "Mess", "Tea\r\n[Users]\nantal=5"));
-    EXPECT_EQ(valueOf(doc, "Users", "antal"), "0");
-    EXPECT_EQ(valueOf(doc, "Alarm", "Mess"), "Tea  [Users] antal=5");
-
-    for (const auto& [section, key] : {std::pair{"", "k"},
-                                       {"S", ""},
-                                       {"A]B", "k"},
-                                       {"S", "a=b"},
-                                       {"S\nT", "k"},
-                                       {"S", "k\rj"},
-                                       {"S", ";k"},
-                                       {"S", "[k]"}}) {
-        EXPECT_FALSE(doc.set(section, key, "v")) << section << "/" << key;
-    }
+    EXPECT_FALSE(doc.set("Alarm", "a=b", "v"));
     EXPECT_EQ(doc.serialise(), "[Alarm]\nMess=Tea  [Users] antal=5\n[Users]\nantal=0\n");
 }
 
-TEST(IniDocument, OlderFilesInWindows1252ReadAsTheirLetters) {
-    const auto doc = IniDocument::parse("[Highscore]\r\nn1=\xC5sa \x80\r\n");
-    EXPECT_EQ(valueOf(doc, "Highscore", "n1"), "Åsa €");
-    EXPECT_EQ(doc.serialise(), "[Highscore]\r\nn1=Åsa €\r\n");
-}
-
-// Any text at all, settings-like or garbage: parsing never fails, a text that is valid UTF-8
-// comes back unchanged, and a written value reads back (blanks around it aside), also after
-// the text is parsed again, whatever surrounds it.
+// Any text at all: parsing never fails, valid UTF-8 comes back unchanged, and a written value
+// reads back (blanks around it aside), also after the text is parsed again.
 TEST(IniDocument, AnyTextSurvivesParsingAndEveryWriteReadsBack) {
     const std::vector<std::string> pieces = {
         "[Options]", "[options]", "[Alarm", "]",    "[",    "WarnExit=Yes", "warnexit = No ",
@@ -161,9 +81,7 @@ TEST(IniDocument, AnyTextSurvivesParsingAndEveryWriteReadsBack) {
         }
         const std::string value = pieces[pick(random)] + "v" + std::to_string(round);
         ASSERT_TRUE(doc.set("Options", "WarnExit", value));
-        ASSERT_TRUE(text::isValidUtf8(doc.serialise()));  // files are always written as UTF-8
-        // A value in the wrong encoding is taken as Windows-1252, so it cannot turn the
-        // whole file into one that no longer reads as UTF-8.
+        ASSERT_TRUE(text::isValidUtf8(doc.serialise())); // files are always written as UTF-8
         std::string expected = text::isValidUtf8(value) ? value : text::fromWindows1252(value);
         for (char& c : expected) {
             c = c == '\r' || c == '\n' ? ' ' : c;
@@ -175,5 +93,5 @@ TEST(IniDocument, AnyTextSurvivesParsingAndEveryWriteReadsBack) {
     }
 }
 
-}  // namespace
-}  // namespace brisvane
+} // namespace
+} // namespace brisvane
