@@ -48,6 +48,7 @@ TEST_F(SoundBoardTest, OnlyAnExactYesPlaysAndTheSpeakerSwitchesAndRemembersIt) {
 
     // The web links' beep plays to its end and once more, and not at all when missing.
     board.playLinkBeep();
+    EXPECT_EQ(sound.played.size(), 1u) << "no beep while Beep.wav is missing";
     folder.write("Beep.wav", "RIFF");
     board.playLinkBeep();
     EXPECT_EQ(sound.played, (std::vector<PlayedSound>{{folder.file("doink.wav"), false},
