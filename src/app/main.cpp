@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <cstdlib>
 
 #include "common/ProgramFolder.h"
@@ -40,6 +41,20 @@ int main(int argc, char* argv[]) {
                     Platform{clock, random, sound, shell, dialogs, screen, locale});
     // The settings file holds the players' passwords.
     profile.markPrivate(program.IniFile());
+    FileProfile::removeStaleTemporaries(program.IniFile());
+    // A settings file that cannot be read is played without, and said once, after the event
+    // that found it (a box inside a read would interrupt whatever was being drawn).
+    profile.setProblemHandler([&program, &dialogs](const std::string& file, const std::string& why) {
+        if (file != program.IniFile()) {
+            return;
+        }
+        QTimer::singleShot(0, [&dialogs, why] {
+            dialogs.message(Program::ProgramName,
+                            "The settings file cannot be read (" + why +
+                                "). The game goes on with its defaults; changes and results "
+                                "are not kept until it can be read again.");
+        });
+    });
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
                                  program.sounds(), program.mainShell()});

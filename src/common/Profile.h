@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace brisvane {
 
@@ -26,6 +27,15 @@ private:
     int code_;
 };
 
+// One value of a batch write (Profile::SetINIs).
+struct ProfileChange {
+    std::string section;
+    std::string key;
+    std::string value;
+    // Only create the key: a key already present keeps its stored text byte for byte.
+    bool keepExisting = false;
+};
+
 class Profile {
 public:
     static constexpr std::size_t MaxValueChars = 1023;
@@ -36,6 +46,12 @@ public:
     // Creates the file, the section and the key as needed; true when the write succeeded.
     virtual bool SetINI(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& file) = 0;
+
+    // Writes all `changes` to `file` at once: every change or none, in one replacement of the
+    // file, so a program killed half-way never leaves some of them written. On failure returns
+    // false and, when `why` is given, says why in the system's words ("Permission denied").
+    virtual bool SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
+                         std::string* why = nullptr) = 0;
 };
 
 }  // namespace brisvane

@@ -109,14 +109,54 @@ std::string fromWindows1252(std::string_view bytes) {
     return out;
 }
 
+std::string decodeLine(std::string_view bytes) {
+    return isValidUtf8(bytes) ? std::string(bytes) : fromWindows1252(bytes);
+}
+
+std::string fromUtf16(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    const auto unit = [&](std::size_t i) -> char32_t {
+        const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>(hi << 8 | lo);
+    };
+    constexpr char32_t Replacement = 0xFFFD;
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                out += fromCodePoint(0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        out += fromCodePoint(u >= 0xD800 && u <= 0xDFFF ? Replacement : u);
+    }
+    if (i < bytes.size()) {
+        out += fromCodePoint(Replacement); // an odd byte at the end
+    }
+    return out;
+}
+
 std::string decodeFile(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
         bytes.remove_prefix(3);
+    } else if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
+        return fromUtf16(bytes.substr(2), bytes[0] == '\xFE');
     }
-    if (isValidUtf8(bytes)) {
-        return std::string(bytes);
+    // Line by line: one line typed in an 8-bit editor must not garble the rest of the file.
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t lf = bytes.find('\n');
+        const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf + 1;
+        out += decodeLine(bytes.substr(0, end));
+        bytes.remove_prefix(end);
     }
-    return fromWindows1252(bytes);
+    return out;
 }
 
 std::size_t length(std::string_view s) {

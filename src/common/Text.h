@@ -13,8 +13,16 @@ bool isValidUtf8(std::string_view bytes);
 // Windows-1252 bytes to UTF-8 (older settings and language files).
 std::string fromWindows1252(std::string_view bytes);
 
-// The contents of a text file as UTF-8: a UTF-8 byte-order mark is dropped; bytes that are not
-// valid UTF-8 are taken as Windows-1252.
+// One line of text as UTF-8: kept when it is valid UTF-8, else taken as Windows-1252.
+std::string decodeLine(std::string_view bytes);
+
+// UTF-16 code units (without a byte-order mark) as UTF-8; unpaired surrogates and an odd last
+// byte become U+FFFD.
+std::string fromUtf16(std::string_view bytes, bool bigEndian);
+
+// The contents of a text file as UTF-8. A UTF-8 byte-order mark is dropped; a UTF-16 one
+// (either byte order) decodes the rest as UTF-16. Otherwise each line is decoded on its own
+// (decodeLine), so a single line of Windows-1252 leaves every UTF-8 line as it is.
 std::string decodeFile(std::string_view bytes);
 
 // Number of characters.

@@ -48,9 +48,9 @@ public:
     // The end of a finished game (`TimerEnd` tick): `GeKey`, then `KollaScore`. The
     // implementer reads the result from `game.state()` (`TotalScore`, `PlaySeconds`), switches
     // `game.TimerPlay` off, records the game (modal boxes may open) and ends by calling
-    // `game.Restart()`, so the next game is set up when this returns. The model guards against
-    // a second end while this runs, switches `TimerEnd` off afterwards and raises the
-    // finished-games counter Session/total itself.
+    // `game.Restart()`, so the next game is set up when this returns; it also raises the
+    // finished-games counter Session/total, together with the table. The model guards against
+    // a second end while this runs and switches `TimerEnd` off before it.
     virtual void endOfGame(GameModel& game) = 0;
 };
 

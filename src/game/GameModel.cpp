@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <climits>
 #include <cstdio>
 #include <exception>
 
@@ -214,19 +213,8 @@ void GameModel::say(const std::string& text) {
     w_.hooks.Say(text);
 }
 
-const std::string& GameModel::categoryText(int k) {
-    const CategorySet bit = bitOf(k);
-    if ((namesLoaded_ & bit) == 0) {
-        names_[at(k)] = w_.texts.T("c" + std::to_string(k));
-        namesLoaded_ |= bit;
-    }
-    return names_[at(k)];
-}
-
 void GameModel::languageChanged() {
     const Scope scope(*this);
-    namesLoaded_ = 0;
-    tipValue_.fill(0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -297,6 +285,12 @@ void GameModel::Restart() {
 
 void GameModel::clickNyttSpel() {
     const Scope scope(*this);
+    // A finished game still waiting for its end step is recorded at once, as the step would;
+    // the recording itself sets up the next game. Nothing of it may be lost.
+    if (TimerEnd.enabled && !ending_) {
+        endGame();
+        return;
+    }
     if (setting("WarnNewGame") == "Yes") {
         notifyChanged();
         if (!w_.dialogs.askYesNo(w_.texts.T("b1"), w_.texts.T("b2"), DefaultButton::No)) {
@@ -510,23 +504,18 @@ void GameModel::CheckKateg() {
         }
         Control& b = btn[at(k)];
         const int value = e.value[static_cast<std::size_t>(k)];
-        int& shown = tipValue_[at(k)];
         if (value <= 0) {
             b.foreColor = noScore;
             b.toolTip.clear();
-            shown = 0;
             continue;
         }
         b.foreColor = colour::White;
-        if (value == shown && (namesLoaded_ & bitOf(k)) != 0) {
-            continue; // the tool tip already says this
-        }
-        shown = value;
+        // The name is read as the tip is shown, so an edited language file counts at once.
         char digits[12];
         const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         std::string& tip = b.toolTip;
         tip.assign(1, ' ');
-        tip += categoryText(k);
+        tip += w_.texts.T("c" + std::to_string(k));
         tip += k == category::Yatzy ? "! +" : ": ";
         tip.append(digits, end);
         tip += ' ';
@@ -627,6 +616,10 @@ void GameModel::tickTimerEnd() {
     if (!TimerEnd.enabled || ending_) {
         return;
     }
+    endGame();
+}
+
+void GameModel::endGame() {
     const Scope scope(*this);
     struct Guard {
         bool& flag;
@@ -641,9 +634,6 @@ void GameModel::tickTimerEnd() {
     TimerEnd.stop();
     notifyChanged();
     w_.hooks.endOfGame(*this);
-    const int finished = intValue(w_.profile.GetINI("Session", "total", w_.iniFile));
-    const int raised = finished < INT_MAX ? finished + 1 : finished;
-    w_.profile.SetINI("Session", "total", std::to_string(raised), w_.iniFile);
 }
 
 void GameModel::tickTimerIndik() {

@@ -123,7 +123,8 @@ public:
     void Load();
     // A new game; also the last step of recording a finished game. Cancels a pending end.
     void Restart();
-    // `NyttSpel` click: asks first when Options/WarnNewGame is exactly "Yes".
+    // `NyttSpel` click: asks first when Options/WarnNewGame is exactly "Yes". A finished game
+    // whose end is still pending is recorded first (no question: nothing is lost).
     void clickNyttSpel();
     void clickRoll();
     // Click on the picture of die `die` (1..6): picks it up while rolls are left.
@@ -155,17 +156,16 @@ public:
     void tickTimerEnd();
     void tickTimerIndik();
 
-    // The language changed: category names for the tool tips are read afresh at the next
-    // evaluation, and the view repaints. The code that applies a language calls this after
-    // writing its texts; `Restart` does it too, after touching the settings window.
+    // The language changed: the view repaints. The code that applies a language calls this
+    // after writing its texts; `Restart` does it too, after touching the settings window.
+    // (The category names of the tool tips are read whenever a tip is written.)
     void languageChanged();
 
 private:
     class Scope;
 
     void initControls();
-    void evaluateAndShow();
-    const std::string& categoryText(int k);
+    void endGame();
     void say(const std::string& text);
     std::string setting(const char* key);
     void changed();
@@ -175,12 +175,6 @@ private:
     bool ending_ = false; // the end of a game is running (its modal boxes may be open)
     int changeDepth_ = 0;
     Evaluation evaluation_;
-    // Category names for the tool tips, read once per language, and the value each category
-    // button's tool tip was last written with (0 = none), so an unchanged tip is not rebuilt.
-    // The model is the only writer of the category buttons' tool tips.
-    std::array<std::string, CategoryCount> names_;
-    CategorySet namesLoaded_ = 0;
-    std::array<int, CategoryCount> tipValue_{};
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;
 };

@@ -1,6 +1,8 @@
 #include "language/Language.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "common/Numbers.h"
 #include "common/Text.h"
@@ -26,10 +28,48 @@ std::string Language::lookup(const std::string& section, const std::string& key)
     }
 }
 
+namespace {
+
+bool isReadableFile(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error) &&
+           std::ifstream(path, std::ios::binary).good();
+}
+
+}  // namespace
+
 void Language::updateLanguageFile() {
     const std::string selected = profile_->GetINI("Language", "selected", iniFile_);
     const std::string name = profile_->GetINI("Language", "l" + selected + "p", iniFile_);
     languageFile_ = folder_.resolve(name);
+    if (!name.empty() && isReadableFile(languageFile_)) {
+        return;
+    }
+    // The list is absent or names no readable file (an empty or hand-broken settings file):
+    // the shipped reference language keeps the windows readable, and goes back into the list
+    // so the next start finds it too.
+    const std::string english = folder_.resolve(ReferenceFile);
+    if (isReadableFile(english)) {
+        languageFile_ = english;
+        restoreReference();
+    }
+}
+
+void Language::restoreReference() {
+    const int count = std::max(0, intValue(profile_->GetINI("Language", "antal", iniFile_)));
+    for (int i = 1; i <= count; ++i) {
+        const std::string file = profile_->GetINI("Language", "l" + std::to_string(i) + "p", iniFile_);
+        if (text::equalsIgnoreCase(file, ReferenceFile)) {
+            profile_->SetINI("Language", "selected", std::to_string(i), iniFile_);
+            return;
+        }
+    }
+    const std::string n = std::to_string(count + 1);
+    profile_->SetINIs(iniFile_, {{"Language", "antal", n},
+                                 {"Language", "selected", n},
+                                 {"Language", "l" + n + "n", "English"},
+                                 {"Language", "l" + n + "p", ReferenceFile},
+                                 {"Language", "l" + n + "m", "No"}});
 }
 
 std::string Language::UplinkLan(const std::string& mainLink) const {

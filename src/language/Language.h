@@ -32,9 +32,14 @@ public:
     const std::string& LanguageFile() const { return languageFile_; }
     void setLanguageFile(std::string path) { languageFile_ = std::move(path); }
 
+    // The shipped reference language, which every installation has.
+    static constexpr const char* ReferenceFile = "English.lan";
+
     // Sets LanguageFile from the settings: the file "l<selected>p" in the program folder
-    // (matched without regard to letter case when the exact name is absent). A missing
-    // `selected` or file name leaves LanguageFile empty, so every text reads as "".
+    // (matched without regard to letter case when the exact name is absent). When the list
+    // names no readable file (no `selected`, no file name, a missing or unreadable file), the
+    // reference language is used and selected again, and added to the list if it is not
+    // there; only without a readable reference does every text read as "".
     void updateLanguageFile();
 
     // `mainLink` + "?lan=" + the international name of the current language ("" when the
@@ -61,6 +66,7 @@ public:
     const std::string& iniFile() const { return iniFile_; }
 
 private:
+    void restoreReference();
     std::string lookup(const std::string& section, const std::string& key) const;
 
     Profile* profile_;

@@ -10,6 +10,7 @@ std::string HsTable::placeKey(char field, int place) {
 
 HsTable HsTable::read(Profile& profile, const std::string& iniFile) {
     HsTable table;
+    table.firstChanged_ = Places + 1;
     for (int i = 1; i <= Places; ++i) {
         HsEntry& slot = table.slots[static_cast<std::size_t>(i)];
         slot.points = intValue(profile.GetINI(Section, placeKey('p', i), iniFile));
@@ -20,14 +21,18 @@ HsTable HsTable::read(Profile& profile, const std::string& iniFile) {
     return table;
 }
 
-void HsTable::write(Profile& profile, const std::string& iniFile) const {
+std::vector<ProfileChange> HsTable::changes() const {
+    std::vector<ProfileChange> out;
+    out.reserve(4 * Places);
     for (int i = 1; i <= Places; ++i) {
         const HsEntry& slot = slots[static_cast<std::size_t>(i)];
-        profile.SetINI(Section, placeKey('p', i), std::to_string(slot.points), iniFile);
-        profile.SetINI(Section, placeKey('n', i), slot.name, iniFile);
-        profile.SetINI(Section, placeKey('k', i), slot.key, iniFile);
-        profile.SetINI(Section, placeKey('d', i), slot.date, iniFile);
+        const bool keep = i < firstChanged_;
+        out.push_back({Section, placeKey('p', i), std::to_string(slot.points), keep});
+        out.push_back({Section, placeKey('n', i), slot.name, keep});
+        out.push_back({Section, placeKey('k', i), slot.key, keep});
+        out.push_back({Section, placeKey('d', i), slot.date, keep});
     }
+    return out;
 }
 
 int HsTable::placeFor(int points) const {
@@ -48,6 +53,7 @@ void HsTable::insertCandidate() {
         slots[static_cast<std::size_t>(i)] = slots[static_cast<std::size_t>(i - 1)];
     }
     slots[static_cast<std::size_t>(NewPlace)] = slots[0];
+    firstChanged_ = NewPlace;
 }
 
 } // namespace brisvane

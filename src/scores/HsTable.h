@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace brisvane {
 
@@ -29,9 +30,11 @@ class HsTable {
     // negative threshold that every game would beat. Slot 0 is left empty.
     static HsTable read(Profile& profile, const std::string& iniFile);
 
-    // Writes all forty place keys, points as plain decimal text. A failed write (read-only
-    // settings file) is silent, as every settings write is.
-    void write(Profile& profile, const std::string& iniFile) const;
+    // The forty place keys as one batch for Profile::SetINIs. The places the candidate moved
+    // (or, for a table that was not read, all ten) are written, points as plain decimal text;
+    // every other place keeps its stored text byte for byte, and only its missing keys are
+    // created.
+    std::vector<ProfileChange> changes() const;
 
     // The place the candidate with these points would take, 1..10, or 0 when it does not
     // enter. A candidate equal to a place goes below it.
@@ -45,6 +48,10 @@ class HsTable {
     // The points of place 10, the entry threshold.
     int LowestPoints() const { return slots[Places].points; }
     int NewPlace = 0;
+
+  private:
+    // The first place whose stored keys are to be replaced; past the last when none are.
+    int firstChanged_ = 1;
 };
 
 } // namespace brisvane

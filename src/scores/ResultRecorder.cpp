@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace brisvane {
 
@@ -37,10 +38,7 @@ std::string ResultRecorder::askName() {
     w_.sndA(105); // waits for its end, so the two never overlap
     w_.sndA(6);
     const std::string preset = w_.profile.GetINI(HsTable::Section, "name", w_.iniFile);
-    const std::string name =
-        cleanName(w_.dialogs.inputBox(w_.texts.T("b4"), w_.texts.T("b3"), preset));
-    w_.profile.SetINI(HsTable::Section, "name", name, w_.iniFile);
-    return name;
+    return cleanName(w_.dialogs.inputBox(w_.texts.T("b4"), w_.texts.T("b3"), preset));
 }
 
 void ResultRecorder::KollaScore(const FinishedGame& game) {
@@ -53,32 +51,50 @@ void ResultRecorder::KollaScore(const FinishedGame& game) {
     candidate.key = std::exchange(candidateKey_, std::string());
     candidate.date = std::to_string(dateNumber(w_.clock.now()));
 
+    // Everything the end of a game stores goes into the settings file in one replacement, so
+    // a program killed meanwhile never leaves places of two different games mixed.
+    std::vector<ProfileChange> changes;
     if (game.TotalScore > integerPart(w_.profile.GetINI(HsTable::Section, "alltime", w_.iniFile))) {
-        w_.profile.SetINI(HsTable::Section, "alltime", std::to_string(game.TotalScore), w_.iniFile);
+        changes.push_back({HsTable::Section, "alltime", std::to_string(game.TotalScore)});
     }
-
     // Asked exactly when the game takes a place, also in a hand-edited list out of order, so
     // no place is ever filled with someone else's name.
     if (table.placeFor(game.TotalScore) > 0) {
         candidate.name = askName();
+        changes.push_back({HsTable::Section, "name", candidate.name});
     }
     table.insertCandidate();
-    table.write(w_.profile, w_.iniFile);
-    w_.topTen.NewPlace = table.NewPlace;
+    const std::vector<ProfileChange> places = table.changes();
+    changes.insert(changes.end(), places.begin(), places.end());
+    const std::int64_t session = intValue(w_.profile.GetINI("Session", "total", w_.iniFile));
+    changes.push_back({"Session", "total", std::to_string(session + 1)});
+
+    std::string why;
+    const bool saved = w_.profile.SetINIs(w_.iniFile, changes, &why);
+    w_.topTen.NewPlace = saved ? table.NewPlace : 0;
     w_.topTen.UpdatTopp();
 
-    const std::int64_t session = intValue(w_.profile.GetINI("Session", "total", w_.iniFile));
     std::string line = "Session " + std::to_string(session + 1) +
                        ": Score: " + std::to_string(game.TotalScore) + ", time: " + time;
-    if (table.NewPlace > 0) {
+    if (!saved) {
+        line += ". Not saved: " + why;
+    } else if (table.NewPlace > 0) {
         line += ". New highscore, place " + std::to_string(table.NewPlace) + " \"" +
                 candidate.name + "\"";
     }
     w_.writeLog(line);
 
+    if (!saved) {
+        w_.dialogs.message(w_.programTitle, notSavedText(why));
+    }
     w_.dialogs.message(w_.programTitle,
                        w_.texts.T("b5") + " " + std::to_string(game.TotalScore) + " p");
     game.Restart();
+}
+
+std::string ResultRecorder::notSavedText(const std::string& why) {
+    return "This result could not be saved in the settings file (" + why +
+           "). Your highscores stay as they were.";
 }
 
 } // namespace brisvane

@@ -48,10 +48,16 @@ class ResultRecorder {
     // Makes the entry key of the finished game and keeps it for KollaScore.
     void GeKey(int totalScore);
 
-    // Records the finished game, in this order: play timer off, best ever, name prompt (only
-    // when the game enters the top ten), the list rewritten, UpdatTopp, the log line, the final
-    // score box, Restart. Stored numbers that are absent or not numbers count as 0.
+    // Records the finished game, in this order: play timer off, name prompt (only when the
+    // game enters the top ten), the best ever, the name, the list and the finished-games
+    // counter Session/total written in one replacement of the settings file, UpdatTopp, the
+    // log line, the final score box, Restart. Stored numbers that are absent or not numbers
+    // count as 0. When the settings file cannot be written the player is told why, once, and
+    // the log says the result was not saved.
     void KollaScore(const FinishedGame& game);
+
+    // The message of a result that could not be saved; `why` is the system's reason.
+    static std::string notSavedText(const std::string& why);
 
     // The key made by the last GeKey ("" once it has been recorded or cleared).
     const std::string& candidateKey() const { return candidateKey_; }

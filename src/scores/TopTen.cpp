@@ -69,11 +69,16 @@ bool TopTen::ClearHighscore(Dialogs& dialogs, const LogWriter& writeLog) {
     if (!dialogs.askYesNo(texts_.T("b1"), texts_.T("b7"), DefaultButton::No)) {
         return false;
     }
+    std::string why;
+    // Ten empty places: points "0", the rest "".
+    if (!profile_.SetINIs(iniFile_, HsTable{}.changes(), &why)) {
+        dialogs.message(texts_.T("b1"), "The highscore could not be cleared (" + why + ").");
+        return false;
+    }
     for (ToppLabel& label : labels_) {
         label.caption.clear();
         label.visible = false;
     }
-    HsTable{}.write(profile_, iniFile_); // ten empty places: points "0", the rest ""
     writeLog("Clear highscore");
     return true;
 }

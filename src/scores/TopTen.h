@@ -47,7 +47,8 @@ class TopTen {
 
     // Empties the list after the player confirms (question b7, title b1, No the default).
     // alltime and name stay. Logs "Clear highscore". True when the list was cleared, so the
-    // settings window can disable its Clear button.
+    // settings window can disable its Clear button; a settings file that cannot be written is
+    // reported to the player and leaves everything as it was.
     bool ClearHighscore(Dialogs& dialogs, const LogWriter& writeLog);
 
     // The place the last finished game entered, 1..10, or 0; shown bold until the next game

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <chrono>
 #include <filesystem>
 
 #include "common/Text.h"
@@ -63,35 +64,84 @@ bool writeAll(int fd, const std::string& bytes) {
 
 std::string FileProfile::GetINI(const std::string& section, const std::string& key,
                                 const std::string& file) {
-    const IniDocument* document = load(file);
+    const IniDocument* document = nullptr;
+    try {
+        document = load(file);
+    } catch (const ProfileError& error) {
+        // Treated as absent (and, by SetINI, as read-only): the player hears of it once, not
+        // at every caption.
+        if (unreadable_.insert(file).second && problemHandler_) {
+            problemHandler_(file, error.detail());
+        }
+        return {};
+    }
     if (document == nullptr) {
         return {};
     }
+    unreadable_.erase(file);
     const std::string* value = document->find(section, key);
     return value == nullptr ? std::string() : text::left(*value, MaxValueChars);
 }
 
 bool FileProfile::SetINI(const std::string& section, const std::string& key,
                          const std::string& value, const std::string& file) {
-    if (file.empty()) {
+    return SetINIs(file, {ProfileChange{section, key, value}});
+}
+
+bool FileProfile::SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
+                          std::string* why) {
+    const auto fail = [why](const std::string& reason) {
+        if (why != nullptr) {
+            *why = reason;
+        }
         return false;
+    };
+    if (file.empty()) {
+        return fail("No file name");
     }
     IniDocument document;
     try {
         if (const IniDocument* current = load(file)) {
             document = *current;
         }
-    } catch (const ProfileError&) {
-        return false;  // what cannot be read cannot be rewritten without losing it
+    } catch (const ProfileError& error) {
+        return fail(error.detail()); // what cannot be read cannot be rewritten without losing it
     }
-    if (!document.set(section, key, value)) {
-        return false;
+    for (const ProfileChange& change : changes) {
+        if (change.keepExisting && document.find(change.section, change.key) != nullptr) {
+            continue;
+        }
+        if (!document.set(change.section, change.key, change.value)) {
+            return fail("Invalid name \"" + change.section + "/" + change.key + "\"");
+        }
     }
-    if (!replaceFile(file, document.serialise())) {
-        return false;
+    const std::string error = replaceFile(file, document.serialise());
+    cache_.erase(file); // the next read parses what is on disk now
+    if (!error.empty()) {
+        return fail(error);
     }
-    cache_.erase(file);  // the next read parses what is on disk now
     return true;
+}
+
+void FileProfile::removeStaleTemporaries(const std::string& file, int minimumAgeSeconds) {
+    namespace fs = std::filesystem;
+    const fs::path target(file);
+    const std::string prefix = "." + target.filename().string() + ".";
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        // Exactly the names replaceFile makes: the prefix and six characters of mkostemp.
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0 ||
+            !entry.is_regular_file(error) || entry.is_symlink(error)) {
+            continue;
+        }
+        const auto written = entry.last_write_time(error);
+        if (!error && now - written >= std::chrono::seconds(minimumAgeSeconds)) {
+            fs::remove(entry.path(), error);
+        }
+    }
 }
 
 void FileProfile::markPrivate(const std::string& file) { private_.insert(file); }
@@ -157,7 +207,7 @@ const IniDocument* FileProfile::load(const std::string& file) {
     return &entry.document;
 }
 
-bool FileProfile::replaceFile(const std::string& file, const std::string& contents) const {
+std::string FileProfile::replaceFile(const std::string& file, const std::string& contents) const {
     namespace fs = std::filesystem;
     std::error_code error;
     fs::path target(file);
@@ -165,44 +215,65 @@ bool FileProfile::replaceFile(const std::string& file, const std::string& conten
     if (fs::is_symlink(target, error)) {
         target = fs::weakly_canonical(target, error);
         if (error) {
-            return false;
+            return error.message();
         }
     }
     mode_t mode = S_IRUSR | S_IWUSR;
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists) {
         // A read-only file stays untouched, also for a user whom permissions do not stop.
-        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
-            ::access(target.c_str(), W_OK) != 0) {
-            return false;
+        if (!S_ISREG(st.st_mode)) {
+            return std::strerror(EINVAL);
+        }
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            return std::strerror(EACCES);
         }
         mode = st.st_mode & 07777;
         if (private_.count(file) != 0) {
             mode &= static_cast<mode_t>(~077);
         }
     } else if (!isAbsence(errno)) {
-        return false;
+        return std::strerror(errno);
     }
 
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));  // created 0600
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC)); // created 0600
     if (fd.get() < 0) {
-        return false;
+        return std::strerror(errno);
     }
-    const bool written = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), contents) &&
-                         ::fsync(fd.get()) == 0 && fd.close() &&
-                         ::rename(temporary.c_str(), target.c_str()) == 0;
+    // The replacement keeps the owner and group of the file it replaces (a run as root in the
+    // player's folder must not take the file away from the player); a plain user cannot give
+    // a file away, and then keeps it as it comes.
+    if (exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
+        if (::fchown(fd.get(), st.st_uid, st.st_gid) != 0 && errno != EPERM) {
+            const int code = errno;
+            ::unlink(temporary.c_str());
+            return std::strerror(code);
+        }
+    }
+    int code = 0;
+    const auto step = [&code](bool done) {
+        if (!done && code == 0) {
+            code = errno != 0 ? errno : EIO;
+        }
+        return done;
+    };
+    errno = 0;
+    const bool written = step(::fchmod(fd.get(), mode) == 0) && step(writeAll(fd.get(), contents)) &&
+                         step(::fsync(fd.get()) == 0) && step(fd.close()) &&
+                         step(::rename(temporary.c_str(), target.c_str()) == 0);
     if (!written) {
         ::unlink(temporary.c_str());
-        return false;
+        return std::strerror(code);
     }
     // Make the rename itself durable; the file is complete either way.
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) {
         ::fsync(dir.get());
     }
-    return true;
+    return {};
 }
 
 }  // namespace brisvane

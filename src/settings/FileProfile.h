@@ -10,15 +10,18 @@
 // Writing never leaves a half-written file: the new text goes to a temporary file beside the
 // target (".<name>.XXXXXX"), is flushed to disk and then renamed over the target. A file this
 // profile creates is readable and writable by its owner only (0600); a file it replaces keeps
-// its permissions, except that files marked private lose any access by group and others.
+// its owner, group and permissions (as far as the process may give them), except that files
+// marked private lose any access by group and others.
 // Files are read as UTF-8, or Windows-1252 when they are not valid UTF-8, and written as UTF-8.
 // Line endings of an existing file are kept; new files get LF.
 //
 // Not thread-safe: the program calls it from its one user-interface thread.
 
+#include <functional>
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "common/Profile.h"
 #include "settings/IniDocument.h"
@@ -27,9 +30,14 @@ namespace brisvane {
 
 class FileProfile : public Profile {
 public:
-    // "" when the file, section or key is absent; at most MaxValueChars characters.
-    // Throws ProfileError("GetINI", ...) when the file exists but cannot be read (no permission,
-    // a folder in its place, an I/O error).
+    // Told once about a file that exists but cannot be read (no permission, a folder in its
+    // place, an I/O error): `why` is the system's description. Until it is readable again,
+    // such a file reads as absent and every write to it fails.
+    using ProblemHandler = std::function<void(const std::string& file, const std::string& why)>;
+    void setProblemHandler(ProblemHandler handler) { problemHandler_ = std::move(handler); }
+
+    // "" when the file, section or key is absent, or the file cannot be read; at most
+    // MaxValueChars characters. Never throws.
     std::string GetINI(const std::string& section, const std::string& key,
                        const std::string& file) override;
 
@@ -37,6 +45,13 @@ public:
     // read-only folder, a read-only file, a full disk, a name that cannot be stored. Never throws.
     bool SetINI(const std::string& section, const std::string& key, const std::string& value,
                 const std::string& file) override;
+    bool SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
+                 std::string* why = nullptr) override;
+
+    // Deletes what killed writes of `file` left beside it (".<name>.XXXXXX"), if it is at
+    // least `minimumAgeSeconds` old, so a write running in another copy of the program is
+    // left alone. For the start of the program.
+    static void removeStaleTemporaries(const std::string& file, int minimumAgeSeconds = 60);
 
     // Every later write of `file` leaves it readable and writable by its owner only, even when
     // it existed with wider permissions. For the settings file, which holds passwords.
@@ -58,10 +73,13 @@ private:
 
     // The parsed file, or nullptr when it does not exist. Throws ProfileError as GetINI does.
     const IniDocument* load(const std::string& file);
-    bool replaceFile(const std::string& file, const std::string& contents) const;
+    // "" when done, else the system's description of what failed.
+    std::string replaceFile(const std::string& file, const std::string& contents) const;
 
     std::unordered_map<std::string, Cached> cache_;
     std::set<std::string> private_;
+    std::set<std::string> unreadable_; // reported to the problem handler already
+    ProblemHandler problemHandler_;
 };
 
 }  // namespace brisvane

@@ -11,16 +11,24 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool isQuoted(std::string_view value) {
+    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+// One pair of double quotes around a value is not part of it (WarnExit="Yes" reads as Yes).
+std::string unquoted(std::string value) {
+    return isQuoted(value) ? value.substr(1, value.size() - 2) : value;
+}
+
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view bytes) {
     IniDocument doc;
-    if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
-        doc.byteOrderMark_ = true;
-        bytes.remove_prefix(ByteOrderMark.size());
-    }
-    const std::string decoded =
-        text::isValidUtf8(bytes) ? std::string(bytes) : text::fromWindows1252(bytes);
+    // A file that came with a byte-order mark (UTF-8 or UTF-16) is written back as UTF-8 with
+    // one, so editors that rely on it still recognise the file.
+    doc.byteOrderMark_ = bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark ||
+                         bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF";
+    const std::string decoded = text::decodeFile(bytes);
     std::string_view content = decoded;
     bool newlineSeen = false;
     while (!content.empty()) {
@@ -52,7 +60,7 @@ IniDocument::Line IniDocument::classify(std::string raw, std::string end) {
     line.text = std::move(raw);
     line.end = std::move(end);
     const std::string trimmed = text::trim(line.text);
-    if (trimmed.empty() || trimmed[0] == ';' || trimmed[0] == '#') {
+    if (trimmed.empty() || trimmed[0] == ';') {
         return line;
     }
     if (trimmed[0] == '[') {
@@ -75,7 +83,7 @@ IniDocument::Line IniDocument::classify(std::string raw, std::string end) {
     while (line.valueStart < line.text.size() && isBlank(line.text[line.valueStart])) {
         ++line.valueStart;
     }
-    line.value = text::trim(std::string_view(line.text).substr(line.valueStart));
+    line.value = unquoted(text::trim(std::string_view(line.text).substr(line.valueStart)));
     return line;
 }
 
@@ -102,7 +110,8 @@ void IniDocument::reindex() {
 }
 
 const std::string* IniDocument::find(std::string_view section, std::string_view key) const {
-    const auto it = keys_.find(indexKey(section, key));
+    // Names are trimmed as set() trims them, so the same names always find the same key.
+    const auto it = keys_.find(indexKey(text::trim(section), text::trim(key)));
     return it == keys_.end() ? nullptr : &lines_[it->second].value;
 }
 
@@ -123,7 +132,7 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     if (sectionName.empty() || keyName.empty() || !text::isValidUtf8(sectionName) ||
         !text::isValidUtf8(keyName) || hasBreak(sectionName) || hasBreak(keyName) ||
         sectionName.find(']') != std::string::npos || keyName.find('=') != std::string::npos ||
-        keyName.find_first_of(";#[") == 0) {  // would read back as a comment or a section
+        keyName.find_first_of(";[") == 0) {  // would read back as a comment or a section
         return false;
     }
     // A value that is not UTF-8 would make the whole file read back as Windows-1252 and garble
@@ -134,14 +143,17 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
             c = ' ';
         }
     }
+    // Reading drops one pair of quotes, so a value that is quoted itself gets a second pair.
+    const std::string trimmed = text::trim(flat);
+    const std::string stored = isQuoted(trimmed) ? "\"" + trimmed + "\"" : flat;
 
     if (const auto k = keys_.find(indexKey(sectionName, keyName)); k != keys_.end()) {
         Line& line = lines_[k->second];
-        line.text = line.text.substr(0, line.valueStart) + flat;
-        line.value = text::trim(flat);
+        line.text = line.text.substr(0, line.valueStart) + stored;
+        line.value = trimmed;
         return true;
     }
-    const std::string keyLine = keyName + "=" + flat;
+    const std::string keyLine = keyName + "=" + stored;
     if (const auto s = sections_.find(text::toUpper(sectionName)); s != sections_.end()) {
         std::size_t end = s->second + 1;
         while (end < lines_.size() && lines_[end].kind != Kind::Section) {

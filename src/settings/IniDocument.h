@@ -4,11 +4,12 @@
 // line endings all come back byte for byte. Pure text in, text out: no file access here.
 //
 // Accepted lines: "[section]" and "key=value" (blanks around the name and the value are
-// ignored). Lines starting with ';' or '#' are comments. Anything else is kept and ignored.
-// Keys before the first section belong to no section and are never found.
-// Section and key names match without regard to letter case; when a name occurs twice, the
-// first occurrence is the one read and the one replaced. Quotes are not special: a value reads
-// back exactly as written.
+// ignored). Lines starting with ';' are comments ('#' is not special). Anything else is kept
+// and ignored. Keys before the first section belong to no section and are never found.
+// Section and key names match without regard to letter case, blanks around them aside; when a
+// name occurs twice, the first occurrence is the one read and the one replaced. One pair of
+// double quotes around a value is not part of it (WarnExit="Yes" reads as Yes); a value that
+// is itself quoted is written with a second pair, so every value reads back as written.
 
 #include <string>
 #include <string_view>
@@ -21,8 +22,9 @@ class IniDocument {
 public:
     IniDocument() = default;
 
-    // `bytes` are a file's contents: UTF-8, or Windows-1252 when they are not valid UTF-8
-    // (text::decodeFile). A leading UTF-8 byte-order mark is remembered and written back.
+    // `bytes` are a file's contents, decoded by text::decodeFile: line by line UTF-8 or, for a
+    // line that is not valid UTF-8, Windows-1252; UTF-16 after its byte-order mark. A file with
+    // a byte-order mark is written back as UTF-8 with one.
     static IniDocument parse(std::string_view bytes);
 
     // The value of `key` in `section`, whole; nullptr when the section or key is absent.

@@ -31,4 +31,24 @@ bool MemoryProfile::SetINI(const std::string& section, const std::string& key,
     return true;
 }
 
+bool MemoryProfile::SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
+                            std::string* why) {
+    if (readOnly_) {
+        if (why != nullptr) {
+            *why = "Read-only file system";
+        }
+        return false;
+    }
+    Sections& sections = files_[file];
+    for (const ProfileChange& change : changes) {
+        Keys& keys = sections[text::toUpper(change.section)];
+        const std::string key = text::toUpper(change.key);
+        if (!change.keepExisting || keys.count(key) == 0) {
+            keys[key] = change.value;
+        }
+    }
+    ++writes_;
+    return true;
+}
+
 }  // namespace brisvane

@@ -15,10 +15,12 @@ public:
                        const std::string& file) override;
     bool SetINI(const std::string& section, const std::string& key, const std::string& value,
                 const std::string& file) override;
+    bool SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
+                 std::string* why = nullptr) override;
 
     // Makes every later SetINI fail (a read-only folder), so callers' failure paths can be tested.
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
-    // Number of successful SetINI calls so far.
+    // Number of successful writes so far (a batch counts once).
     int writeCount() const { return writes_; }
 
 private:

@@ -35,18 +35,40 @@ TEST_F(LanguageTest, TheSelectedLanguageGivesTheTextsWhateverTheCaseOfItsFileNam
     EXPECT_EQ(language.UplinkLan("https://example.org/help"),
               "https://example.org/help?lan=German");
 
-    profile.SetINI("Language", "selected", "4", ini); // no l4p
-    language.updateLanguageFile();
-    EXPECT_EQ(language.T("c13"), "");
     std::filesystem::create_directory(folder.file("Broken.lan"));
     language.setLanguageFile(folder.file("Broken.lan"));
     EXPECT_EQ(language.T("c13"), "") << "an unreadable file shows blanks, not an error";
 }
 
+// A settings file whose list names no readable language never leaves the windows blank: the
+// reference language is chosen again, and put back into the list when it is missing there.
+TEST_F(LanguageTest, AListThatNamesNoReadableFileFallsBackToEnglishAndIsRestored) {
+    profile.SetINI("Language", "selected", "3", ini); // Swedish.lan is not there
+    language.updateLanguageFile();
+    EXPECT_EQ(language.T("c13"), "Small straight");
+    EXPECT_EQ(profile.GetINI("Language", "selected", ini), "1");
+
+    folder.write("Vexa.ini", ""); // emptied
+    language.updateLanguageFile();
+    EXPECT_EQ(language.T("c13"), "Small straight");
+    EXPECT_EQ(folder.read("Vexa.ini"),
+              "[Language]\nantal=1\nselected=1\nl1n=English\nl1p=English.lan\nl1m=No\n");
+
+    profile.SetINI("Language", "selected", "2", ini); // a readable list with a gap in a file
+    profile.SetINI("Language", "l2p", "deutsch.lan", ini);
+    language.updateLanguageFile();
+    EXPECT_EQ(language.T("c14"), "") << "single missing keys stay blank";
+}
+
 TEST_F(LanguageTest, ChoosingByNameTakesAnExactMatchAmongTheInstalledOnes) {
-    for (const char* stranger : {"english", "English ", "Svenska", ""}) {
+    profile.SetINI("Language", "antal", "4", ini);
+    profile.SetINI("Language", "l4n", "Deutsch", ini); // the same name again: the first counts
+    profile.SetINI("Language", "l4p", "English.lan", ini);
+    for (const char* stranger : {"english", "English ", "Suomi", ""}) {
         EXPECT_FALSE(language.chooseByName(stranger)) << stranger;
     }
+    EXPECT_EQ(profile.GetINI("Language", "selected", ini), "2");
+    EXPECT_TRUE(language.chooseByName("Deutsch"));
     EXPECT_EQ(profile.GetINI("Language", "selected", ini), "2");
     EXPECT_TRUE(language.chooseByName("English"));
     EXPECT_EQ(profile.GetINI("Language", "selected", ini), "1");

@@ -130,6 +130,21 @@ TEST_F(ResultRecorderTest, AGameBelowTheTenthPlaceAsksNothingAndLogsOnlyTheResul
     EXPECT_FALSE(topTen.Topp(2).bold);
 }
 
+// A settings file that cannot be written loses the result: the player hears so once, with the
+// reason, and the log does not claim a new highscore.
+TEST_F(ResultRecorderTest, AResultThatCannotBeSavedIsReportedAndNotLoggedAsSaved) {
+    storePlaces({400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
+    profile.SetINI("Session", "total", "11", Ini);
+    profile.setReadOnly(true);
+    dialogs.inputAnswers = {"Zoe"};
+    finish(287, 845);
+    EXPECT_EQ(events[3], "log Session 12: Score: 287, time: 14:05. Not saved: Read-only file system");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, ResultRecorder::notSavedText("Read-only file system"));
+    EXPECT_EQ(stored("n3"), "was 3");
+    EXPECT_EQ(topTen.NewPlace, 0) << "no place shown as new";
+}
+
 TEST_F(ResultRecorderTest, AStreamOfGamesKeepsTheBestTenInOrderAskingOnlyThoseThatEnter) {
     storePlaces({10, 20, 30, 40, 50, 60, 70, 80, 90, 100}); // a hand-edited list out of order
     std::mt19937 generator(20020222);

@@ -4,7 +4,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <vector>
 
 #include "common/Text.h"
 #include "support/TempFolder.h"
@@ -54,15 +58,20 @@ TEST_F(FileProfileTest, OlderFilesReadAsTheirLettersLongValuesCutAndTheRewriteIs
     EXPECT_EQ(folder.read("Vexa.ini"), "[Alarm]\r\nMess=€ " + utf8 + "\r\nStatus=On\r\n");
 }
 
-TEST_F(FileProfileTest, OnlyAFileThatExistsButCannotBeReadIsAnError) {
+TEST_F(FileProfileTest, AnUnreadableFileReadsAsAbsentIsReportedOnceAndIsNeverWritten) {
+    std::vector<std::string> reports;
+    profile.setProblemHandler(
+        [&](const std::string& file, const std::string& why) { reports.push_back(file + ": " + why); });
     fs::create_directory(ini); // cannot be read, not even by the superuser
-    try {
-        profile.GetINI("Options", "WriteLog", ini);
-        FAIL() << "reading a folder as settings file must fail";
-    } catch (const ProfileError& error) {
-        EXPECT_STREQ(error.what(), "Cannot read from INI File.");
-    }
-    EXPECT_FALSE(profile.SetINI("Options", "WriteLog", "No", ini)) << "and never raises";
+    EXPECT_EQ(profile.GetINI("Options", "WriteLog", ini), "");
+    EXPECT_EQ(profile.GetINI("Options", "WarnExit", ini), "");
+    EXPECT_EQ(reports, std::vector<std::string>{ini + ": Is a directory"});
+    std::string why;
+    EXPECT_FALSE(profile.SetINIs(ini, {{"Options", "WriteLog", "No"}}, &why)) << "never raises";
+    EXPECT_EQ(why, "Is a directory");
+    fs::remove(ini);
+    folder.write("Vexa.ini", "[Options]\nWriteLog=No\n");
+    EXPECT_EQ(profile.GetINI("Options", "WriteLog", ini), "No") << "readable again";
 }
 
 TEST_F(FileProfileTest, AFailedWriteReturnsFalseAndLosesNothing) {
@@ -111,6 +120,64 @@ TEST_F(FileProfileTest, ALinkedFileStaysLinkedAndKeepsItsPermissionsUnlessMarked
     EXPECT_TRUE(profile.SetINI("Users", "pass1", "secret", ini));
     EXPECT_EQ(permissions(ini), 0600u);
     EXPECT_EQ(profile.GetINI("Users", "antal", ini), "1");
+}
+
+TEST_F(FileProfileTest, ABatchIsOneReplacementAllOrNothing) {
+    folder.write("Vexa.ini", "; mine\n[Highscore]\np1=345.0\n");
+    EXPECT_TRUE(profile.SetINIs(ini, {{"Highscore", "p1", "1", true},
+                                      {"Highscore", "p2", "0", true},
+                                      {"Session", "total", "7"}}));
+    EXPECT_EQ(folder.read("Vexa.ini"), "; mine\n[Highscore]\np1=345.0\np2=0\n[Session]\ntotal=7\n");
+    std::string why;
+    EXPECT_FALSE(profile.SetINIs(ini, {{"Session", "total", "8"}, {"Bad", "a=b", "x"}}, &why));
+    EXPECT_EQ(profile.GetINI("Session", "total", ini), "7") << "none of a failed batch";
+    EXPECT_FALSE(why.empty());
+    fs::permissions(ini, fs::perms::owner_read);
+    EXPECT_FALSE(profile.SetINIs(ini, {{"Session", "total", "8"}}, &why));
+    EXPECT_EQ(why, "Permission denied");
+}
+
+// A hand edit that keeps the size (and even the time stamp) is still seen at the next read.
+TEST_F(FileProfileTest, AHandEditOfTheSameSizeCountsAtOnce) {
+    folder.write("Vexa.ini", "[Options]\nWarnExit=Yes\n");
+    EXPECT_EQ(profile.GetINI("Options", "WarnExit", ini), "Yes");
+    const auto stamp = fs::last_write_time(ini);
+    folder.write("Vexa.ini", "[Options]\nWarnExit=Nah\n");
+    fs::last_write_time(ini, stamp);
+    EXPECT_EQ(profile.GetINI("Options", "WarnExit", ini), "Nah");
+}
+
+// After one run as the superuser in the player's folder, the file still belongs to the player.
+TEST_F(FileProfileTest, AReplacementKeepsOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    }
+    folder.write("Vexa.ini", "[Users]\nantal=0\n");
+    ASSERT_EQ(::chown(ini.c_str(), 65534, 65534), 0);
+    fs::permissions(ini, static_cast<fs::perms>(0640));
+    EXPECT_TRUE(profile.SetINI("Users", "antal", "1", ini));
+    struct stat st {};
+    ASSERT_EQ(::stat(ini.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(permissions(ini), 0640u);
+}
+
+TEST_F(FileProfileTest, LeftoversOfKilledWritesAreRemovedAtStartOnlyWhenOld) {
+    folder.write("Vexa.ini", "[Users]\n");
+    folder.write(".Vexa.ini.a1B2c3", "half");  // a write killed long ago
+    folder.write(".Vexa.ini.x9Y8z7", "fresh"); // another copy writing right now
+    folder.write(".Vexa.ini.keep", "not ours");
+    folder.write(".Other.ini.a1B2c3", "not ours");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {".Vexa.ini.a1B2c3", ".Vexa.ini.keep", ".Other.ini.a1B2c3"}) {
+        fs::last_write_time(folder.file(name), old);
+    }
+    FileProfile::removeStaleTemporaries(ini);
+    EXPECT_FALSE(fs::exists(folder.file(".Vexa.ini.a1B2c3")));
+    for (const char* name : {"Vexa.ini", ".Vexa.ini.x9Y8z7", ".Vexa.ini.keep", ".Other.ini.a1B2c3"}) {
+        EXPECT_TRUE(fs::exists(folder.file(name))) << name;
+    }
 }
 
 } // namespace

@@ -52,6 +52,46 @@ TEST(IniDocument, KeysMatchWhateverTheirCaseAndAWriteChangesOnlyItsOwnLine) {
                                "total=1\r\n");
 }
 
+// One line typed in an 8-bit editor must not garble the rest: each line is decoded on its own.
+// A UTF-16 file is read as UTF-16 and written back as UTF-8, with a byte-order mark.
+TEST(IniDocument, EachLineIsDecodedOnItsOwnAndUtf16FilesAreRead) {
+    auto doc = IniDocument::parse("[Highscore]\nn1=\xC3\x85sa\nn2=Zo\xC3\xAB\n[Alarm]\nMess=Caf\xE9\n");
+    EXPECT_EQ(valueOf(doc, "Highscore", "n1"), "Åsa");
+    EXPECT_EQ(valueOf(doc, "Highscore", "n2"), "Zoë");
+    EXPECT_EQ(valueOf(doc, "Alarm", "Mess"), "Café");
+    ASSERT_TRUE(doc.set("Highscore", "n3", "Örjan"));
+    EXPECT_EQ(doc.serialise(),
+              "[Highscore]\nn1=Åsa\nn2=Zoë\nn3=Örjan\n[Alarm]\nMess=Café\n");
+
+    const std::u16string wide = u"[Language]\r\nc1=Ettor \U0001F3B2\r\n";
+    for (const bool bigEndian : {false, true}) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : wide) {
+            const char high = static_cast<char>(unit >> 8);
+            const char low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        auto utf16 = IniDocument::parse(bytes);
+        EXPECT_EQ(valueOf(utf16, "language", "C1"), "Ettor \U0001F3B2");
+        ASSERT_TRUE(utf16.set("Language", "c2", "Tvåor"));
+        EXPECT_EQ(utf16.serialise(), "\xEF\xBB\xBF[Language]\r\nc1=Ettor \U0001F3B2\r\nc2=Tvåor\r\n");
+    }
+}
+
+// As the desktop's profile files: one pair of quotes around a value is not part of it, '#'
+// starts no comment, and names are trimmed alike for reading and writing.
+TEST(IniDocument, QuotesCommentsAndBlanksAroundNames) {
+    auto doc = IniDocument::parse("[Options]\nWarnExit=\"Yes\"\nPlaySound=\"\n#Tag=1\n;Note=2\n");
+    EXPECT_EQ(valueOf(doc, "Options", "WarnExit"), "Yes");
+    EXPECT_EQ(valueOf(doc, "Options", "PlaySound"), "\"");
+    EXPECT_EQ(valueOf(doc, "Options", "#Tag"), "1");
+    EXPECT_EQ(valueOf(doc, "Options", "Note"), "<absent>");
+    EXPECT_EQ(valueOf(doc, " Options ", " WarnExit "), "Yes");
+    ASSERT_TRUE(doc.set(" Alarm ", " Mess ", "\"quoted\""));
+    EXPECT_EQ(valueOf(doc, "Alarm", "Mess"), "\"quoted\"");
+    EXPECT_EQ(valueOf(IniDocument::parse(doc.serialise()), "Alarm", "Mess"), "\"quoted\"");
+}
+
 TEST(IniDocument, AValueCannotAddLinesOrKeys) {
     auto doc = IniDocument::parse("[Alarm]\nMess=\n[Users]\nantal=0\n");
     ASSERT_TRUE(doc.set("Alarm", "Mess", "Tea\r\n[Users]\nantal=5"));
@@ -64,7 +104,7 @@ TEST(IniDocument, AValueCannotAddLinesOrKeys) {
 TEST(IniDocument, AnyTextSurvivesParsingAndEveryWriteReadsBack) {
     const std::vector<std::string> pieces = {
         "[Options]", "[options]", "[Alarm", "]",    "[",    "WarnExit=Yes", "warnexit = No ",
-        "=",         "==",        ";c",     "#c",   " ",    "\t",           "\r\n",
+        "=",         "==",        ";c",     "#c",   " ",    "\t",           "\r\n", "\"",
         "\n",        "\r",        "Å",      "\xC5", "\x80", "\xEF\xBB\xBF", std::string(1, '\0'),
         "key",       "value"};
     std::mt19937 random(20020222);
