@@ -82,21 +82,21 @@ void GameModel::initControls() {
     Undo.enabled = false;
     NyttSpel = makeControl("NyttSpel", 7530, 5700, 900, 195);
     NyttSpel.foreColor = colour::White;
-    scr_Tot = makeControl("scr_Tot", 11400, 8130, 405, 225);
+    scr_Tot = makeControl("scr_Tot", ScoreLeft, 8130, 405, 225);
     scr_Tot.caption = "0";
     scr_Tot.foreColor = colour::White;
-    Bonus = makeControl("Bonus", 11400, 7830, 405, 225);
+    Bonus = makeControl("Bonus", ScoreLeft, 7830, 405, 225);
     Bonus.caption = "-84";
     Bonus.foreColor = colour::LightRed;
     for (int k = 1; k <= CategoryCount; ++k) {
         Control& b = btn[at(k)];
-        b = makeControl("btn_" + std::string(categoryName(k)), 9870, ButtonTops[at(k)], 2055,
+        b = makeControl("btn_" + std::string(categoryName(k)), ButtonLeft, ButtonTops[at(k)], 2055,
                         k % 2 == 1 ? 285 : 255);
         b.foreColor = colour::White;
         char name[8];
         std::snprintf(name, sizeof name, "scr_%02d", k);
         Control& label = scr[at(k)];
-        label = makeControl(name, 11400, 1550 + ScoreOffsets[at(k)], 405, 165);
+        label = makeControl(name, ScoreLeft, 1550 + ScoreOffsets[at(k)], 405, 165);
         label.foreColor = colour::White;
     }
     Indik = makeControl("Indik", MarkerLeft, MarkerFirstTop, 135, 135);
@@ -562,15 +562,15 @@ void GameModel::PlaceAll() {
     Mrolls.width = 465;
     Mrolls.height = 255;
     Bonus.top = 7830;
-    Bonus.left = 11400;
+    Bonus.left = ScoreLeft;
     Bonus.width = 405;
     Bonus.height = 225;
     scr_Tot.top = 8130;
-    scr_Tot.left = 11400;
+    scr_Tot.left = ScoreLeft;
     scr_Tot.width = 405;
     scr_Tot.height = 225;
     for (Control& b : btn) {
-        b.left = 9870;
+        b.left = ButtonLeft;
         b.width = 2055;
         b.enabled = true;
     }
@@ -578,7 +578,7 @@ void GameModel::PlaceAll() {
     for (int k = 1; k <= CategoryCount; ++k) {
         Control& label = scr[at(k)];
         label.top = scr[0].top + ScoreOffsets[at(k)];
-        label.left = 11400;
+        label.left = ScoreLeft;
         label.width = 405;
     }
     for (Control& label : scr) {

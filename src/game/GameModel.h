@@ -64,7 +64,11 @@ class GameModel {
 public:
     static constexpr int StartRolls = 60;
     static constexpr int BonusPoints = 100;
-    static constexpr int MarkerLeft = 11880;
+    // The score card stands 150 twips further left than it was first drawn, so the marker
+    // beside it lies wholly inside the 12000-twip window.
+    static constexpr int ButtonLeft = 9720;
+    static constexpr int ScoreLeft = 11250;
+    static constexpr int MarkerLeft = 11730;
     static constexpr int MarkerFirstTop = 1590;
     static constexpr int RowStep = 315;
 

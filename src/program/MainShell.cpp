@@ -5,6 +5,9 @@
 #include "scores/TopTen.h"
 #include "settings/EventLog.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace brisvane {
 
 namespace {
@@ -77,6 +80,21 @@ Placement centred(const TwipRect& area, int width, int height) {
     return {area.left + (area.width - width) / 2, area.top + (area.height - height) / 3, true};
 }
 
+Point keepBoxesOnArea(const TwipRect& area, int left, int top) {
+    // The minimise box starts 11370 twips into the window, the close box ends at 11925; both
+    // lie between 60 and 315 from its top.
+    constexpr int BoxesLeft = 11370;
+    constexpr int BoxesRight = 11925;
+    constexpr int BoxesTop = 60;
+    constexpr int BoxesBottom = 315;
+    const int minLeft = area.left - BoxesLeft;
+    const int maxLeft = area.left + area.width - BoxesRight;
+    const int minTop = area.top - BoxesTop;
+    const int maxTop = area.top + area.height - BoxesBottom;
+    return {std::clamp(left, minLeft, std::max(minLeft, maxLeft)),
+            std::clamp(top, minTop, std::max(minTop, maxTop))};
+}
+
 } // namespace shell
 
 MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
@@ -99,8 +117,8 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
     lblHelp = makeControl("lblHelp", 8175, 1050, 1500, 240, colour::White);
     lblHelp.caption = "Help";
     lbl_Roll = makeControl("lbl_Roll", 8040, 3030, 900, 255, colour::Silver);
-    disp_Bonus = makeControl("disp_Bonus", 9870, 7830, 1470, 225, colour::White);
-    disp_Total = makeControl("disp_Total", 9870, 8130, 1470, 225, colour::White);
+    disp_Bonus = makeControl("disp_Bonus", GameModel::ButtonLeft, 7830, 1470, 225, colour::White);
+    disp_Total = makeControl("disp_Total", GameModel::ButtonLeft, 8130, 1470, 225, colour::White);
 
     // The top ten lies under the table in two columns of five.
     for (int place = 1; place <= 10; ++place) {
@@ -121,6 +139,12 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
     if (w_.game.Undo.caption.empty()) {
         w_.game.Undo.caption = "Undo";
     }
+    w_.game.Roll.toolTip = keyboardHelp();
+}
+
+const char* MainShell::keyboardHelp() {
+    return " Roll: Space. Pick up or put back a die: 1 to 6. Choose a category: Up and Down, "
+           "then Enter; S fills the suggested one. Undo: Backspace. New game: F2. ";
 }
 
 std::vector<Control*> MainShell::controls() {
@@ -235,8 +259,12 @@ void MainShell::displayChanged() {
 }
 
 void MainShell::windowMoved(int left, int top) {
-    frame.left = left;
-    frame.top = top;
+    const shell::Point kept = shell::keepBoxesOnArea(w_.screen.workArea(), left, top);
+    frame.left = kept.left;
+    frame.top = kept.top;
+    if (kept.left != left || kept.top != top) {
+        notify(); // the view puts the window back where its boxes can be reached
+    }
 }
 
 void MainShell::windowRestored() {
@@ -256,8 +284,10 @@ void MainShell::titleMouseMove(MouseButton button, int x, int y) {
     if (button != MouseButton::Left || !TitleDragging) {
         return;
     }
-    frame.left -= TitleDownX - x;
-    frame.top -= TitleDownY - y;
+    const shell::Point kept = shell::keepBoxesOnArea(
+        w_.screen.workArea(), frame.left - (TitleDownX - x), frame.top - (TitleDownY - y));
+    frame.left = kept.left;
+    frame.top = kept.top;
     notify();
 }
 
@@ -295,11 +325,37 @@ void MainShell::clickMinimera() {
 
 // ---- Dice gestures on the table ----
 
+int MainShell::shownDieAt(int x, int y) const {
+    // Neighbouring pictures overlap a little; the die whose middle is nearest wins.
+    int found = 0;
+    int nearest = 0;
+    for (int i = 1; i <= 6; ++i) {
+        const Control& die = w_.game.Image.at(static_cast<std::size_t>(i - 1));
+        if (!die.visible || x < die.left || x >= die.left + die.width || y < die.top ||
+            y >= die.top + die.height) {
+            continue;
+        }
+        const int distance = std::abs(x - (die.left + die.width / 2));
+        if (found == 0 || distance < nearest) {
+            found = i;
+            nearest = distance;
+        }
+    }
+    return found;
+}
+
 void MainShell::surfaceMouseDown(MouseButton button, int x, int y) {
     if (button == MouseButton::Left) {
         LeftDown = true;
     } else if (button == MouseButton::Right) {
         RightDown = true;
+    }
+    // A press on a die picks it up at once, and a move from there sweeps on over the others;
+    // a press and release without moving is the click.
+    if (const int die = shownDieAt(x, y); die != 0 && button == MouseButton::Left) {
+        Swept.at(static_cast<std::size_t>(die - 1)) = 1;
+        w_.game.clickDie(die);
+        return;
     }
     if (!w_.game.Undo.enabled) {
         return;
@@ -360,6 +416,62 @@ void MainShell::keyUndo() {
 
 void MainShell::keyNewGame() {
     w_.game.clickNyttSpel();
+}
+
+void MainShell::keyCardMove(int step) {
+    const auto open = [this](int k) {
+        return w_.game.btn.at(static_cast<std::size_t>(k - 1)).enabled;
+    };
+    if (CardFocus == 0 || !open(CardFocus)) {
+        // The card is entered where the marker points, else from its top (or its bottom).
+        const int suggested = w_.game.state().SuggestedCategory;
+        if (suggested != 0 && open(suggested)) {
+            CardFocus = suggested;
+            notify();
+            return;
+        }
+        CardFocus = step > 0 ? 0 : CategoryCount + 1;
+    }
+    for (int next = CardFocus + step; next >= 1 && next <= CategoryCount; next += step) {
+        if (open(next)) {
+            CardFocus = next;
+            notify();
+            return;
+        }
+    }
+    if (CardFocus < 1 || CardFocus > CategoryCount) {
+        CardFocus = 0; // no open category in that direction
+    }
+    notify();
+}
+
+void MainShell::keyEnter() {
+    if (CardFocus == 0) {
+        keyRoll();
+        return;
+    }
+    const int k = CardFocus;
+    w_.game.clickCategory(k);
+    if (!w_.game.btn.at(static_cast<std::size_t>(k - 1)).enabled) {
+        CardFocus = 0; // filled: the next turn starts with the dice
+    }
+    notify();
+}
+
+void MainShell::keyCardLeave() {
+    CardFocus = 0;
+    notify();
+}
+
+void MainShell::keyFillSuggestion() {
+    const GameState& state = w_.game.state();
+    // Only for dice on the table: after a placement the last suggestion is stale.
+    if (const int k = state.SuggestedCategory; k != 0 && state.TurnPlaced == 0 &&
+                                               state.DiceValue[0] != 0) {
+        w_.game.clickCategory(k);
+        CardFocus = 0;
+        notify();
+    }
 }
 
 // ---- Controls that hand over to other windows ----

@@ -15,6 +15,7 @@
 #include "common/Profile.h"
 #include "common/Texts.h"
 #include "common/Controls.h"
+#include "game/Scoring.h"
 
 namespace brisvane {
 
@@ -81,6 +82,14 @@ struct Placement {
 Placement screenKoll(const TwipRect& workArea, int left, int top);
 // The re-centred place of a double-click on the title strip.
 Placement centred(const TwipRect& workArea, int width, int height);
+
+// Where a window moved to (`left`, `top`) may stay so that its close and minimise boxes
+// remain on the work area: the place itself, or the nearest one that keeps them there.
+struct Point {
+    int left;
+    int top;
+};
+Point keepBoxesOnArea(const TwipRect& workArea, int left, int top);
 
 } // namespace shell
 
@@ -201,18 +210,30 @@ public:
     void clickLblHelp();
     void clickLogo(int screenX, int screenY);
 
-    // Keyboard: Space or Enter rolls, 1..6 picks up or puts back that die, Backspace undoes,
-    // F2 starts a new game.
+    // Keyboard: Space rolls, 1..6 picks up or puts back that die, Backspace undoes, F2 starts
+    // a new game. The score card has a focus of its own (CardFocus, the category 1..20 it is
+    // on, 0 = none): Up and Down move it over the open categories, Enter fills the category
+    // it is on (and rolls while it is on none), Escape takes it away, S fills the suggested
+    // category.
     void keyRoll();
     void keyDie(int die);
     void keyUndo();
     void keyNewGame();
+    void keyCardMove(int step); // +1 down, -1 up
+    void keyEnter();
+    void keyCardLeave();
+    void keyFillSuggestion();
+    int CardFocus = 0;
+    // The keys, for the tool tip of `Roll`.
+    static const char* keyboardHelp();
 
     // An error escaped a handler: a log line, and the error marker with the line as its tool
     // tip (clicking it opens the log).
     void reportError(const std::string& where, const std::exception& error);
 
 private:
+    // The die (1..6) whose shown picture holds the point, or 0.
+    int shownDieAt(int x, int y) const;
     void loadSteps();
     void loadBackgroundPicture();
     void clearBackground();

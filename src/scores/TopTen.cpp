@@ -9,6 +9,7 @@ TopTen::TopTen(Profile& profile, std::string iniFile, const Texts& texts)
     : profile_(profile), iniFile_(std::move(iniFile)), texts_(texts) {
     for (int i = 1; i <= HsTable::Places; ++i) {
         Topp(i).objectName = labelName(i);
+        Topp(i).foreColor = PlaceColour;
     }
 }
 
@@ -35,6 +36,7 @@ void TopTen::UpdatTopp() {
         const std::string key = stored('k');
 
         label.bold = NewPlace == i;
+        label.foreColor = label.bold ? colour::Yellow : PlaceColour;
         if (!points.empty() && !name.empty() && !key.empty()) {
             label.caption = std::to_string(i) + ". " + points + " " + name;
         }

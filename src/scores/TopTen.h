@@ -8,6 +8,7 @@
 #include "common/Controls.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -21,6 +22,10 @@ struct ToppLabel : Control {
 class TopTen {
   public:
     using LogWriter = std::function<void(const std::string&)>;
+
+    // The places in a light grey that reads well on the dark table; the place the last game
+    // entered stands out in the program's yellow, and bold.
+    static constexpr std::uint32_t PlaceColour = 0xD8DDE2;
 
     TopTen(Profile& profile, std::string iniFile, const Texts& texts);
 

@@ -17,6 +17,7 @@ namespace brisvane {
 namespace {
 
 constexpr int MarkerGlow = 4; // pixels
+const QColor FilledInk(0x93, 0xb8, 0xa4);
 
 bool sameLook(const Control& a, const Control& b) {
     return a.caption == b.caption && a.foreColor == b.foreColor && a.fillColor == b.fillColor &&
@@ -58,8 +59,60 @@ void ControlWidget::setImage(const QPixmap& image) {
     update();
 }
 
+namespace {
+
+double luminance(const QColor& c) {
+    const auto channel = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+} // namespace
+
+double ControlWidget::contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ControlWidget::lightestGround() {
+    return QColor(0x1f, 0x2b, 0x38); // the score card
+}
+
 QColor ControlWidget::foreground() const {
-    return twips::toQColor(control_.foreColor);
+    QColor ink = twips::toQColor(control_.foreColor);
+    if (kind_ == Kind::Category && control_.foreColor == colour::Grey) {
+        ink = QColor(0xb4, 0xbe, 0xc8); // open, but nothing scores with these dice
+    }
+    // The model's colours were chosen for a lighter window: lighten any that would not read.
+    for (int step = 0; step < 20 && contrast(ink, lightestGround()) < 4.5; ++step) {
+        ink = QColor((ink.red() * 3 + 255) / 4, (ink.green() * 3 + 255) / 4,
+                     (ink.blue() * 3 + 255) / 4);
+    }
+    return ink;
+}
+
+QColor ControlWidget::ink() const {
+    if (isEnabled()) {
+        return foreground();
+    }
+    if (kind_ == Kind::Category) {
+        return FilledInk; // a filled category: done, quieter, still readable
+    }
+    // Other controls switched off fade towards the ground.
+    const QColor on = foreground();
+    const QColor ground = lightestGround();
+    return QColor((on.red() * 3 + ground.red() * 2) / 5, (on.green() * 3 + ground.green() * 2) / 5,
+                  (on.blue() * 3 + ground.blue() * 2) / 5);
+}
+
+void ControlWidget::setFocusRing(bool on) {
+    if (focusRing_ != on) {
+        focusRing_ = on;
+        update();
+    }
 }
 
 QRect ControlWidget::boxFor(const Control& control) const {
@@ -83,7 +136,11 @@ QRect ControlWidget::boxFor(const Control& control) const {
     if (autoSize_) {
         const int needWidth =
             metrics.horizontalAdvance(QString::fromStdString(control.caption)) + 2;
-        box.setWidth(std::max(box.width(), needWidth));
+        box.setWidth(std::max(box.width(), std::min(needWidth, maxAutoWidth_)));
+    }
+    if (rowAnchor_ != nullptr) {
+        const QRect row = twips::toPixels(*rowAnchor_);
+        box.moveTop(row.center().y() - box.height() / 2);
     }
     return box;
 }
@@ -189,13 +246,11 @@ void ControlWidget::paintText(QPainter& painter, const QRect& box) {
     f.setBold(control_.bold);
     f.setUnderline(kind_ == Kind::Link && hovered_ && isEnabled());
     painter.setFont(f);
-    QColor ink = foreground();
-    if (!isEnabled()) {
-        ink.setAlpha(kind_ == Kind::Category ? 120 : 100);
-    }
-    painter.setPen(ink);
-    painter.drawText(box, static_cast<int>(alignment_) | Qt::TextSingleLine,
-                     QString::fromStdString(control_.caption));
+    painter.setPen(ink());
+    const QFontMetrics metrics(f);
+    const QString caption = metrics.elidedText(QString::fromStdString(control_.caption),
+                                               Qt::ElideRight, box.width());
+    painter.drawText(box, static_cast<int>(alignment_) | Qt::TextSingleLine, caption);
 }
 
 void ControlWidget::paintEvent(QPaintEvent*) {
@@ -212,12 +267,25 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         break;
 
     case Kind::Category: {
-        if (hovered_ && isEnabled()) {
-            painter.setPen(Qt::NoPen);
+        painter.setPen(Qt::NoPen);
+        if (!isEnabled()) {
+            // Filled: a quiet band and a tick before the name, so open rows stand apart.
+            painter.setBrush(QColor(0x7f, 0xc8, 0x9a, 22));
+            painter.drawRoundedRect(area, 4, 4);
+            painter.setPen(QPen(FilledInk, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const QPointF tick(area.left() + 7, area.center().y());
+            painter.drawPolyline(QPolygonF{tick + QPointF(-3.5, 0), tick + QPointF(-1, 2.5),
+                                           tick + QPointF(3.5, -3)});
+        } else if (hovered_) {
             painter.setBrush(QColor(255, 255, 255, 26));
             painter.drawRoundedRect(area, 4, 4);
         }
-        paintText(painter, rect());
+        if (focusRing_) {
+            painter.setPen(QPen(QColor(0xff, 0xe6, 0x00), 1.5));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        }
+        paintText(painter, rect().adjusted(isEnabled() ? 0 : 8, 0, 0, 0));
         break;
     }
 
@@ -250,7 +318,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         f.setBold(true);
         painter.setFont(f);
         painter.setPen(accent_ ? QColor(0x3a, 0x22, 0x02) : foreground());
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine,
+        // A button's "&" marks its mnemonic, as on every desktop button.
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic,
                          QString::fromStdString(control_.caption));
         break;
     }
@@ -273,7 +342,9 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     case Kind::Marker: {
         // The square in the model's colour, with a glow of the same red that brightens and
         // fades with it, so the pulse shows on the dark ground.
-        const QColor red = twips::toQColor(control_.fillColor);
+        // The model's reds (64, 128, 192) are lifted so the dimmest phase still shows.
+        const QColor model = twips::toQColor(control_.fillColor);
+        const QColor red(std::min(255, 110 + model.red() * 3 / 4), model.green(), model.blue());
         const QRectF square = area.adjusted(MarkerGlow, MarkerGlow, -MarkerGlow, -MarkerGlow);
         QRadialGradient glow(square.center(), area.width() / 2);
         QColor halo = red.lighter(170);

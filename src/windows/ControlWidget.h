@@ -34,8 +34,16 @@ public:
     void render(const Control& control);
 
     // Text wider than the control's box widens it to the right, as the window's labels grow
-    // with their captions; boxes never shrink below the model's size.
-    void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    // with their captions, up to `maxWidth` pixels; boxes never shrink below the model's size.
+    // A caption wider than its box is cut with an ellipsis, never drawn over its neighbours.
+    void setAutoSize(bool autoSize, int maxWidth = QWIDGETSIZE_MAX) {
+        autoSize_ = autoSize;
+        maxAutoWidth_ = maxWidth;
+    }
+    // A figure that stands on a row of another control: centred on that row's height.
+    void setRowAnchor(const Control* row) { rowAnchor_ = row; }
+    // The keyboard's focus on this control, drawn as a ring.
+    void setFocusRing(bool on);
     void setFontPixelSize(int pixels);
     void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
     // The background picture's contents; the widget keeps a copy.
@@ -46,7 +54,14 @@ public:
     Kind kind() const { return kind_; }
     const Control& shown() const { return control_; }
     QString caption() const { return QString::fromStdString(control_.caption); }
+    // The colour the caption is drawn in: the model's colour, lightened where it would not
+    // read on the dark table (contrast below 4.5:1).
     QColor foreground() const;
+    // The table's lightest ground under captions (the score card), for the contrast rule.
+    static QColor lightestGround();
+    // The caption's colour as drawn, its enabled state included, made opaque over the ground.
+    QColor ink() const;
+    static double contrast(const QColor& a, const QColor& b);
 
 Q_SIGNALS:
     void clicked();
@@ -77,6 +92,9 @@ private:
     bool hovered_ = false;
     bool pressedInside_ = false;
     bool accent_ = false;
+    bool focusRing_ = false;
+    int maxAutoWidth_ = QWIDGETSIZE_MAX;
+    const Control* rowAnchor_ = nullptr;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     QPixmap image_;
 };

@@ -155,8 +155,13 @@ void MainView::buildWidgets() {
     onClick(bind(shell.ErrorPic, Kind::Picture), "ErrorPic click",
             [&shell] { shell.clickErrorPic(); });
 
+    // Captions grow with their text up to the score card, never over it.
+    const auto capTo = [](const Control& c, int rightTwips) {
+        return twips::toPixels(rightTwips - c.left) - 4;
+    };
+    const int cardLeft = GameModel::ButtonLeft;
     for (auto* link : {&shell.lb_User, &shell.Homepage, &shell.lblHelp}) {
-        bind(*link, Kind::Link)->setAutoSize(true);
+        bind(*link, Kind::Link)->setAutoSize(true, capTo(*link, cardLeft));
     }
     onClick(control(QStringLiteral("lb_User")), "lb_User click", [&shell] { shell.clickLbUser(); });
     onClick(control(QStringLiteral("Homepage")), "Homepage click",
@@ -167,6 +172,9 @@ void MainView::buildWidgets() {
     // The table: dice, the roll and its counters.
     for (int i = 1; i <= 6; ++i) {
         ControlWidget* die = bind(game.Image.at(static_cast<std::size_t>(i - 1)), Kind::Picture);
+        // The table takes the presses on the dice, so a sweep may start on a die; the click
+        // (a press and release without moving) picks it up there.
+        die->setAttribute(Qt::WA_TransparentForMouseEvents);
         onClick(die, "Image click", [&game, i] { game.clickDie(i); });
     }
     ControlWidget* roll = bind(game.Roll, Kind::Button);
@@ -176,7 +184,7 @@ void MainView::buildWidgets() {
     onClick(bind(game.Undo, Kind::Button), "Undo click", [&game] { game.clickUndo(); });
     ControlWidget* rollsCaption = bind(shell.lbl_Roll, Kind::Label);
     rollsCaption->setFontPixelSize(11);
-    rollsCaption->setAutoSize(true);
+    rollsCaption->setAutoSize(true, capTo(shell.lbl_Roll, game.Rolls.left));
     ControlWidget* rolls = bind(game.Rolls, Kind::Number);
     rolls->setFontPixelSize(15);
     ControlWidget* perCategory = bind(game.Mrolls, Kind::Number);
@@ -184,15 +192,18 @@ void MainView::buildWidgets() {
 
     // The score card.
     for (int k = 1; k <= CategoryCount; ++k) {
-        ControlWidget* button = bind(game.btn.at(static_cast<std::size_t>(k - 1)), Kind::Category);
+        const Control& row = game.btn.at(static_cast<std::size_t>(k - 1));
+        ControlWidget* button = bind(row, Kind::Category);
         onClick(button, "Category click", [&game, k] { game.clickCategory(k); });
+        categories_.push_back(button);
         ControlWidget* score = bind(game.scr.at(static_cast<std::size_t>(k - 1)), Kind::Number);
         score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        score->setRowAnchor(&row); // the figure stands on its category's line
     }
     for (auto* sum : {&shell.disp_Bonus, &shell.disp_Total}) {
         ControlWidget* label = bind(*sum, Kind::Label);
         label->setFontPixelSize(11);
-        label->setAutoSize(true);
+        label->setAutoSize(true, capTo(*sum, GameModel::ScoreLeft));
     }
     for (auto* sum : {&game.Bonus, &game.scr_Tot}) {
         bind(*sum, Kind::Number)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -202,22 +213,21 @@ void MainView::buildWidgets() {
     // The top ten and the links below the table.
     for (int place = 1; place <= 10; ++place) {
         ControlWidget* label = bind(m_.topTen.Topp(place), Kind::Link);
-        label->setAutoSize(true);
         onClick(label, "Topp click", [this, place] { m_.topTen.ToppClick(place); });
     }
     ControlWidget* newGame = bind(game.NyttSpel, Kind::Link);
-    newGame->setAutoSize(true);
+    newGame->setAutoSize(true, capTo(game.NyttSpel, cardLeft));
     onClick(newGame, "NyttSpel click", [&game] { game.clickNyttSpel(); });
     ControlWidget* settings = bind(shell.lblSett, Kind::Link);
-    settings->setAutoSize(true);
+    settings->setAutoSize(true, capTo(shell.lblSett, cardLeft));
     onClick(settings, "lblSett click", [&shell] { shell.clickLblSett(); });
     ControlWidget* exit = bind(shell.lblExit, Kind::Link);
-    exit->setAutoSize(true);
+    exit->setAutoSize(true, capTo(shell.lblExit, cardLeft));
     onClick(exit, "lblExit click", [&shell] { shell.clickExit(); });
     onClick(bind(shell.SoundPic, Kind::Picture), "SoundPic click",
             [&shell] { shell.clickSoundPic(); });
     ControlWidget* clock = bind(shell.ShowTime, Kind::Link);
-    clock->setAutoSize(true);
+    clock->setAutoSize(true, capTo(shell.ShowTime, shell::WindowWidth));
     clock->setFontPixelSize(11);
     onClick(clock, "ShowTime click", [&shell] { shell.clickShowTime(); });
 
@@ -325,6 +335,9 @@ void MainView::render() {
     for (const Binding& binding : bindings_) {
         binding.widget->render(*binding.control);
     }
+    for (std::size_t i = 0; i < categories_.size(); ++i) {
+        categories_[i]->setFocusRing(static_cast<int>(i) + 1 == m_.shell.CardFocus);
+    }
     renderHandCursors();
     const Control& text1 = m_.game.Text1;
     text1_->setGeometry(twips::toPixels(text1));
@@ -419,8 +432,16 @@ void MainView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     bool handled = true;
     guard_.run("Form KeyDown", [&] {
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (key == Qt::Key_Space) {
             shell.keyRoll();
+        } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            shell.keyEnter();
+        } else if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            shell.keyCardMove(key == Qt::Key_Down ? 1 : -1);
+        } else if (key == Qt::Key_Escape) {
+            shell.keyCardLeave();
+        } else if (key == Qt::Key_S) {
+            shell.keyFillSuggestion();
         } else if (key >= Qt::Key_1 && key <= Qt::Key_6) {
             shell.keyDie(key - Qt::Key_1 + 1);
         } else if (key == Qt::Key_Backspace) {
@@ -511,7 +532,7 @@ void MainView::paintTable(QPainter& painter) {
     painter.drawRoundedRect(felt.adjusted(1, 1, -1, -1), 8, 8);
 
     // The score card: a column of rows, upper and lower parts apart.
-    const QRectF card(650, 96, 140, 468);
+    const QRectF card(640, 96, 150, 468);
     painter.setPen(QPen(QColor(255, 255, 255, 22), 1));
     painter.setBrush(QColor(0x1f, 0x2b, 0x38, 235));
     painter.drawRoundedRect(card, 8, 8);

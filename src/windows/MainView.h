@@ -96,6 +96,8 @@ private:
     QPointer<QScreen> watchedScreen_;
     // The controls that always show the hand pointer.
     std::vector<ControlWidget*> handControls_;
+    // The score card's category rows, in category order (the keyboard's focus ring).
+    std::vector<ControlWidget*> categories_;
     int gameListener_ = 0;
     bool rendering_ = false;
     bool decorationQueued_ = false;

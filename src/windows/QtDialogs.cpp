@@ -10,6 +10,31 @@ namespace {
 QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The boxes of the game in the table's own colours rather than the desktop's light grey.
+void styleLikeTheTable(QWidget& box) {
+    QPalette palette = box.palette();
+    const QColor ground(0x1b, 0x25, 0x30);
+    const QColor ink(0xec, 0xef, 0xf2);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, ground);
+        palette.setColor(group, QPalette::WindowText, ink);
+        palette.setColor(group, QPalette::Base, QColor(0x0f, 0x15, 0x1c));
+        palette.setColor(group, QPalette::AlternateBase, QColor(0x16, 0x1e, 0x27));
+        palette.setColor(group, QPalette::Text, ink);
+        palette.setColor(group, QPalette::Button, QColor(0x2a, 0x36, 0x44));
+        palette.setColor(group, QPalette::ButtonText, ink);
+        palette.setColor(group, QPalette::Highlight, QColor(0xe0, 0xa0, 0x12));
+        palette.setColor(group, QPalette::HighlightedText, QColor(0x1a, 0x12, 0x02));
+        palette.setColor(group, QPalette::Light, QColor(0x3a, 0x48, 0x58));
+        palette.setColor(group, QPalette::Mid, QColor(0x24, 0x30, 0x3c));
+        palette.setColor(group, QPalette::Dark, QColor(0x0c, 0x11, 0x17));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x8a, 0x95, 0xa0));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x8a, 0x95, 0xa0));
+    box.setPalette(palette);
+    box.setAutoFillBackground(true);
+}
 } // namespace
 
 bool QtDialogs::askYesNo(const std::string& title, const std::string& question,
@@ -19,22 +44,27 @@ bool QtDialogs::askYesNo(const std::string& title, const std::string& question,
     box.setDefaultButton(defaultButton == DefaultButton::Yes ? QMessageBox::Yes : QMessageBox::No);
     // Closing the box without choosing counts as No.
     box.setEscapeButton(QMessageBox::No);
+    styleLikeTheTable(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                                const std::string& preset) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(parent_, q(title), q(prompt), QLineEdit::Normal,
-                                               q(preset), &accepted);
-    if (!accepted) {
+    QInputDialog box(parent_);
+    box.setWindowTitle(q(title));
+    box.setLabelText(q(prompt));
+    box.setTextValue(q(preset));
+    box.setInputMode(QInputDialog::TextInput);
+    styleLikeTheTable(box);
+    if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return text.toStdString();
+    return box.textValue().toStdString();
 }
 
 void QtDialogs::message(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
+    styleLikeTheTable(box);
     box.exec();
 }
 

@@ -15,6 +15,7 @@ void TimerDriver::sync() {
     } else if (!timer_.isActive() || model_.starts != seenStarts_ ||
                timer_.interval() != model_.interval) {
         timer_.start(model_.interval);
+        ++starts_;
     }
     seenStarts_ = model_.starts;
 }

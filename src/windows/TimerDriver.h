@@ -24,12 +24,15 @@ public:
     int interval() const { return timer_.interval(); }
     // The tick as the timer would fire it; for tests, which never wait for real time.
     void fire() { tick_(); }
+    // How often the real timer was started for a full interval.
+    unsigned starts() const { return starts_; }
 
 private:
     const ModelTimer& model_;
     std::function<void()> tick_;
     QTimer timer_;
     unsigned seenStarts_ = 0;
+    unsigned starts_ = 0;
 };
 
 } // namespace brisvane

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 
 #include "common/Text.h"
@@ -38,6 +39,50 @@ TEST(DotFont, HasAnUprightGlyphForExactlyTheDisplayCharacters) {
     for (int row = 0; row < DotFont::Rows; ++row) {
         EXPECT_TRUE(DotFont::lit(DotFont::glyph(U'F'), 0, row));
         EXPECT_EQ(DotFont::lit(DotFont::glyph(U'F'), 4, row), row == 0);
+    }
+}
+
+// A few glyphs written out dot by dot, column by column from the left, each column's rows from
+// the top: an account of the font that does not come from the font's own table.
+const std::map<char32_t, std::string> Drawn = {
+    {U'T', "1000000 1000000 1111111 1000000 1000000"},
+    {U'O', "0111110 1000001 1000001 1000001 0111110"},
+    {U'A', "0011111 0101000 1001000 0101000 0011111"},
+    {U'L', "1111111 0000001 0000001 0000001 0000001"},
+    {U':', "0000000 0110011 0110011 0000000 0000000"},
+    {U'1', "0000000 0100001 1111111 0000001 0000000"},
+    {U'2', "0100001 1000011 1000101 1001001 0110001"},
+    {U'Å', "0001111 1110100 1010100 1110100 0001111"},
+    {U'?', "0100000 1000000 1001101 1010000 0100000"},
+    {U' ', "0000000 0000000 0000000 0000000 0000000"},
+};
+
+bool drawnLit(char32_t c, int column, int row) {
+    return Drawn.at(c).at(static_cast<std::size_t>(column * 8 + row)) == '1';
+}
+
+TEST(DotFont, GlyphsMatchTheirDrawings) {
+    for (const auto& [c, drawing] : Drawn) {
+        for (int column = 0; column < DotFont::Columns; ++column) {
+            for (int row = 0; row < DotFont::Rows; ++row) {
+                EXPECT_EQ(DotFont::lit(DotFont::glyph(c), column, row), drawnLit(c, column, row))
+                    << text::fromCodePoint(c) << " column " << column << " row " << row;
+            }
+        }
+    }
+}
+
+TEST(DotMatrix, APageLightsEveryDotOfItsCharactersInPlaceOrder) {
+    testing::FakeTexts texts;
+    DotMatrix display{texts, [] { return 0; }};
+    display.Say("total: 12 Å?"); // lower case is drawn in capitals; the last place stays dark
+    const std::u32string page = U"TOTAL: 12 Å? ";
+    for (int dot = 0; dot < DotMatrix::Places * DotFont::DotsPerGlyph; ++dot) {
+        const int place = dot / DotFont::DotsPerGlyph;
+        const int column = dot % DotFont::DotsPerGlyph / DotFont::Rows;
+        const int row = dot % DotFont::Rows;
+        ASSERT_EQ(display.dotLit(dot), drawnLit(page[static_cast<std::size_t>(place)], column, row))
+            << "dot " << dot;
     }
 }
 

@@ -56,6 +56,13 @@ TEST_F(ScoreSheet, TheBonusComesOnceAtExactly84OrIsMissedAfterSixUpperCategories
     EXPECT_EQ(game.Bonus.caption, "0");
     EXPECT_EQ(game.Bonus.foreColor, colour::Yellow);
     EXPECT_EQ(hooks.said.back(), "No bonus") << "when the language has no text d8";
+
+    game.clickNyttSpel(); // every game has its own bonus to win
+    place(Sixes, {6, 6, 6, 6, 6, 6});
+    place(Fives, {5, 5, 5, 5, 5, 5});
+    EXPECT_EQ(place(Fours, {4, 4, 4, 4, 4, 4}),
+              (Events{"say:Total: 90", "sound:2", "sound:3", "say:bonus! + 100"}));
+    EXPECT_EQ(s().TotalScore, 190);
 }
 
 // Every roll in turn, re-rolling all six dice in running games and switching the language now
@@ -128,16 +135,17 @@ TEST_F(ScoreSheet, NewGameLaysOutTheScoreSheetTheSameEveryTime) {
         EXPECT_EQ(label(k).top, labelTops[static_cast<std::size_t>(k - 1)]) << k;
         EXPECT_EQ(
             (std::array<int, 4>{label(k).left, label(k).width, button(k).left, button(k).width}),
-            (std::array<int, 4>{11400, 405, 9870, 2055}));
+            (std::array<int, 4>{11250, 405, 9720, 2055}));
     }
     const auto at = [](const Control& c) {
         return std::array<int, 4>{c.left, c.top, c.width, c.height};
     };
     EXPECT_EQ(at(game.Rolls), (std::array<int, 4>{9040, 3030, 465, 255}));
     EXPECT_EQ(at(game.Mrolls), (std::array<int, 4>{8500, 2570, 465, 255}));
-    EXPECT_EQ(at(game.Bonus), (std::array<int, 4>{11400, 7830, 405, 225}));
-    EXPECT_EQ(at(game.scr_Tot), (std::array<int, 4>{11400, 8130, 405, 225}));
-    EXPECT_EQ(at(game.Indik), (std::array<int, 4>{11880, 1590 + 315 * (FullStr - 1), 135, 135}));
+    EXPECT_EQ(at(game.Bonus), (std::array<int, 4>{11250, 7830, 405, 225}));
+    EXPECT_EQ(at(game.scr_Tot), (std::array<int, 4>{11250, 8130, 405, 225}));
+    EXPECT_EQ(at(game.Indik), (std::array<int, 4>{11730, 1590 + 315 * (FullStr - 1), 135, 135}));
+    EXPECT_LE(game.Indik.left + game.Indik.width, 12000) << "the marker lies inside the window";
     EXPECT_TRUE(button(Chance).enabled) << "every category opens";
     EXPECT_EQ(label(Chance).caption, "");
 }

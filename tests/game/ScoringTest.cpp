@@ -77,7 +77,9 @@ TEST(Scoring, EveryRollScoresEveryCategoryAsTheRuleTableSays) {
 }
 
 // The highest value among the open lower categories (Chance only when no roll is left) and the
-// upper ones that qualify (four of their face while rolls are left: 1 2 3 4 5 5 suggests the
+// upper ones that qualify. One repair of the hint is part of this: an upper category is only
+// suggested when it scores (as first written, with no roll left and nothing scoring the marker
+// went to Sixes even when Sixes was filled); hence `best > 0` below. (four of their face while rolls are left: 1 2 3 4 5 5 suggests the
 // straight, not two fives); an upper category takes a tie (2 2 2 2 5 6: Twos, not Four of a
 // kind), the highest face first, otherwise the earliest row does.
 int expectedSuggestion(const Evaluation& e, int rolls) {

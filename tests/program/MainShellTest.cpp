@@ -50,6 +50,24 @@ TEST(ScreenKollTest, ASmallDesktopPinsTheWindowAndOnlyALargerOneCentresIt) {
     }
 }
 
+TEST(KeepBoxesOnAreaTest, TheCloseAndMinimiseBoxesStayWithinReach) {
+    const TwipRect area{0, 405, 1920 * 15, 1053 * 15};
+    const struct {
+        int left, top;
+        Point kept;
+    } rows[] = {
+        {450, 600, {450, 600}},                   // anywhere on the area: as it is
+        {-20000, 600, {-11370, 600}},             // the minimise box at the left edge
+        {40000, 600, {1920 * 15 - 11925, 600}},   // the close box at the right edge
+        {450, -5000, {450, 405 - 60}},            // the boxes' top at the area's top
+        {450, 90000, {450, 405 + 1053 * 15 - 315}}};
+    for (const auto& row : rows) {
+        const Point kept = keepBoxesOnArea(area, row.left, row.top);
+        EXPECT_EQ(std::pair(kept.left, kept.top), std::pair(row.kept.left, row.kept.top))
+            << row.left << ", " << row.top;
+    }
+}
+
 TEST(LogoTest, CreditEndsInTheVersion) {
     EXPECT_EQ(logoToolTip("7.0", 3),
               " Brisvane, a dice game of six dice and sixty rolls, v. 7.03 ");

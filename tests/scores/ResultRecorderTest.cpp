@@ -26,6 +26,13 @@ TEST(EntryKey, KeysOfTheKnownGamesAndADigitOneToNineSeededFromTheTimeOfDay) {
     EXPECT_EQ(random.seeds.back(), 37 * 60 + 41);
 }
 
+TEST(ResultRecorder, PlayTimeIsMinutesAndTwoDigitSeconds) {
+    for (const auto& [seconds, shown] : std::vector<std::pair<int, std::string>>{
+             {0, "0:00"}, {9, "0:09"}, {10, "0:10"}, {90, "1:30"}, {600, "10:00"}, {32767, "546:07"}}) {
+        EXPECT_EQ(ResultRecorder::timeText(seconds), shown) << seconds;
+    }
+}
+
 TEST(ResultRecorder, NamesAreOneLineOfAtMostTwentyCharacters) {
     EXPECT_EQ(ResultRecorder::cleanName("Åsa Öberg-Ärlig från Gävle"), "Åsa Öberg-Ärlig från");
     EXPECT_EQ(ResultRecorder::cleanName("Anna\n[Options]"), "Anna [Options]");

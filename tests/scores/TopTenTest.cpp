@@ -38,8 +38,13 @@ TEST_F(TopTenTest, PlacesShowNumberPointsAndNameWithTheNewPlaceBoldAndHelpTexts)
     EXPECT_EQ(topTen.Topp(1).objectName + " " + topTen.Topp(10).objectName, "Topp01 Topp10");
     EXPECT_TRUE(topTen.Topp(3).bold);
     store(2, "500", ""); // a place without name or key keeps its caption
+    store(4, "400", "Lo");
+    profile.SetINI("Highscore", "k4", "", "V");
     topTen.UpdatTopp();
     EXPECT_EQ(topTen.Topp(2).caption, "2. 280 P2");
+    EXPECT_EQ(topTen.Topp(4).caption, "4. 260 P4") << "nor one without its entry key";
+    EXPECT_EQ(topTen.Topp(3).foreColor, colour::Yellow) << "the new place stands out";
+    EXPECT_EQ(topTen.Topp(4).foreColor, TopTen::PlaceColour);
 
     // Only help texts exactly "Yes" give tool tips and the hand and hide empty places.
     profile.SetINI("Options", "ShowHelpText", "Yes", "V");

@@ -6,6 +6,7 @@
 
 #include "MainRig.h"
 #include "windows/DotDisplay.h"
+#include "windows/Twips.h"
 
 namespace brisvane::testing {
 namespace {
@@ -117,6 +118,70 @@ TEST(MainViewTest, SweepsAndKeysPickUpAndPutBackDice) {
         EXPECT_EQ(rig.game.state().DiceHeld, held) << key;
         EXPECT_EQ(rig.game.state().RollsLeft, rollsLeft) << key;
     }
+}
+
+TEST(MainViewTest, ASweepStartsOnADieAndTheCardIsPlayedByKeys) {
+    MainRig rig;
+    rig.view->loadAndShow();
+    rig.random.queueFaces({2, 2, 2, 5, 5, 6});
+    rig.click("Roll");
+    const auto middle = [&](int die) { return rig.widget("Image" + std::to_string(die)).geometry().center(); };
+    QTest::mousePress(rig.view.get(), Qt::LeftButton, Qt::NoModifier, middle(1));
+    for (const int die : {2, 3}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(middle(die)), rig.view->mapToGlobal(QPointF(middle(die))),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(rig.view.get(), &move);
+    }
+    QTest::mouseRelease(rig.view.get(), Qt::LeftButton, Qt::NoModifier, middle(3));
+    EXPECT_EQ(rig.game.state().DiceHeld, (Held{0, 0, 0, 1, 1, 1}));
+    rig.key(Qt::Key_Backspace);
+
+    rig.key(Qt::Key_Down); // the card's focus enters at the suggestion, drawn as a ring
+    const int focused = rig.windowShell.CardFocus;
+    ASSERT_NE(focused, 0);
+    rig.key(Qt::Key_Return);
+    EXPECT_FALSE(rig.game.btn.at(static_cast<std::size_t>(focused - 1)).enabled);
+    expectShowsModel(rig);
+}
+
+TEST(MainViewTest, EveryCaptionReadsOnTheTableAndStaysInItsPlace) {
+    MainRig rig;
+    rig.profile.SetINIs(rig.program.IniFile(), {{"Highscore", "p1", "300"},
+                                                {"Highscore", "n1", std::string(2000, 'W')},
+                                                {"Highscore", "k1", "512345"}});
+    rig.view->loadAndShow();
+    rig.random.queueFaces({1, 2, 3, 4, 5, 6});
+    rig.click("Roll");
+    rig.click("btn_Chance");
+    rig.click("Roll");
+    int checked = 0;
+    for (ControlWidget* widget : rig.view->findChildren<ControlWidget*>()) {
+        const bool inactiveButton =
+            widget->kind() == ControlWidget::Kind::Button && !widget->isEnabled();
+        if (!widget->isVisible() || widget->caption().trimmed().isEmpty() || inactiveButton) {
+            continue; // switched-off buttons are exempt, as the contrast rule allows
+        }
+        ++checked;
+        EXPECT_GE(ControlWidget::contrast(widget->ink(), ControlWidget::lightestGround()), 4.5)
+            << widget->objectName().toStdString();
+        EXPECT_LE(widget->geometry().right(), rig.view->width()) << widget->objectName().toStdString();
+    }
+    EXPECT_GT(checked, 30);
+    EXPECT_LE(rig.widget("Topp01").width(), twips::toPixels(rig.program.topTen().Topp(1).width))
+        << "a long name is cut, not drawn over the next column";
+}
+
+TEST(MainViewTest, ANewMessageStartsAFullPagingInterval) {
+    MainRig rig;
+    rig.view->loadAndShow();
+    TimerDriver* paging = rig.view->timer(QStringLiteral("Timer1"));
+    rig.program.display().Say("A MESSAGE LONGER THAN ONE PAGE");
+    rig.view->render();
+    const unsigned first = paging->starts();
+    rig.program.display().Say("ANOTHER ONE LONGER THAN A PAGE");
+    rig.view->render();
+    EXPECT_TRUE(paging->isActive());
+    EXPECT_EQ(paging->starts(), first + 1);
 }
 
 TEST(MainViewTest, ExitAndCloseAskWithNoTheDefaultWhenWarnExitIsExactlyYes) {
