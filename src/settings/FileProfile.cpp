@@ -99,10 +99,11 @@ bool FileProfile::SetINIs(const std::string& file, const std::vector<ProfileChan
     if (file.empty()) {
         return fail("No file name");
     }
+    // Taken out of the cache rather than copied: a settings file may have grown large.
     IniDocument document;
     try {
-        if (const IniDocument* current = load(file)) {
-            document = *current;
+        if (load(file) != nullptr) {
+            document = std::move(cache_.extract(file).mapped().document);
         }
     } catch (const ProfileError& error) {
         return fail(error.detail()); // what cannot be read cannot be rewritten without losing it
@@ -116,9 +117,13 @@ bool FileProfile::SetINIs(const std::string& file, const std::vector<ProfileChan
         }
     }
     const std::string error = replaceFile(file, document.serialise());
-    cache_.erase(file); // the next read parses what is on disk now
     if (!error.empty()) {
-        return fail(error);
+        return fail(error); // the next read parses what is on disk
+    }
+    // What was written is what a read would parse now.
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0) {
+        cache_[file] = Cached{identityOf(st), std::move(document)};
     }
     return true;
 }
@@ -146,14 +151,14 @@ void FileProfile::removeStaleTemporaries(const std::string& file, int minimumAge
 
 void FileProfile::markPrivate(const std::string& file) { private_.insert(file); }
 
+FileProfile::Identity FileProfile::identityOf(const struct stat& st) {
+    return Identity{static_cast<unsigned long long>(st.st_dev),
+                    static_cast<unsigned long long>(st.st_ino), static_cast<long long>(st.st_size),
+                    st.st_mtim.tv_sec * 1'000'000'000LL + st.st_mtim.tv_nsec,
+                    st.st_ctim.tv_sec * 1'000'000'000LL + st.st_ctim.tv_nsec};
+}
+
 const IniDocument* FileProfile::load(const std::string& file) {
-    const auto identityOf = [](const struct stat& st) {
-        return Identity{static_cast<unsigned long long>(st.st_dev),
-                        static_cast<unsigned long long>(st.st_ino),
-                        static_cast<long long>(st.st_size),
-                        st.st_mtim.tv_sec * 1'000'000'000LL + st.st_mtim.tv_nsec,
-                        st.st_ctim.tv_sec * 1'000'000'000LL + st.st_ctim.tv_nsec};
-    };
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0) {
         const int code = errno;

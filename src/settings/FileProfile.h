@@ -17,6 +17,8 @@
 //
 // Not thread-safe: the program calls it from its one user-interface thread.
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <set>
 #include <string>
@@ -70,6 +72,7 @@ private:
         Identity identity;
         IniDocument document;
     };
+    static Identity identityOf(const struct stat& st);
 
     // The parsed file, or nullptr when it does not exist. Throws ProfileError as GetINI does.
     const IniDocument* load(const std::string& file);
