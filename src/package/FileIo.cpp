@@ -1,0 +1,136 @@
+#include "package/FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace brisvane::package {
+
+Descriptor::~Descriptor() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        close();
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+bool Descriptor::close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd < 0 || ::close(fd) == 0;
+}
+
+Descriptor openRegularForReading(const std::string& path, std::int64_t& size) {
+    size = 0;
+    // O_NONBLOCK so that a named pipe in the package's place cannot hang the program.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.valid()) {
+        return fd;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return Descriptor();
+    }
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return Descriptor();
+    }
+    size = static_cast<std::int64_t>(st.st_size);
+    return fd;
+}
+
+bool readAt(int fd, char* buffer, std::size_t count, std::int64_t offset) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd, buffer + done, count - done,
+                                  static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+long long readSome(int fd, char* buffer, std::size_t count) {
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, count);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        return static_cast<long long>(n);
+    }
+}
+
+bool writeAll(int fd, const char* bytes, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::write(fd, bytes + done, count - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)) {
+    const std::size_t slash = target_.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string() : target_.substr(0, slash + 1);
+    // A fixed short name: the target's own name may already be as long as a name can be.
+    temporary_ = folder + ".partial-XXXXXX";
+    fd_ = Descriptor(::mkostemp(temporary_.data(), O_CLOEXEC)); // created 0600
+    if (!fd_.valid()) {
+        temporary_.clear();
+        return;
+    }
+    // Like a file the player copies in: readable by all, writable by the owner, as the umask
+    // allows.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd_.get(), static_cast<mode_t>(0644 & ~mask));
+}
+
+ReplacementFile::~ReplacementFile() {
+    if (!committed_ && !temporary_.empty()) {
+        fd_.close();
+        ::unlink(temporary_.c_str());
+    }
+}
+
+bool ReplacementFile::write(const char* bytes, std::size_t count) {
+    ok_ = ok_ && fd_.valid() && writeAll(fd_.get(), bytes, count);
+    return ok_;
+}
+
+bool ReplacementFile::commit() {
+    if (!ok_ || !fd_.valid() || committed_) {
+        return false;
+    }
+    if (::fsync(fd_.get()) != 0 || !fd_.close() ||
+        ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        ok_ = false;
+        return false;
+    }
+    committed_ = true;
+    return true;
+}
+
+} // namespace brisvane::package

@@ -1,0 +1,67 @@
+#pragma once
+// Small POSIX file helpers of the package reader and writer: a descriptor that closes itself,
+// whole reads and writes that retry on interruption, and a file written beside its final name
+// and renamed over it only when complete.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace brisvane::package {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now; false when the close reported an error (a deferred write error shows here).
+    bool close();
+
+private:
+    int fd_;
+};
+
+// Opens `path` for reading without following it into a pipe or a device: only a regular file
+// is accepted. Sets `size` to its length. An invalid descriptor on failure (errno is set).
+Descriptor openRegularForReading(const std::string& path, std::int64_t& size);
+
+// Reads exactly `count` bytes at `offset`; false on an error or when the file ends first.
+bool readAt(int fd, char* buffer, std::size_t count, std::int64_t offset);
+
+// Reads up to `count` bytes from the current position; the number read, 0 at the end, -1 on
+// an error.
+long long readSome(int fd, char* buffer, std::size_t count);
+
+bool writeAll(int fd, const char* bytes, std::size_t count);
+
+// A new file that takes the place of `target` only when commit() succeeds. It is created as
+// ".partial-XXXXXX" beside the target with exclusive creation (so a planted link is never
+// followed), and removed again when the object goes without a commit.
+class ReplacementFile {
+public:
+    explicit ReplacementFile(std::string target);
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    bool valid() const { return fd_.valid(); }
+    bool write(const char* bytes, std::size_t count);
+    // Flushes the file to disk, closes it and renames it over the target (a link or file of
+    // that name is replaced, never written through). False, and the target untouched, on any
+    // failure.
+    bool commit();
+
+private:
+    std::string target_;
+    std::string temporary_;
+    Descriptor fd_;
+    bool ok_ = true;
+    bool committed_ = false;
+};
+
+} // namespace brisvane::package
