@@ -28,7 +28,13 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                                    [this](const std::string& name) {
                                        return folder_.resolve(name);
                                    }}),
-      mainTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_) {}
+      mainTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_),
+      resources_(Resources::Wiring{
+          profile_, iniFile_, folder_, platform_.dialogs, ProgramName, LogFileName,
+          [this](const std::string& line) { log_.WriteLog(line); },
+          [this](const std::string& where, const std::exception& error) {
+              mainShell_.reportError(where, error);
+          }}) {}
 
 std::string Program::versionText() {
     return std::string(ProgramVersion) + std::to_string(ProgramRevision);

@@ -14,6 +14,7 @@
 #include "game/GameHooks.h"
 #include "game/GameModel.h"
 #include "language/Language.h"
+#include "package/Resources.h"
 #include "program/MainShell.h"
 #include "program/MainTexts.h"
 #include "scores/ResultRecorder.h"
@@ -69,6 +70,12 @@ public:
     // The game window's frame, its own controls and its load step (which starts the first
     // game).
     MainShell& mainShell() { return mainShell_; }
+    // Unpacking and removing the files of Res.pac; the view sets its busy pointer hook.
+    Resources& resources() { return resources_; }
+
+    // The tools menu's "Unpack resources" and "Remove unpacked resources".
+    void Unpack() { resources_.Unpack(); }
+    void DelRes() { resources_.DelRes(); }
 
     // The page the settings window opens on: "all", "user" or "alarm".
     std::string SettingsPage = "all";
@@ -97,6 +104,7 @@ private:
     GameModel game_;
     MainShell mainShell_;
     MainTexts mainTexts_;
+    Resources resources_;
     bool settingsLoaded_ = false;
 };
 

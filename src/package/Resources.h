@@ -1,0 +1,62 @@
+#pragma once
+// The game window's two commands around the resource package: `Unpack` extracts every file of
+// "Res.pac" into the program folder and records the names in the settings file (section
+// "Resources": `del`, the count, and "del" + i, the names); `DelRes` deletes the files so
+// recorded. The tools menu starts them.
+//
+// Only what is safe is touched: Unpack writes and records only plain file names, never the
+// settings file, the log or the package itself; DelRes deletes only such names inside the
+// program folder and logs every other record instead of acting on it.
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "common/Ports.h"
+#include "common/Profile.h"
+#include "common/ProgramFolder.h"
+
+namespace brisvane {
+
+class Resources {
+public:
+    struct Wiring {
+        Profile& profile;
+        std::string iniFile; // the settings file
+        const ProgramFolder& folder;
+        Dialogs& dialogs;
+        std::string messageTitle; // title of the "Specified package not found." box
+        std::string logFileName;  // the event log's file name, never unpacked or deleted
+        std::function<void(const std::string& line)> writeLog;
+        // An error that stopped Unpack: logged with its place and shown on the error marker.
+        std::function<void(const std::string& where, const std::exception& error)> reportError;
+    };
+
+    static constexpr const char* PackageName = "Res.pac";
+    static constexpr const char* Section = "Resources";
+    static constexpr int BufferSize = 2048;
+
+    explicit Resources(Wiring wiring);
+
+    // Shows (true) and restores (false) the busy mouse pointer around the unpacking; the view
+    // sets it.
+    std::function<void(bool busy)> showBusy;
+
+    // Extracts every entry of Res.pac into the program folder. A missing or unreadable package
+    // gets the message "Specified package not found.". An entry that must not be written, or
+    // that cannot be, is logged and left out of the record; the others go on.
+    void Unpack();
+
+    // Deletes the files recorded by Unpack and empties the record. A record that is not a plain
+    // file name of the program folder deletes nothing and is logged; a file already gone counts
+    // as deleted. Another failure stops at that file with the log line "Error <n>: <text>" and
+    // keeps the records not yet handled.
+    void DelRes();
+
+private:
+    bool isProtected(const std::string& name) const;
+
+    Wiring w_;
+};
+
+} // namespace brisvane
