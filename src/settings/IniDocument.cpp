@@ -149,7 +149,19 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
 
     if (const auto k = keys_.find(indexKey(sectionName, keyName)); k != keys_.end()) {
         Line& line = lines_[k->second];
-        line.text = line.text.substr(0, line.valueStart) + stored;
+        std::size_t keep = line.valueStart;
+        // The blanks after "=" belong to the value when it brings its own; otherwise every
+        // rewrite of a value with leading blanks would add them again.
+        if (!stored.empty() && isBlank(stored.front())) {
+            while (keep > 0 && isBlank(line.text[keep - 1])) {
+                --keep;
+            }
+        }
+        line.text = line.text.substr(0, keep) + stored;
+        line.valueStart = keep;
+        while (line.valueStart < line.text.size() && isBlank(line.text[line.valueStart])) {
+            ++line.valueStart;
+        }
         line.value = trimmed;
         return true;
     }
