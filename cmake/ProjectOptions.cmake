@@ -14,6 +14,11 @@ if(BRISVANE_SANITIZE)
   target_link_options(brisvane_sanitizers INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(BRISVANE_BUILD_FUZZ)
+  # Coverage feedback for libFuzzer in all our code; the fuzz targets link the fuzzer itself.
+  target_compile_options(brisvane_sanitizers INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # Everything of ours links these two.
 function(brisvane_target_defaults target)
   target_link_libraries(${target} PRIVATE Brisvane::warnings Brisvane::sanitizers)
