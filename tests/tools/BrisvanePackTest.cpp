@@ -61,7 +61,8 @@ TEST(BrisvanePack, CreateListExtractGivesBackEveryFileByteForByte) {
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out, "70000 Felt.jpg\n0 empty.txt\n15 Notes with blanks.txt\n");
 
-    const ToolRun extracted = run("extract '" + pac + "' '" + work.file("out/new") + "'", work);
+    const ToolRun extracted =
+        run("extract '" + pac + "' '" + work.file("out/new") + "' --buffer 1000", work);
     EXPECT_EQ(extracted.status, 0) << extracted.err;
     for (const char* name : {"Felt.jpg", "empty.txt", "Notes with blanks.txt"}) {
         EXPECT_EQ(work.read(std::string("out/new/") + name), in.read(name)) << name;
@@ -83,6 +84,8 @@ TEST(BrisvanePack, MistakesGetAMessageAndAnExitStatusAndLeaveNoPackage) {
         {"create out.pac", 2, "at least one file"},
         {"list", 2, "exactly one package"},
         {"extract junk.pac", 2, "a package and a folder"},
+        {"extract junk.pac out --buffer 0", 2, "from 1 to 32767"},
+        {"extract junk.pac out --buffer 99999999999", 2, "from 1 to 32767"},
         {"create out.pac a.txt missing.txt", 1, "cannot read missing.txt"},
         {"create out.pac a.txt a.txt", 1, "differ only in letter case"},
         {"list missing.pac", 1, "cannot read missing.pac"},

@@ -2,7 +2,8 @@
 //
 //   brisvane-pack create OUT.pac FILE...   packs the files under their own names
 //   brisvane-pack list PACKAGE             one line per entry: its size in bytes, a blank, its name
-//   brisvane-pack extract PACKAGE DIR      writes every entry into DIR (created when absent)
+//   brisvane-pack extract PACKAGE DIR [--buffer BYTES]
+//                                          writes every entry into DIR (created when absent)
 //
 // Exit status: 0 done, 1 the work failed (message on stderr), 2 a bad command line.
 
@@ -26,12 +27,13 @@ namespace {
 constexpr const char* Usage =
     "usage: brisvane-pack create OUT.pac FILE...\n"
     "       brisvane-pack list PACKAGE\n"
-    "       brisvane-pack extract PACKAGE DIR\n"
+    "       brisvane-pack extract PACKAGE DIR [--buffer BYTES]\n"
     "\n"
     "create   packs the files, in the order given, under their own file names\n"
     "list     prints each entry's size in bytes and its name, one entry a line\n"
     "extract  writes every entry into DIR (created when absent); entries whose names are\n"
-    "         not plain file names are left out and reported\n"
+    "         not plain file names are left out and reported. --buffer sets the copy chunk,\n"
+    "         1 to 32767 bytes (default 32767; the game unpacks with 2048)\n"
     "\n"
     "Exit status: 0 done, 1 the work failed, 2 a bad command line.\n";
 
@@ -107,7 +109,19 @@ int list(const std::vector<std::string>& args) {
     return 0;
 }
 
-int extract(const std::vector<std::string>& args) {
+int extract(std::vector<std::string> args) {
+    std::string buffer = ExtractBuffer;
+    if (args.size() == 4 && args[2] == "--buffer") {
+        buffer = args[3];
+        clsUnPackage probe;
+        probe.Buffer(buffer);
+        if (buffer.empty() || buffer.size() > 5 ||
+            buffer.find_first_not_of("0123456789") != std::string::npos ||
+            probe.chunkSize() != std::stoi(buffer)) {
+            return usageError("--buffer takes a number of bytes from 1 to 32767");
+        }
+        args.resize(2);
+    }
     if (args.size() != 2) {
         return usageError("extract needs a package and a folder");
     }
@@ -123,7 +137,7 @@ int extract(const std::vector<std::string>& args) {
                        (code ? ": " + code.message() : std::string()));
     }
     package.Destination(args[1]);
-    package.Buffer(ExtractBuffer);
+    package.Buffer(buffer);
     int status = 0;
     for (int i = 0; i < package.NumberOfFiles(); ++i) {
         const std::string name = package.GetFilename(i);
