@@ -9,6 +9,14 @@
 
 namespace brisvane::package {
 
+namespace {
+bool kernelCopyAllowed = true;
+} // namespace
+
+void allowKernelCopy(bool allowed) {
+    kernelCopyAllowed = allowed;
+}
+
 Descriptor::~Descriptor() {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -117,6 +125,38 @@ ReplacementFile::~ReplacementFile() {
 
 bool ReplacementFile::write(const char* bytes, std::size_t count) {
     ok_ = ok_ && fd_.valid() && writeAll(fd_.get(), bytes, count);
+    return ok_;
+}
+
+bool ReplacementFile::copyFrom(int fd, std::int64_t offset, std::int64_t count, char* buffer,
+                               std::size_t chunk) {
+    if (!ok_ || !fd_.valid() || chunk == 0) {
+        return false;
+    }
+    std::int64_t done = 0;
+    while (kernelCopyAllowed && kernelCopy_ && done < count) {
+        auto from = static_cast<off_t>(offset + done);
+        const ssize_t n = ::copy_file_range(fd, &from, fd_.get(), nullptr,
+                                            static_cast<std::size_t>(count - done), 0);
+        if (n > 0) {
+            done += n;
+        } else if (n == 0) {
+            ok_ = false; // the source ended early
+            return false;
+        } else if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) {
+            kernelCopy_ = false; // not between these files: copy through memory from here on
+        } else if (errno != EINTR) {
+            ok_ = false;
+            return false;
+        }
+    }
+    while (ok_ && done < count) {
+        const std::int64_t left = count - done;
+        const auto step =
+            left < static_cast<std::int64_t>(chunk) ? static_cast<std::size_t>(left) : chunk;
+        ok_ = readAt(fd, buffer, step, offset + done) && writeAll(fd_.get(), buffer, step);
+        done += static_cast<std::int64_t>(step);
+    }
     return ok_;
 }
 

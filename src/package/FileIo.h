@@ -42,6 +42,10 @@ bool writeAll(int fd, const char* bytes, std::size_t count);
 // A new file that takes the place of `target` only when commit() succeeds. It is created as
 // ".partial-XXXXXX" beside the target with exclusive creation (so a planted link is never
 // followed), and removed again when the object goes without a commit.
+// Whether copyFrom may let the kernel copy (true by default); tests switch it off to run the
+// copy through memory.
+void allowKernelCopy(bool allowed);
+
 class ReplacementFile {
 public:
     explicit ReplacementFile(std::string target);
@@ -51,6 +55,10 @@ public:
 
     bool valid() const { return fd_.valid(); }
     bool write(const char* bytes, std::size_t count);
+    // Appends exactly `count` bytes of `fd` from `offset`. The kernel copies them when it can,
+    // with no trip through our memory, so no chunking is needed; otherwise they pass through
+    // `buffer` in chunks of `chunk` bytes. False on an error or when `fd` ends first.
+    bool copyFrom(int fd, std::int64_t offset, std::int64_t count, char* buffer, std::size_t chunk);
     // Flushes the file to disk, closes it and renames it over the target (a link or file of
     // that name is replaced, never written through). False, and the target untouched, on any
     // failure.
@@ -62,6 +70,7 @@ private:
     Descriptor fd_;
     bool ok_ = true;
     bool committed_ = false;
+    bool kernelCopy_ = true;
 };
 
 } // namespace brisvane::package

@@ -44,19 +44,13 @@ bool clsUnPackage::ExtractFile(const std::string& sFilename) {
     if (!out.valid()) {
         return false;
     }
+    // The chunk bounds the memory a copy through our buffer takes, whatever the file's size.
     const auto chunk = static_cast<std::size_t>(
         entry->size < chunkSize() ? entry->size : static_cast<std::int64_t>(chunkSize()));
     std::vector<char> buffer(chunk);
-    std::int64_t written = 0;
-    while (written < entry->size) {
-        const std::int64_t left = entry->size - written;
-        const auto count =
-            left < static_cast<std::int64_t>(chunk) ? static_cast<std::size_t>(left) : chunk;
-        if (!package::readAt(in.get(), buffer.data(), count, entry->position + written) ||
-            !out.write(buffer.data(), count)) {
-            return false;
-        }
-        written += static_cast<std::int64_t>(count);
+    if (entry->size > 0 &&
+        !out.copyFrom(in.get(), entry->position, entry->size, buffer.data(), chunk)) {
+        return false;
     }
     return out.commit();
 }

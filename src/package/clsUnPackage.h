@@ -11,8 +11,8 @@
 //   half-written file behind.
 // - Reads never go past the end of the package; a package that shrinks after Initialise makes
 //   the extraction fail, not read garbage.
-// Files are copied in chunks of the buffer size, so a package of any size is extracted with a
-// fixed amount of memory.
+// A package of any size is extracted with a fixed amount of memory: the kernel copies the bytes
+// from file to file where it can, and otherwise they pass through one buffer of the chunk size.
 //
 // Entry names are stored as single-byte text; names that are valid UTF-8 are taken as such,
 // others as Windows-1252 (older packages). Lookup is without regard to letter case, and when

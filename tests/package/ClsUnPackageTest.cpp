@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "package/FileIo.h"
 #include "package/PackageFormat.h"
 #include "package/PackageWriter.h"
 #include "support/TempFolder.h"
@@ -91,18 +92,23 @@ TEST_F(ClsUnPackageTest, EveryChunkSizeCopiesTheBytesUnchangedAndBadBufferTextsM
     } cases[] = {{"2048", 2048}, {"1", 1},       {"4999", 4999},   {"5000", 5000},
                  {"5001", 5001}, {" 512 ", 512}, {"32767", 32767}, {"0", 2048},
                  {"", 2048},     {"abc", 2048},  {"-5", 2048},     {"40000", 2048}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.buffer);
-        reader.Buffer(c.buffer);
-        EXPECT_EQ(reader.chunkSize(), c.chunk);
-        ASSERT_TRUE(reader.ExtractFile("big.bin")) << "runs Initialise itself";
-        EXPECT_EQ(dest("big.bin"), big);
-        ASSERT_TRUE(reader.ExtractFile("empty.bin"));
-        EXPECT_TRUE(fs::exists(folder.path() / "dest/empty.bin"));
-        EXPECT_EQ(dest("empty.bin"), "");
-        ASSERT_TRUE(reader.ExtractFile("tail.bin"));
-        EXPECT_EQ(dest("tail.bin"), "xyz");
+    for (const bool kernelCopy : {true, false}) {
+        package::allowKernelCopy(kernelCopy);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.buffer) +
+                         (kernelCopy ? ", kernel copy" : ", through memory"));
+            reader.Buffer(c.buffer);
+            EXPECT_EQ(reader.chunkSize(), c.chunk);
+            ASSERT_TRUE(reader.ExtractFile("big.bin")) << "runs Initialise itself";
+            EXPECT_EQ(dest("big.bin"), big);
+            ASSERT_TRUE(reader.ExtractFile("empty.bin"));
+            EXPECT_TRUE(fs::exists(folder.path() / "dest/empty.bin"));
+            EXPECT_EQ(dest("empty.bin"), "");
+            ASSERT_TRUE(reader.ExtractFile("tail.bin"));
+            EXPECT_EQ(dest("tail.bin"), "xyz");
+        }
     }
+    package::allowKernelCopy(true);
 }
 
 TEST_F(ClsUnPackageTest, LookupIgnoresLetterCaseTheLastMatchWinsAndTheGivenNameIsWritten) {
@@ -223,14 +229,18 @@ TEST_F(ClsUnPackageTest, WhatIsNotAFileIsNoPackageAndAPipeDoesNotHang) {
 
 TEST_F(ClsUnPackageTest, AFailedExtractionKeepsTheOldFileAndLeavesNoPartialFile) {
     const std::string big = pattern(10000, 3);
-    writeRaw({{"data.bin", 10000}}, big);
-    ASSERT_TRUE(reader.Initialise());
-    folder.write("dest/data.bin", "the good old file");
-    // The package shrinks after its directory was read.
-    folder.write("Res.pac", folder.read("Res.pac").substr(0, 5000));
-    EXPECT_FALSE(reader.ExtractFile("data.bin"));
-    EXPECT_EQ(dest("data.bin"), "the good old file");
-    EXPECT_EQ(destFiles(), std::vector<std::string>{"data.bin"});
+    for (const bool kernelCopy : {true, false}) {
+        package::allowKernelCopy(kernelCopy);
+        writeRaw({{"data.bin", 10000}}, big);
+        ASSERT_TRUE(reader.Initialise());
+        folder.write("dest/data.bin", "the good old file");
+        // The package shrinks after its directory was read.
+        folder.write("Res.pac", folder.read("Res.pac").substr(0, 5000));
+        EXPECT_FALSE(reader.ExtractFile("data.bin"));
+        EXPECT_EQ(dest("data.bin"), "the good old file");
+        EXPECT_EQ(destFiles(), std::vector<std::string>{"data.bin"});
+    }
+    package::allowKernelCopy(true);
 
     // Without a destination nothing is written anywhere.
     writeRaw({{"data.bin", 10000}}, big);
