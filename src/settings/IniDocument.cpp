@@ -88,9 +88,8 @@ IniDocument::Line IniDocument::classify(std::string raw, std::string end) {
 }
 
 std::string IniDocument::indexKey(std::string_view section, std::string_view key) {
-    // Names never hold a line break, so it separates the two parts unambiguously. They are
-    // trimmed as set() trims them, so a name with blanks around it finds what it wrote.
-    return text::toUpper(text::trim(section)) + '\n' + text::toUpper(text::trim(key));
+    // Names never hold a line break, so it separates the two parts unambiguously.
+    return text::toUpper(section) + '\n' + text::toUpper(key);
 }
 
 void IniDocument::reindex() {
