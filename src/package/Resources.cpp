@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <vector>
 
 #include "common/Numbers.h"
 #include "common/Text.h"
@@ -98,8 +99,9 @@ void Resources::Unpack() {
                 continue;
             }
             ++count;
-            w_.profile.SetINI(Section, "del", std::to_string(count), w_.iniFile);
-            w_.profile.SetINI(Section, "del" + std::to_string(count), name, w_.iniFile);
+            // The count and the name in one replacement of the file.
+            w_.profile.SetINIs(w_.iniFile, {{Section, "del", std::to_string(count)},
+                                            {Section, "del" + std::to_string(count), name}});
         }
     } catch (const std::exception& error) {
         if (w_.reportError) {
@@ -109,6 +111,10 @@ void Resources::Unpack() {
 }
 
 void Resources::DelRes() {
+    // The handled records are emptied in one write at the end, also when a failure stops the
+    // loop; a record whose file is already gone is handled again harmlessly.
+    std::vector<ProfileChange> handled;
+    const auto save = [&] { return handled.empty() || w_.profile.SetINIs(w_.iniFile, handled); };
     try {
         // Unpack never records more than a package holds; a larger hand-edited count would only
         // spin through empty keys.
@@ -127,13 +133,16 @@ void Resources::DelRes() {
             } else if (::unlink(w_.folder.file(name).c_str()) != 0 && errno != ENOENT) {
                 const int code = errno;
                 w_.writeLog(deletionError(code));
+                save();
                 return;
             }
-            w_.profile.SetINI(Section, key, "", w_.iniFile);
+            handled.push_back({Section, key, ""});
         }
-        w_.profile.SetINI(Section, "del", "0", w_.iniFile);
+        handled.push_back({Section, "del", "0"});
+        save();
     } catch (const ProfileError& error) {
         w_.writeLog("Error " + std::to_string(error.code()) + ": " + error.what());
+        save();
     }
 }
 
