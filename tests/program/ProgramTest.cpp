@@ -6,6 +6,8 @@
 
 #include "common/Numbers.h"
 #include "game/AutoPlayer.h"
+#include "package/PackageFormat.h"
+#include "package/PackageWriter.h"
 #include "program/Program.h"
 #include "settings/FileProfile.h"
 #include "support/Fakes.h"
@@ -172,6 +174,32 @@ TEST_F(ProgramTest, AnEmptySettingsFileStillGivesAWindowWithItsCaptions) {
     program.mainShell().Load();
     EXPECT_EQ(program.game().btn[12].caption, "  Small straight");
     EXPECT_EQ(ini("Language", "l1p"), "English.lan") << "the list is back for the next start";
+}
+
+TEST_F(ProgramTest, TheShippedPackageUnpacksIntoTheProgramFolderAndIsRemovedAgain) {
+    std::vector<package::SourceFile> pictures;
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::filesystem::path(BRISVANE_SOURCE_DIR) / "data" / "pictures")) {
+        pictures.push_back({entry.path().filename().string(), entry.path().string()});
+    }
+    package::writePackage(folder.file("Res.pac"), pictures);
+    program.Unpack();
+    EXPECT_EQ(ini("Resources", "del"), std::to_string(pictures.size()));
+    for (const auto& picture : pictures) {
+        EXPECT_TRUE(folder.exists(picture.name)) << picture.name;
+    }
+    program.DelRes();
+    EXPECT_EQ(ini("Resources", "del"), "0");
+    for (const auto& picture : pictures) {
+        EXPECT_FALSE(folder.exists(picture.name)) << picture.name;
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // A package entry that is refused reaches the event log.
+    folder.write("Res.pac", package::encodeDirectory({{"../up.txt", 1}}) + "x");
+    program.Unpack();
+    EXPECT_NE(folder.read("Vexa.log").find("Unpack left out \"../up.txt\": not a plain file name."),
+              std::string::npos);
 }
 
 } // namespace
