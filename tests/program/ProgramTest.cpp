@@ -118,50 +118,50 @@ std::pair<int, int> dieMiddle(const GameModel& game, int die) {
 TEST_F(ProgramTest, ASweepMayStartOnADieAndAPressWithoutMovingIsAClick) {
     program.mainShell().Load();
     GameModel& game = program.game();
-    MainShell& shell = program.mainShell();
+    MainShell& window = program.mainShell();
     game.clickRoll();
     const auto [x1, y] = dieMiddle(game, 1);
-    shell.surfaceMouseDown(MouseButton::Left, x1, y);
+    window.surfaceMouseDown(MouseButton::Left, x1, y);
     for (int die = 2; die <= 3; ++die) {
-        shell.surfaceMouseMove(dieMiddle(game, die).first, y);
+        window.surfaceMouseMove(dieMiddle(game, die).first, y);
     }
-    shell.surfaceMouseUp();
+    window.surfaceMouseUp();
     EXPECT_EQ(game.state().DiceHeld, (std::array<int, 6>{0, 0, 0, 1, 1, 1}));
 
-    shell.surfaceMouseDown(MouseButton::Left, dieMiddle(game, 5).first, y);
-    shell.surfaceMouseUp();
+    window.surfaceMouseDown(MouseButton::Left, dieMiddle(game, 5).first, y);
+    window.surfaceMouseUp();
     EXPECT_EQ(game.state().DiceHeld, (std::array<int, 6>{0, 0, 0, 1, 0, 1}));
     // A press on the empty place of a picked-up die still puts it back.
-    shell.surfaceMouseDown(MouseButton::Left, x1, y);
-    shell.surfaceMouseUp();
+    window.surfaceMouseDown(MouseButton::Left, x1, y);
+    window.surfaceMouseUp();
     EXPECT_EQ(game.state().DiceHeld, (std::array<int, 6>{1, 0, 0, 1, 0, 1}));
 }
 
 TEST_F(ProgramTest, AGameCanBePlayedToItsEndByKeyboardAlone) {
     program.mainShell().Load();
     GameModel& game = program.game();
-    MainShell& shell = program.mainShell();
+    MainShell& window = program.mainShell();
     EXPECT_NE(game.Roll.toolTip.find("Up and Down"), std::string::npos) << "the keys are told";
     // Sixes every roll: the suggestion is Yatzy, then Five of a kind, ...
-    shell.keyEnter(); // no card focus: Enter rolls
+    window.keyEnter(); // no card focus: Enter rolls
     EXPECT_EQ(game.state().RollsLeft, 59);
-    shell.keyCardMove(1);
-    EXPECT_EQ(shell.CardFocus, game.state().SuggestedCategory) << "enters at the marker";
-    shell.keyCardMove(-1);
-    const int chosen = shell.CardFocus; // Chance, just above the suggested Yatzy
-    shell.keyEnter();
+    window.keyCardMove(1);
+    EXPECT_EQ(window.CardFocus, game.state().SuggestedCategory) << "enters at the marker";
+    window.keyCardMove(-1);
+    const int chosen = window.CardFocus; // Chance, just above the suggested Yatzy
+    window.keyEnter();
     EXPECT_FALSE(game.btn.at(static_cast<std::size_t>(chosen - 1)).enabled) << "filled";
-    EXPECT_EQ(shell.CardFocus, 0);
-    shell.keyFillSuggestion();
+    EXPECT_EQ(window.CardFocus, 0);
+    window.keyFillSuggestion();
     EXPECT_EQ(game.state().CategoriesLeft, 19) << "nothing suggested before the next roll";
     dialogs.inputAnswers.push_back(std::string("Keys"));
     for (int turn = 0; turn < 100 && ini("Session", "total") != "1"; ++turn) {
-        shell.keyRoll();
+        window.keyRoll();
         if (game.state().SuggestedCategory != 0) {
-            shell.keyFillSuggestion();
+            window.keyFillSuggestion();
         } else {
             for (int die = 1; die <= 6; ++die) {
-                shell.keyDie(die); // nothing fits: all six again
+                window.keyDie(die); // nothing fits: all six again
             }
         }
         game.tickTimerEnd();
