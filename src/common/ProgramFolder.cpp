@@ -139,12 +139,16 @@ ProgramFolder ProgramFolder::choose(const fs::path& exeFolder, const fs::path& d
 }
 
 ProgramFolder ProgramFolder::locate(const fs::path& exeFolder, const fs::path& dataHome) {
-    const fs::path installed = installedData(exeFolder);
-    if (holdsData(exeFolder) || !holdsData(installed)) {
+    if (holdsData(exeFolder)) {
         return choose(exeFolder, dataHome, dataFilesIn(exeFolder));
     }
-    return choose(installed, dataHome, dataFilesIn(installed),
-                  [](const fs::path&) { return false; });
+    const fs::path installed = installedData(exeFolder);
+    if (holdsData(installed)) {
+        return choose(installed, dataHome, dataFilesIn(installed),
+                      [](const fs::path&) { return false; });
+    }
+    // No data anywhere: the player's own folder, with nothing to seed it from.
+    return choose(exeFolder, dataHome, {});
 }
 
 fs::path ProgramFolder::installedData(const fs::path& exeFolder) {

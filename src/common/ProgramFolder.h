@@ -33,7 +33,7 @@ public:
     // or unpacked copy), as choose(). Otherwise, when installedData(`exeFolder`) holds it, the
     // per-user folder `dataHome`/brisvane seeded from there (see seed()); the installed folder
     // itself is never written, not even by root. Without a per-user folder, the installed one
-    // is used for reading.
+    // is used for reading. Without data anywhere, the per-user folder as it is.
     static ProgramFolder locate(const std::filesystem::path& exeFolder,
                                 const std::filesystem::path& dataHome);
 

@@ -77,6 +77,12 @@ TEST(ProgramFolder, AnInstalledCopyStartsInAPlayersOwnFolderSeededFromItsData) {
 
     // Without a home the installed data is still found, for reading.
     EXPECT_EQ(ProgramFolder::locate(installed.bin, fs::path()).path(), installed.data);
+    // Without data anywhere nothing of the binary's folder is taken for it.
+    TempFolder bare;
+    bare.write("README", "not game data");
+    EXPECT_EQ(ProgramFolder::locate(bare.path(), installed.home.path()).path(),
+              installed.home.path() / "brisvane");
+    EXPECT_FALSE(installed.home.exists("brisvane/README"));
     // A copy with its data beside the binary keeps to it.
     installed.prefix.write("bin/English.lan", "[Language]\n");
     EXPECT_EQ(installed.start().path(), installed.bin);
@@ -113,7 +119,7 @@ TEST(ProgramFolder, CopiesSeededBeforeCopiesWereRecordedAreRefreshedOnlyWhenUnto
     Installed installed;
     fs::create_directory(installed.home.path() / "brisvane");
     installed.home.write("brisvane/English.lan", "[Language]\nv1\n"); // as shipped
-    installed.home.write("brisvane/dice.wav", "RIFF-edited");           // not as shipped
+    installed.home.write("brisvane/dice.wav", "RIFF-edited");         // not as shipped
     installed.start();
     installed.ship("English.lan", "[Language]\nversion 2\n");
     installed.ship("dice.wav", "RIFF2");

@@ -166,7 +166,7 @@ def main():
         root = install(build, os.path.join(folder, "dest"))
         binary, entry = check_layout(root, app_id)
         home = os.path.join(folder, "home")
-        os.mkdir(home)
+        os.mkdir(home, 0o700)
         own = os.path.join(home, ".local/share/brisvane")
         xvfb, display_name = start_xvfb()
         try:
