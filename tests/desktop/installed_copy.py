@@ -3,8 +3,9 @@
 
 Installs the build into a temporary DESTDIR under the prefix /usr and checks that every file
 is where the desktop looks for it. Then starts the installed game under Xvfb for a player
-with an empty home: the window's class must be the desktop entry's StartupWMClass, and the
-per-user folder is seeded (Vexa.ini readable by its owner only). A newer version installed
+with an empty home: the window's class must be the desktop entry's StartupWMClass, the sound
+module is found where it was installed, and the per-user folder is seeded (Vexa.ini readable
+by its owner only). A newer version installed
 over it refreshes the shipped files but keeps the player's Vexa.ini.
 
     installed_copy.py <build folder> <application id>
@@ -93,6 +94,16 @@ def read(path):
         return ""
 
 
+def mapped(pid, folder):
+    """Whether the process has brisvane-sound.so from under `folder` loaded."""
+    try:
+        with open(f"/proc/{pid}/maps", encoding="utf-8") as maps:
+            return any(line.rstrip().endswith("/brisvane-sound.so") and folder in line
+                       for line in maps)
+    except OSError:
+        return False
+
+
 def window_classes(display_name):
     from Xlib import display
     connection = display.Display(display_name)
@@ -111,8 +122,8 @@ def window_classes(display_name):
 
 
 def start(binary, home, display_name, wanted, until):
-    """Starts the installed game for the player `home` until `until()` holds; returns what
-    `wanted()` gave the last time and whether `until` held."""
+    """Starts the installed game for the player `home` until `until(wanted(pid))` holds;
+    returns what `wanted` gave the last time and whether `until` held."""
     env = dict(os.environ, HOME=home, DISPLAY=display_name, QT_QPA_PLATFORM="xcb",
                XDG_RUNTIME_DIR=home, ASAN_OPTIONS="detect_leaks=0")
     env.pop("XDG_DATA_HOME", None)
@@ -123,7 +134,7 @@ def start(binary, home, display_name, wanted, until):
     seen = None
     try:
         while time.monotonic() < deadline and process.poll() is None:
-            seen = wanted()
+            seen = wanted(process.pid)
             if until(seen):
                 return seen, True
             time.sleep(0.1)
@@ -172,10 +183,14 @@ def main():
         try:
             # First start: the window's class is the entry's, and the player's folder is made.
             wm_class = entry.get("StartupWMClass")
-            classes, shown = start(binary, home, display_name,
-                                   lambda: window_classes(display_name),
-                                   lambda seen: wm_class in seen)
-            check(shown, f"a window of class {wm_class!r} appears (seen: {sorted(classes or [])})")
+            # Once the window is up the sound back end is readied: the module is found too.
+            module = os.path.join(root, "lib")
+            seen, shown = start(binary, home, display_name,
+                                lambda pid: (window_classes(display_name), mapped(pid, module)),
+                                lambda seen: wm_class in seen[0] and seen[1])
+            classes, loaded = seen or (set(), False)
+            check(wm_class in classes, f"a window of class {wm_class!r} appears (seen: {sorted(classes)})")
+            check(loaded, "the installed sound module is loaded")
             ini = os.path.join(own, "Vexa.ini")
             check(os.path.isfile(ini), "the first start seeds the player's folder")
             if os.path.isfile(ini):
@@ -194,7 +209,7 @@ def main():
             os.utime(version, (later, later))
             refreshed = os.path.join(own, "Version.txt")
             _, done = start(binary, home, display_name,
-                            lambda: read(refreshed),
+                            lambda pid: read(refreshed),
                             lambda seen: seen.endswith("A newer version.\n"))
             check(done, "the newer version's shipped files reach the player's folder")
             with open(ini, encoding="utf-8") as source:
