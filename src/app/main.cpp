@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "InstallLayout.h"
 #include "common/ProgramFolder.h"
 #include "game/SystemRandom.h"
 #include "program/Program.h"
@@ -22,12 +23,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Program::ProgramName));
     QApplication::setApplicationVersion(QString::fromStdString(Program::versionText()));
+    // The desktop entry's name, by which a Wayland desktop finds the window's launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRISVANE_APP_ID));
 
     const std::filesystem::path exeFolder =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
-    ProgramFolder folder = ProgramFolder::choose(
-        exeFolder, ProgramFolder::dataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
-        ProgramFolder::dataFilesIn(exeFolder));
+    ProgramFolder folder = ProgramFolder::locate(
+        exeFolder, ProgramFolder::dataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
 
     FileProfile profile;
     QtClock clock;

@@ -46,6 +46,9 @@ class Sound {
 public:
     virtual ~Sound() = default;
     virtual void play(const std::string& path, bool wait) = 0;
+    // Starts the back end and loads `files`, so that their first play starts at once instead
+    // of after the back end has come up. It takes a moment: made once the window is shown.
+    virtual void warmUp(const std::vector<std::string>& files) { (void)files; }
 };
 
 // Opens a web address or a file with the program the desktop associates with it.

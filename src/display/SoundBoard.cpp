@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace brisvane {
 namespace {
@@ -68,12 +69,30 @@ bool SoundBoard::SoundPicClick() {
     soundOn_ = soundOn_ == "No" ? "Yes" : "No";
     const bool written = profile_.SetINI("Options", "PlaySound", soundOn_, iniFile_);
     notify();
+    warmUpIfOn();
     return written;
 }
 
 void SoundBoard::Restart() {
     soundNo_ = 0;
     soundFile_.clear();
+}
+
+void SoundBoard::warmUp() {
+    warmUpWanted_ = true;
+    warmUpIfOn();
+}
+
+void SoundBoard::warmUpIfOn() {
+    if (!warmUpWanted_ || warmedUp_ || !isOn()) {
+        return;
+    }
+    warmedUp_ = true;
+    std::vector<std::string> files;
+    for (const char* name : SoundFiles) {
+        files.push_back(resolve_(name));
+    }
+    sound_.warmUp(files);
 }
 
 void SoundBoard::notify() const {

@@ -49,6 +49,10 @@ public:
     bool SoundPicClick();
     // A new game: no sound number, no sound file; nothing plays.
     void Restart();
+    // Readies the sound back end and every sound's files, so that the first roll is heard at
+    // once. Called once the window is shown; while sound is off, it waits until the player
+    // turns sound on. Only the first readying does anything.
+    void warmUp();
 
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
@@ -60,6 +64,7 @@ public:
 
 private:
     void notify() const;
+    void warmUpIfOn();
 
     Profile& profile_;
     std::string iniFile_;
@@ -68,6 +73,8 @@ private:
     std::function<void()> changed_;
     std::string soundOn_;
     int soundNo_ = 0;
+    bool warmUpWanted_ = false;
+    bool warmedUp_ = false;
     std::string soundFile_;
 };
 

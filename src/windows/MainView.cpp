@@ -383,6 +383,10 @@ void MainView::decorate() {
         widget->setCursor(Art::cursor(Art::HandCursor, devicePixelRatioF()));
     }
     renderHandCursors();
+    // The sound back end takes a moment to come up: now, once the window is on the screen,
+    // rather than on the first roll, whose sound would be late.
+    QTimer::singleShot(0, this,
+                       [this] { guard_.run("Sound warm-up", [this] { m_.sound.warmUp(); }); });
 }
 
 void MainView::renderFrame() {

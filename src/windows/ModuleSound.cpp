@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
+#include <utility>
+
+#include "InstallLayout.h"
 
 namespace brisvane {
 
@@ -12,8 +16,13 @@ using CreateSound = Sound* (*)();
 
 ModuleSound::ModuleSound(QString modulePath) {
     if (modulePath.isEmpty()) {
-        modulePath = QDir(QCoreApplication::applicationDirPath())
-                         .filePath(QString::fromLatin1(ModuleFileName));
+        const QDir binary(QCoreApplication::applicationDirPath());
+        const QString name = QString::fromLatin1(ModuleFileName);
+        modulePath = binary.filePath(name);
+        if (!QFileInfo::exists(modulePath)) {
+            modulePath = QDir::cleanPath(
+                binary.filePath(QStringLiteral(BRISVANE_MODULE_FROM_BIN "/") + name));
+        }
     }
     module_.setFileName(modulePath);
 }
@@ -22,16 +31,23 @@ ModuleSound::ModuleSound(QString modulePath) {
 ModuleSound::~ModuleSound() = default;
 
 void ModuleSound::play(const std::string& path, bool wait) {
-    if (!tried_) {
-        tried_ = true;
-        load();
-    }
+    load();
     if (backEnd_) {
         backEnd_->play(path, wait);
     }
 }
 
+void ModuleSound::warmUp(const std::vector<std::string>& files) {
+    load();
+    if (backEnd_) {
+        backEnd_->warmUp(files);
+    }
+}
+
 void ModuleSound::load() {
+    if (std::exchange(tried_, true)) {
+        return;
+    }
     const auto create = reinterpret_cast<CreateSound>(module_.resolve(EntryName));
     if (create != nullptr) {
         backEnd_.reset(create());

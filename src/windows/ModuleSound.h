@@ -6,7 +6,8 @@
 //
 // A module that is missing or cannot be loaded means silence, reported once on stderr.
 // Make and destroy it while the QApplication lives: it finds the module through it, and the
-// back end it holds needs it.
+// back end it holds needs it. The module is looked for beside the binary, and then where an
+// installed copy keeps it.
 
 #include <QLibrary>
 #include <memory>
@@ -21,13 +22,15 @@ public:
     // The module's one entry: makes a QtSound with the desktop's beep, or nullptr.
     static constexpr const char* EntryName = "brisvaneCreateSound";
 
-    // `modulePath` defaults to ModuleFileName in the binary's own folder.
+    // `modulePath` defaults to ModuleFileName in the binary's own folder or, where that has
+    // none, in the installed module folder.
     explicit ModuleSound(QString modulePath = {});
     ~ModuleSound() override;
     ModuleSound(const ModuleSound&) = delete;
     ModuleSound& operator=(const ModuleSound&) = delete;
 
     void play(const std::string& path, bool wait) override;
+    void warmUp(const std::vector<std::string>& files) override;
 
 private:
     void load();

@@ -67,6 +67,18 @@ void QtSound::play(const std::string& path, bool wait) {
     }
 }
 
+void QtSound::warmUp(const std::vector<std::string>& files) {
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        return;
+    }
+    for (const std::string& path : files) {
+        const QString file = QString::fromStdString(path);
+        if (QFileInfo(file).isFile()) {
+            effectFor(file);
+        }
+    }
+}
+
 QSoundEffect& QtSound::effectFor(const QString& path) {
     auto& slot = effects_[path.toStdString()];
     if (!slot) {

@@ -28,6 +28,8 @@ public:
     QtSound& operator=(const QtSound&) = delete;
 
     void play(const std::string& path, bool wait) override;
+    // Connects to the sound server and decodes `files` (missing ones are skipped).
+    void warmUp(const std::vector<std::string>& files) override;
 
     // The playing time of a PCM WAV file in milliseconds, from its header; -1 when the file is
     // not one. Bounds how long a waiting play can last.

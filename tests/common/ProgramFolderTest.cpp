@@ -39,6 +39,95 @@ TEST(ProgramFolder, AnInstalledCopySeedsAFolderOfThePlayersOwnOnceAndAWritableOn
               exe.path());
 }
 
+// An installed copy: the binary in prefix/bin, the data read-only in prefix/share/brisvane.
+struct Installed {
+    TempFolder prefix;
+    TempFolder home;
+    fs::path bin = prefix.path() / "bin";
+    fs::path data = ProgramFolder::installedData(bin);
+
+    Installed() {
+        fs::create_directories(bin);
+        fs::create_directories(data);
+        ship("Vexa.ini", "[Options]\nPlaySound=Yes\n");
+        ship("English.lan", "[Language]\nv1\n");
+        ship("dice.wav", "RIFF1");
+    }
+    void ship(const std::string& name, const std::string& bytes) const {
+        prefix.write(fs::relative(data / name, prefix.path()).string(), bytes);
+        fs::permissions(data / name, fs::perms::owner_read | fs::perms::owner_write |
+                                         fs::perms::group_read | fs::perms::others_read);
+    }
+    ProgramFolder start() const { return ProgramFolder::locate(bin, home.path()); }
+    std::string own(const std::string& name) const { return home.read("brisvane/" + name); }
+};
+
+TEST(ProgramFolder, AnInstalledCopyStartsInAPlayersOwnFolderSeededFromItsData) {
+    Installed installed;
+    EXPECT_EQ(installed.data, installed.prefix.path() / "share" / "brisvane");
+    const ProgramFolder folder = installed.start();
+    EXPECT_EQ(folder.path(), installed.home.path() / "brisvane") << "never the shared folder";
+    EXPECT_EQ(installed.own("English.lan"), "[Language]\nv1\n");
+    EXPECT_EQ(installed.own("dice.wav"), "RIFF1");
+    // Every user can read the installed settings; the player's copy holds passwords.
+    EXPECT_EQ(fs::status(installed.home.path() / "brisvane/Vexa.ini").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(installed.data / "Vexa.ini").permissions() & fs::perms::others_read,
+              fs::perms::others_read);
+
+    // Without a home the installed data is still found, for reading.
+    EXPECT_EQ(ProgramFolder::locate(installed.bin, fs::path()).path(), installed.data);
+    // Without data anywhere nothing of the binary's folder is taken for it.
+    TempFolder bare;
+    bare.write("README", "not game data");
+    EXPECT_EQ(ProgramFolder::locate(bare.path(), installed.home.path()).path(),
+              installed.home.path() / "brisvane");
+    EXPECT_FALSE(installed.home.exists("brisvane/README"));
+    // A copy with its data beside the binary keeps to it.
+    installed.prefix.write("bin/English.lan", "[Language]\n");
+    EXPECT_EQ(installed.start().path(), installed.bin);
+}
+
+TEST(ProgramFolder, ANewerInstallationRefreshesTheShippedFilesButNeverThePlayersOwn) {
+    Installed installed;
+    installed.start();
+    installed.home.write("brisvane/Vexa.ini", "[Highscore]\np1=345\n");
+    installed.home.write("brisvane/dice.wav", "RIFF-the-players-own-edit");
+    installed.home.write("brisvane/Vexa.log", "log\n");
+
+    installed.ship("Vexa.ini", "[Options]\nPlaySound=Yes\nNewKey=1\n");
+    installed.ship("English.lan", "[Language]\nversion 2\n");
+    installed.ship("dice.wav", "RIFF2");
+    installed.ship("Svenska.lan", "[Language]\n");
+    installed.start();
+    EXPECT_EQ(installed.own("Vexa.ini"), "[Highscore]\np1=345\n");
+    EXPECT_EQ(installed.own("English.lan"), "[Language]\nversion 2\n");
+    EXPECT_EQ(installed.own("dice.wav"), "RIFF-the-players-own-edit");
+    EXPECT_EQ(installed.own("Svenska.lan"), "[Language]\n");
+    EXPECT_EQ(installed.own("Vexa.log"), "log\n");
+
+    // A start without an upgrade changes nothing, and leaves no work files behind.
+    installed.home.write("brisvane/English.lan", "[Language]\ntranslated by the player\n");
+    installed.start();
+    EXPECT_EQ(installed.own("English.lan"), "[Language]\ntranslated by the player\n");
+    for (const auto& entry : fs::directory_iterator(installed.home.path() / "brisvane")) {
+        EXPECT_NE(entry.path().extension(), ".new") << entry.path();
+    }
+}
+
+TEST(ProgramFolder, CopiesSeededBeforeCopiesWereRecordedAreRefreshedOnlyWhenUntouched) {
+    Installed installed;
+    fs::create_directory(installed.home.path() / "brisvane");
+    installed.home.write("brisvane/English.lan", "[Language]\nv1\n"); // as shipped
+    installed.home.write("brisvane/dice.wav", "RIFF-edited");         // not as shipped
+    installed.start();
+    installed.ship("English.lan", "[Language]\nversion 2\n");
+    installed.ship("dice.wav", "RIFF2");
+    installed.start();
+    EXPECT_EQ(installed.own("English.lan"), "[Language]\nversion 2\n");
+    EXPECT_EQ(installed.own("dice.wav"), "RIFF-edited");
+}
+
 TEST(ProgramFolder, TheDataHomeFollowsTheXdgRules) {
     EXPECT_EQ(ProgramFolder::dataHome("/srv/data", "/home/anna"), fs::path("/srv/data"));
     EXPECT_EQ(ProgramFolder::dataHome("relative", "/home/anna"), "/home/anna/.local/share");

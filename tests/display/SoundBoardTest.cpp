@@ -56,6 +56,22 @@ TEST_F(SoundBoardTest, OnlyAnExactYesPlaysAndTheSpeakerSwitchesAndRemembersIt) {
                                                       {folder.file("Beep.wav"), false}}));
 }
 
+TEST_F(SoundBoardTest, TheBackEndIsReadiedOnceAndOnlyWhileSoundIsOn) {
+    profile.SetINI("Options", "PlaySound", "No", "V");
+    board.load();
+    board.warmUp();
+    EXPECT_TRUE(sound.warmedUp.empty()) << "a player without sound never loads the back end";
+    board.SoundPicClick(); // sound on: the first sound after it must not be late either
+    board.SoundPicClick();
+    board.SoundPicClick();
+    board.warmUp();
+    ASSERT_EQ(sound.warmedUp.size(), 1u);
+    const std::vector<std::string>& files = sound.warmedUp.front();
+    EXPECT_EQ(files.size(), 8u);
+    EXPECT_EQ(files.front(), folder.file("dice.wav")) << "the roll's sound";
+    EXPECT_TRUE(sound.played.empty()) << "readying is silent";
+}
+
 TEST_F(SoundBoardTest, NumbersPickTheirFileAndAboveHundredWait) {
     profile.SetINI("Options", "PlaySound", "Yes", "V");
     board.load();

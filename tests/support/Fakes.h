@@ -54,7 +54,9 @@ struct PlayedSound {
 class FakeSound : public Sound {
 public:
     std::vector<PlayedSound> played;
+    std::vector<std::vector<std::string>> warmedUp;
     void play(const std::string& path, bool wait) override { played.push_back({path, wait}); }
+    void warmUp(const std::vector<std::string>& files) override { warmedUp.push_back(files); }
 };
 
 class FakeShell : public Shell {

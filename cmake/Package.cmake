@@ -1,0 +1,48 @@
+# The Debian package of an installed copy under /usr: `cpack -G DEB` in a build configured
+# with CMAKE_INSTALL_PREFIX=/usr (scripts/package does both, with Debian's hardening flags).
+if(NOT TARGET brisvane)
+  return()
+endif()
+
+# What Debian wants beside the program: the copyright and the changelog, compressed.
+set(_doc "${PROJECT_BINARY_DIR}/doc")
+add_custom_command(OUTPUT "${_doc}/changelog.gz"
+  COMMAND "${CMAKE_COMMAND}" -E make_directory "${_doc}"
+  COMMAND sh -c "gzip -9n -c \"$0\" > \"$1\"" "${PROJECT_SOURCE_DIR}/packaging/debian/changelog"
+          "${_doc}/changelog.gz"
+  DEPENDS "${PROJECT_SOURCE_DIR}/packaging/debian/changelog"
+  VERBATIM)
+add_custom_target(brisvane_doc ALL DEPENDS "${_doc}/changelog.gz")
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/debian/copyright" "${_doc}/changelog.gz"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/brisvane")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME brisvane)
+# The version as the game and its metainfo show it.
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}${PROJECT_VERSION_PATCH}")
+set(CPACK_PACKAGE_VENDOR "The Brisvane developers")
+set(CPACK_PACKAGE_CONTACT "The Brisvane developers <brisvane@example.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "six-dice game with twenty categories and one budget of rolls")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Brisvane is a dice game of the Yatzy family for one player. A game has twenty
+categories and one budget of 60 rolls for all of them: rolls not used in one
+turn stay for later turns. After every roll the game shows what each category
+would score and suggests one.
+
+Around the game: a local top-ten table, an event log, language files with a
+translator, a dot-matrix message display, sound effects and a clock with a
+daily alarm.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brisvane/")
+# The Qt libraries from the binaries themselves; xdg-utils opens web pages and files.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
+# The name on the splash window and the logo is drawn in DejaVu Sans.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
