@@ -82,7 +82,8 @@ GameResult AutoPlayer::playGame() {
     }
     const GameState& s = game_.state();
     const GameResult result{s.TotalScore, s.BonusGiven == 1,
-                            s.Score[static_cast<std::size_t>(category::Yatzy - 1)] > 0};
+                            s.Score[static_cast<std::size_t>(category::Yatzy - 1)] > 0,
+                            s.CategoriesLeft};
     game_.tickTimerEnd();
     return result;
 }

@@ -18,6 +18,7 @@ struct GameResult {
     int TotalScore = 0;
     bool bonus = false; // the upper bonus was given
     bool yatzy = false; // Yatzy was placed
+    int categoriesLeft = 0; // categories still open when the game ended
 };
 
 class AutoPlayer {

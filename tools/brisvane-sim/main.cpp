@@ -6,9 +6,25 @@
 //   brisvane-sim eval --all [--rolls-left N] [--closed K,K,...]
 //       The same for all 46,656 rolls from 111111 to 666666, one line each: the six faces,
 //       the twenty values, A and K, separated by single blanks.
-//   brisvane-sim play --games N [--seed S]
-//       Plays N whole games through the game model with the automatic player and prints the
-//       statistics, one "name value" pair a line. The same seed plays the same games.
+//   brisvane-sim play --games N [--seed S] [--player hint|advisor] [--tables DIR]
+//                     [--record FILE]
+//       Plays N whole games through the game model and prints the statistics, one "name
+//       value" pair a line. The player "hint" (the default) follows the game's own marker,
+//       "advisor" the advisor's first choice. The same seed plays the same games. --record
+//       writes the steps of every game (games separated by a "# game N" line).
+//   brisvane-sim exact [--tables DIR]
+//       For small games solved outright, the exact best mean beside the exact mean of the
+//       advisor's policy: "game NAME optimum MEAN advisor MEAN", one line each.
+//   brisvane-sim advise [D1 D2 D3 D4 D5 D6] [--rolls-left N] [--closed K,K,...] [--upper U]
+//                       [--total T] [--tables DIR]
+//       Every choice for a state, the advisor's first, with its expected final score. Without
+//       dice, the state is the start of a turn (the table cleared).
+//   brisvane-sim review FILE [--tables DIR]
+//       Luck against skill for a recorded game (see parseRecord in advisor/Advisor.h; "-" reads
+//       standard input).
+//
+// The advisor's tables are read from DIR (default: brisvane in the XDG data home), and solved
+// and stored there first when missing, which takes about a minute.
 //
 // --rolls-left is the number the rolls label shows (default 30); --closed lists the closed
 // categories. A bad argument gets a one-line usage message and exit status 2.
@@ -22,24 +38,25 @@
 #include <string_view>
 #include <vector>
 
-#include "game/AutoPlayer.h"
-#include "game/HeadlessGame.h"
+#include "Commands.h"
+#include "game/GameModel.h"
 #include "game/Scoring.h"
 
-using namespace brisvane;
+namespace brisvane::sim {
 
 namespace {
-
 constexpr const char* Usage =
     "usage: brisvane-sim eval D1 D2 D3 D4 D5 D6 | eval --all  [--rolls-left N] [--closed "
-    "K,K,...]  |  play --games N [--seed S]\n";
+    "K,K,...]  |  play --games N [--seed S] [--player hint|advisor] [--record FILE]  |  exact  "
+    "|  advise [D1 .. D6] [--rolls-left N] [--closed K,..] [--upper U] [--total T]  |  review "
+    "FILE  (advisor: [--tables DIR])\n";
+} // namespace
 
 int usageError() {
     std::fputs(Usage, stderr);
     return 2;
 }
 
-// A whole non-negative decimal number no larger than `max`; nothing for anything else.
 std::optional<std::uint64_t> parseNumber(std::string_view text, std::uint64_t max) {
     if (text.empty() || text.size() > 20) {
         return std::nullopt;
@@ -58,7 +75,6 @@ std::optional<std::uint64_t> parseNumber(std::string_view text, std::uint64_t ma
     return value;
 }
 
-// "K,K,..." with each K in 1..20; an empty text closes nothing.
 std::optional<CategorySet> parseClosed(std::string_view text) {
     CategorySet closed = 0;
     while (!text.empty()) {
@@ -78,6 +94,8 @@ std::optional<CategorySet> parseClosed(std::string_view text) {
     }
     return closed;
 }
+
+namespace {
 
 void appendNumber(std::string& out, int value) {
     char digits[12];
@@ -162,72 +180,10 @@ int runEval(const std::vector<std::string_view>& args) {
     return 0;
 }
 
-int runPlay(const std::vector<std::string_view>& args) {
-    std::optional<std::uint64_t> games;
-    std::uint64_t seed = 1;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (i + 1 >= args.size()) {
-            return usageError();
-        }
-        const std::string_view value = args[i + 1];
-        if (args[i] == "--games") {
-            games = parseNumber(value, 1'000'000'000);
-            if (!games || *games == 0) {
-                return usageError();
-            }
-        } else if (args[i] == "--seed") {
-            const auto s = parseNumber(value, UINT64_MAX);
-            if (!s) {
-                return usageError();
-            }
-            seed = *s;
-        } else {
-            return usageError();
-        }
-        ++i;
-    }
-    if (!games) {
-        return usageError();
-    }
-
-    HeadlessGame table(seed);
-    AutoPlayer player(table.game());
-    double sum = 0;
-    double sumSquares = 0;
-    int lowest = 0;
-    int highest = 0;
-    std::uint64_t bonuses = 0;
-    std::uint64_t yatzies = 0;
-    const auto start = std::chrono::steady_clock::now();
-    for (std::uint64_t g = 0; g < *games; ++g) {
-        const GameResult r = player.playGame();
-        const auto total = static_cast<double>(r.TotalScore);
-        sum += total;
-        sumSquares += total * total;
-        lowest = g == 0 || r.TotalScore < lowest ? r.TotalScore : lowest;
-        highest = g == 0 || r.TotalScore > highest ? r.TotalScore : highest;
-        bonuses += r.bonus ? 1 : 0;
-        yatzies += r.yatzy ? 1 : 0;
-    }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-    const auto n = static_cast<double>(*games);
-    const double mean = sum / n;
-    // The sample standard deviation; one game has none.
-    const double variance = *games > 1 ? (sumSquares - n * mean * mean) / (n - 1) : 0.0;
-    std::printf("games %llu\n", static_cast<unsigned long long>(*games));
-    std::printf("mean %.2f\n", mean);
-    std::printf("stdev %.2f\n", std::sqrt(variance > 0 ? variance : 0.0));
-    std::printf("min %d\n", lowest);
-    std::printf("max %d\n", highest);
-    std::printf("bonus-rate %.4f\n", static_cast<double>(bonuses) / n);
-    std::printf("yatzy-rate %.4f\n", static_cast<double>(yatzies) / n);
-    std::printf("games-per-second %.0f\n", seconds > 0 ? n / seconds : 0.0);
-    return 0;
-}
-
 } // namespace
+} // namespace brisvane::sim
+
+using namespace brisvane::sim;
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -241,6 +197,15 @@ int main(int argc, char** argv) {
         }
         if (command == "play") {
             return runPlay(args);
+        }
+        if (command == "exact") {
+            return runExact(args);
+        }
+        if (command == "advise") {
+            return runAdvise(args);
+        }
+        if (command == "review") {
+            return runReview(args);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "brisvane-sim: %s\n", e.what());

@@ -1,0 +1,498 @@
+#include "advisor/Advisor.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+
+namespace brisvane::advisor {
+namespace {
+
+std::size_t idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '1', '\n'};
+
+CategorySet upperTableSet(const TableSpec& spec) {
+    return spec.universe & (UpperSet | (spec.joined & LowerSet));
+}
+
+} // namespace
+
+// ---- Tables ----
+
+Tables::Tables(const TableSpec& spec)
+    : spec_(spec), upper_(upperTableSet(spec), spec.maxRolls),
+      lower_(spec.universe & LowerSet, spec.maxRolls) {}
+
+void Tables::solve(const Progress& progress) {
+    // The lower table is the larger one: about four fifths of the work.
+    upper_.solve([&](double share) {
+        if (progress) {
+            progress(0.2 * share);
+        }
+    });
+    lower_.solve([&](double share) {
+        if (progress) {
+            progress(0.2 + 0.8 * share);
+        }
+    });
+}
+
+std::string Tables::fileName() const {
+    char name[64];
+    std::snprintf(name, sizeof name, "advisor-%05x-%05x-%d.tables",
+                  static_cast<unsigned>(spec_.universe), static_cast<unsigned>(spec_.joined),
+                  spec_.maxRolls);
+    return name;
+}
+
+bool Tables::load(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    char magic[sizeof Magic];
+    std::uint32_t header[3];
+    in.read(magic, sizeof magic);
+    in.read(reinterpret_cast<char*>(header), sizeof header);
+    if (!in || std::memcmp(magic, Magic, sizeof Magic) != 0 || header[0] != spec_.universe ||
+        header[1] != spec_.joined || header[2] != static_cast<std::uint32_t>(spec_.maxRolls)) {
+        return false;
+    }
+    std::vector<double> upper(upper_.data().size());
+    std::vector<double> lower(lower_.data().size());
+    in.read(reinterpret_cast<char*>(upper.data()),
+            static_cast<std::streamsize>(upper.size() * sizeof(double)));
+    in.read(reinterpret_cast<char*>(lower.data()),
+            static_cast<std::streamsize>(lower.size() * sizeof(double)));
+    if (!in || in.peek() != std::char_traits<char>::eof()) {
+        return false;
+    }
+    upper_.data() = std::move(upper);
+    lower_.data() = std::move(lower);
+    return true;
+}
+
+void Tables::save(const std::filesystem::path& file) const {
+    const std::filesystem::path temporary = file.string() + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        const std::uint32_t header[3] = {spec_.universe, spec_.joined,
+                                         static_cast<std::uint32_t>(spec_.maxRolls)};
+        out.write(Magic, sizeof Magic);
+        out.write(reinterpret_cast<const char*>(header), sizeof header);
+        out.write(reinterpret_cast<const char*>(upper_.data().data()),
+                  static_cast<std::streamsize>(upper_.data().size() * sizeof(double)));
+        out.write(reinterpret_cast<const char*>(lower_.data().data()),
+                  static_cast<std::streamsize>(lower_.data().size() * sizeof(double)));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            throw std::runtime_error("cannot write " + file.string());
+        }
+    }
+    std::filesystem::rename(temporary, file);
+}
+
+std::unique_ptr<Tables> Tables::loadOrSolve(const TableSpec& spec,
+                                            const std::filesystem::path& folder,
+                                            const Progress& progress) {
+    auto tables = std::make_unique<Tables>(spec);
+    const std::filesystem::path file = folder / tables->fileName();
+    if (!folder.empty() && tables->load(file)) {
+        return tables;
+    }
+    tables->solve(progress);
+    if (!folder.empty()) {
+        try {
+            std::filesystem::create_directories(folder);
+            tables->save(file);
+        } catch (const std::exception&) {
+            // Not kept: the next start solves them again.
+        }
+    }
+    return tables;
+}
+
+void Tables::estimate(CategorySet open, int upper, int maxT, double* out) const {
+    std::fill(out, out + maxT + 1, -std::numeric_limits<double>::infinity());
+    const CategorySet movable = open & upperTableSet(spec_) & LowerSet;
+    // Every subset of the movable categories goes with the upper part, the rest below.
+    for (CategorySet moved = movable;; moved = (moved - 1) & movable) {
+        const CategorySet first = (open & UpperSet) | moved;
+        const CategorySet second = open & LowerSet & ~moved;
+        const double* a = upper_.row(first, upper);
+        const double* b = lower_.row(second, 0);
+        for (int t = 0; t <= maxT; ++t) {
+            double best = out[t];
+            for (int s = 0; s <= t; ++s) {
+                best = std::max(best, a[s] + b[t - s]);
+            }
+            out[t] = best;
+        }
+        if (moved == 0) {
+            break;
+        }
+    }
+}
+
+// ---- Advisor ----
+
+std::string describe(const Choice& choice) {
+    if (choice.kind == Choice::Kind::Fill) {
+        return "Fill " + std::string(categoryName(choice.category)) + " (" +
+               std::to_string(choice.points) + ")";
+    }
+    int n = 0;
+    std::string faces;
+    for (int f = 1; f <= 6; ++f) {
+        for (int i = 0; i < choice.rollAgain[idx(f - 1)]; ++i) {
+            faces += " " + std::to_string(f);
+            ++n;
+        }
+    }
+    return n == 6 ? "Roll all six" : "Roll again" + faces;
+}
+
+Advisor::Advisor(const Tables& tables) : tables_(tables) {}
+
+double Advisor::leaf(int k, int upper, int t) {
+    std::vector<double>& row = leaves_[idx(k) * UpperSlots + idx(upper)];
+    if (row.empty()) {
+        row.resize(idx(turn_.solvedTo() + 1));
+        tables_.estimate(turn_.open() & ~bitOf(k), upper, turn_.solvedTo(), row.data());
+    }
+    return row[idx(t)];
+}
+
+const TurnSolver& Advisor::turn(CategorySet open, int upper, int maxT) {
+    upper = std::min(upper, BonusLine);
+    if ((open & UpperSet) == 0) {
+        upper = 0; // no upper category left: the points no longer matter
+    }
+    if (solved_ && turn_.open() == open && turn_.upper() == upper && turn_.solvedTo() >= maxT) {
+        return turn_;
+    }
+    leaves_.assign(idx(CategoryCount + 1) * UpperSlots, {});
+    solved_ = false;
+    turn_.solve(
+        open, upper, maxT, [&](int k, int u, int t) { return leaf(k, u, t); }, true);
+    solved_ = true;
+    return turn_;
+}
+
+void Advisor::check(const Position& p) const {
+    const TableSpec& spec = tables_.spec();
+    if ((p.open & ~spec.universe) != 0) {
+        throw std::invalid_argument("a category is open that the advisor's tables do not cover");
+    }
+    if (p.rollsLeft < 0 || p.rollsLeft > spec.maxRolls) {
+        throw std::invalid_argument("rolls left must be 0.." + std::to_string(spec.maxRolls));
+    }
+    if (p.upper < 0 || p.total < 0) {
+        throw std::invalid_argument("points cannot be negative");
+    }
+    if (p.rolled && DiceSpace::get().handOf(p.dice) == DiceSpace::NoHand) {
+        throw std::invalid_argument("the six dice must show faces 1..6");
+    }
+}
+
+std::vector<Choice> Advisor::rank(const Position& p) {
+    check(p);
+    std::vector<Choice> choices;
+    if (p.open == 0 || (!p.rolled && p.rollsLeft == 0)) {
+        return choices;
+    }
+    const DiceSpace& space = DiceSpace::get();
+    const int upper = std::min(p.upper, BonusLine);
+    if (!p.rolled) {
+        const TurnSolver& t = turn(p.open, upper, p.rollsLeft - 1);
+        Choice all;
+        all.rollAgain = {6, 0, 0, 0, 0, 0}; // any six dice: the table is empty
+        all.expected = p.total + t.startValue(p.rollsLeft);
+        choices.push_back(all);
+        return choices;
+    }
+
+    const TurnSolver& t = turn(p.open, upper, p.rollsLeft);
+    const int hand = space.handOf(p.dice);
+    const int roll = space.rollOf(hand);
+    const int own = t.move(roll, p.rollsLeft);
+    const int solvedUpper = t.upper();
+    for (const auto& s : space.scoring(roll)) {
+        if ((p.open & bitOf(s.category)) == 0) {
+            continue;
+        }
+        Choice fill;
+        fill.kind = Choice::Kind::Fill;
+        fill.category = s.category;
+        fill.points = s.points;
+        const int after = isUpper(s.category) ? upperAfter(solvedUpper, s.points) : solvedUpper;
+        fill.expected = p.total + placementGain(s.category, s.points, upper) +
+                        leaf(s.category, after, p.rollsLeft);
+        choices.push_back(fill);
+    }
+    if (p.rollsLeft > 0) {
+        const Counts& have = space.counts(hand);
+        // Every hand of dice that can stay on the table: a counter over the six counts.
+        Counts keep{};
+        while (true) {
+            const int kept = space.handOf(keep);
+            if (kept != hand) {
+                Choice again;
+                for (std::size_t f = 0; f < 6; ++f) {
+                    again.rollAgain[f] = static_cast<std::uint8_t>(have[f] - keep[f]);
+                }
+                again.expected = p.total + t.keepValue(kept, p.rollsLeft - 1);
+                choices.push_back(again);
+            }
+            std::size_t f = 0;
+            while (f < 6 && keep[f] == have[f]) {
+                keep[f] = 0;
+                ++f;
+            }
+            if (f == 6) {
+                break;
+            }
+            ++keep[f];
+        }
+    }
+    // The advisor's own move first, the others by value (ties: fills first, in sheet order).
+    const auto isOwn = [&](const Choice& c) {
+        if (own > 0) {
+            return c.kind == Choice::Kind::Fill && c.category == own;
+        }
+        if (own < 0 && c.kind == Choice::Kind::Roll) {
+            Counts kept{};
+            for (std::size_t f = 0; f < 6; ++f) {
+                kept[f] = static_cast<std::uint8_t>(space.counts(hand)[f] - c.rollAgain[f]);
+            }
+            return space.handOf(kept) == keptHand(own);
+        }
+        return false;
+    };
+    std::stable_sort(choices.begin(), choices.end(), [&](const Choice& a, const Choice& b) {
+        const bool ownA = isOwn(a);
+        const bool ownB = isOwn(b);
+        if (ownA != ownB) {
+            return ownA;
+        }
+        return a.expected > b.expected;
+    });
+    return choices;
+}
+
+double Advisor::expectedFinal(const Position& position) {
+    const auto choices = rank(position);
+    return choices.empty() ? position.total : choices.front().expected;
+}
+
+} // namespace brisvane::advisor
+
+namespace brisvane::advisor {
+namespace {
+
+[[noreturn]] void bad(int line, const std::string& message) {
+    throw std::invalid_argument("line " + std::to_string(line) + ": " + message);
+}
+
+int parseFace(const std::string& word, int line) {
+    if (word.size() != 1 || word[0] < '1' || word[0] > '6') {
+        bad(line, "a face must be 1..6, not \"" + word + "\"");
+    }
+    return word[0] - '0';
+}
+
+int parseCategory(const std::string& word, int line) {
+    for (int k = 1; k <= CategoryCount; ++k) {
+        if (word == categoryName(k) || word == std::to_string(k)) {
+            return k;
+        }
+    }
+    bad(line, "no category \"" + word + "\" (Ones .. Yatzy, or 1..20)");
+}
+
+} // namespace
+
+std::vector<Step> parseRecord(const std::string& text) {
+    std::vector<Step> steps;
+    std::istringstream in(text);
+    int lineNo = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNo;
+        if (const auto hash = line.find('#'); hash != std::string::npos) {
+            line.erase(hash);
+        }
+        std::istringstream words(line);
+        std::vector<std::string> w;
+        for (std::string word; words >> word;) {
+            w.push_back(word);
+        }
+        if (w.empty()) {
+            continue;
+        }
+        Step step;
+        step.line = lineNo;
+        if (w[0] == "roll") {
+            if (w.size() != 7) {
+                bad(lineNo, "roll needs the six faces on the table");
+            }
+            step.kind = Step::Kind::Roll;
+            for (std::size_t i = 0; i < 6; ++i) {
+                step.dice[i] = parseFace(w[i + 1], lineNo);
+            }
+        } else if (w[0] == "again") {
+            if (w.size() < 2 || w.size() > 7) {
+                bad(lineNo, "again needs the faces of 1 to 6 dice picked up");
+            }
+            step.kind = Step::Kind::Again;
+            for (std::size_t i = 1; i < w.size(); ++i) {
+                ++step.again[idx(parseFace(w[i], lineNo) - 1)];
+            }
+        } else if (w[0] == "fill") {
+            if (w.size() != 2) {
+                bad(lineNo, "fill needs one category");
+            }
+            step.kind = Step::Kind::Fill;
+            step.category = parseCategory(w[1], lineNo);
+        } else {
+            bad(lineNo, "unknown step \"" + w[0] + "\" (roll, again or fill)");
+        }
+        steps.push_back(step);
+    }
+    return steps;
+}
+
+std::string formatRecord(const std::vector<Step>& steps) {
+    std::string out;
+    for (const Step& s : steps) {
+        switch (s.kind) {
+        case Step::Kind::Roll:
+            out += "roll";
+            for (const int f : s.dice) {
+                out += " " + std::to_string(f);
+            }
+            break;
+        case Step::Kind::Again:
+            out += "again";
+            for (int f = 1; f <= 6; ++f) {
+                for (int i = 0; i < s.again[idx(f - 1)]; ++i) {
+                    out += " " + std::to_string(f);
+                }
+            }
+            break;
+        case Step::Kind::Fill:
+            out += "fill " + std::string(categoryName(s.category));
+            break;
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+Review review(Advisor& advisor, const std::vector<Step>& steps) {
+    const DiceSpace& space = DiceSpace::get();
+    const TableSpec& spec = advisor.tables().spec();
+    Position p;
+    p.open = spec.universe;
+    p.rollsLeft = spec.maxRolls;
+    Review r;
+    r.expectedStart = advisor.expectedFinal(p);
+
+    bool over = false;
+    std::optional<Counts> kept; // after "again": the dice that stay on the table
+    int lastLine = 0;
+    for (const Step& step : steps) {
+        lastLine = step.line;
+        if (over) {
+            bad(step.line, "the game is already over");
+        }
+        switch (step.kind) {
+        case Step::Kind::Roll: {
+            if (p.rolled && !kept) {
+                bad(step.line, "a roll after a roll needs the dice picked up first (again)");
+            }
+            if (p.rollsLeft == 0) {
+                bad(step.line, "no roll is left");
+            }
+            if (kept) {
+                const int table = space.handOf(step.dice);
+                if (!space.contains(table, space.handOf(*kept))) {
+                    bad(step.line, "the dice kept on the table are not among these faces");
+                }
+            }
+            kept.reset();
+            p.rolled = true;
+            p.dice = step.dice;
+            --p.rollsLeft;
+            bool scores = false;
+            for (const auto& s : space.scoring(space.rollOf(space.handOf(p.dice)))) {
+                scores = scores || (p.open & bitOf(s.category)) != 0;
+            }
+            over = p.rollsLeft == 0 && !scores;
+            break;
+        }
+        case Step::Kind::Again:
+        case Step::Kind::Fill: {
+            if (!p.rolled || kept) {
+                bad(step.line, "this step needs dice on the table from a roll");
+            }
+            const auto choices = advisor.rank(p);
+            double best = -std::numeric_limits<double>::infinity();
+            for (const Choice& c : choices) {
+                best = std::max(best, c.expected);
+            }
+            const Choice* chosen = nullptr;
+            for (const Choice& c : choices) {
+                const bool same = step.kind == Step::Kind::Fill
+                                      ? c.kind == Choice::Kind::Fill && c.category == step.category
+                                      : c.kind == Choice::Kind::Roll && c.rollAgain == step.again;
+                if (same) {
+                    chosen = &c;
+                }
+            }
+            if (chosen == nullptr) {
+                bad(step.line, step.kind == Step::Kind::Fill
+                                   ? "that category is closed or does not score with these dice"
+                                   : p.rollsLeft == 0 ? "no roll is left"
+                                                      : "those dice are not on the table");
+            }
+            r.skill += best - chosen->expected;
+            ++r.decisions;
+            if (step.kind == Step::Kind::Again) {
+                Counts stay{};
+                const Counts& have = space.counts(space.handOf(p.dice));
+                for (std::size_t f = 0; f < 6; ++f) {
+                    stay[f] = static_cast<std::uint8_t>(have[f] - step.again[f]);
+                }
+                kept = stay;
+            } else {
+                const int k = step.category;
+                p.total += placementGain(k, chosen->points, p.upper);
+                if (isUpper(k)) {
+                    p.upper += chosen->points;
+                }
+                p.open &= ~bitOf(k);
+                p.rolled = false;
+                over = p.open == 0 || p.rollsLeft == 0;
+            }
+            break;
+        }
+        }
+    }
+    if (!over) {
+        bad(lastLine, "the record stops before the game is over");
+    }
+    r.finalScore = p.total;
+    r.luck = r.finalScore - r.expectedStart + r.skill;
+    return r;
+}
+
+} // namespace brisvane::advisor

@@ -1,0 +1,169 @@
+#pragma once
+// The advisor: for any state of a game, every choice the rules allow (fill an open category
+// that scores, or pick up some dice and roll them again), each with its expected final score,
+// and a review of a finished game that separates the player's choices from the dice.
+//
+// Method. The whole game (2^20 sets of open categories, the upper points, 61 numbers of rolls
+// left, 462 rolls on the table) is too large to solve exactly, so the advisor looks ahead
+// exactly over what is left of the current turn and estimates the rest of the game:
+//
+// 1. Two tables are solved once by dynamic programming (see SubGame): the upper section
+//    joined with Chance and Yatzy, with its bonus, and the lower section alone; each for every
+//    set of its categories still open, every upper points value and every number of rolls
+//    0..60. They take about a minute to solve and are kept in a file of the per-user data
+//    folder (see Tables::loadOrSolve).
+// 2. The rest of the game after a placement is estimated by giving each of two parts of the
+//    open categories its own share of the rolls left, and taking the best share: the parts are
+//    the upper table's categories (upper section plus any of Chance and Yatzy still open) and
+//    the lower table's others, and the best of the ways to leave Chance and Yatzy with either
+//    part counts. Playing the two parts one after the other with those shares is a legal way
+//    to play, so the estimate never promises more than play can reach on average.
+// 3. Over the current turn the advisor is exact (TurnSolver): after every possible roll it
+//    weighs every placement (points, bonus, and the estimate of the rest) against every hand
+//    of dice to keep, for every roll the turn may still spend.
+//
+// A decision costs one turn solve of a few thousand additions per roll left, and the solve is
+// kept for the rest of the turn, so most decisions are only a look-up. Everything is
+// deterministic: the same state always gets the same ranking.
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "advisor/DiceSpace.h"
+#include "advisor/SubGame.h"
+#include "advisor/TurnSolver.h"
+
+namespace brisvane::advisor {
+
+// What the advisor's tables cover.
+struct TableSpec {
+    CategorySet universe = AllCategories; // the categories of the game
+    // Lower categories solved together with the upper section.
+    CategorySet joined = bitOf(category::Chance) | bitOf(category::Yatzy);
+    int maxRolls = 60;
+};
+
+class Tables {
+public:
+    explicit Tables(const TableSpec& spec = {});
+
+    const TableSpec& spec() const { return spec_; }
+    const SubGame& upperPart() const { return upper_; }
+    const SubGame& lowerPart() const { return lower_; }
+
+    void solve(const Progress& progress = {});
+    // The file name the tables of this spec are kept under.
+    std::string fileName() const;
+    // Loads the tables from `file`; false (and nothing changed) when the file is missing or
+    // is not exactly tables of this spec.
+    bool load(const std::filesystem::path& file);
+    // Writes the tables through a temporary file, so a reader never sees half of them.
+    void save(const std::filesystem::path& file) const;
+    // The tables of `spec` from `folder` (fileName()), solved and stored there when missing
+    // or unreadable. A folder that cannot be written only costs the solve next time.
+    static std::unique_ptr<Tables> loadOrSolve(const TableSpec& spec,
+                                               const std::filesystem::path& folder,
+                                               const Progress& progress = {});
+
+    // The estimate of the points still to come with `open` (within the universe), the upper
+    // points so far and t = 0..maxT rolls left, into out[0..maxT].
+    void estimate(CategorySet open, int upper, int maxT, double* out) const;
+
+private:
+    TableSpec spec_;
+    SubGame upper_;
+    SubGame lower_;
+};
+
+// A state of a game as the advisor sees it.
+struct Position {
+    CategorySet open = AllCategories;
+    int upper = 0;        // upper points so far
+    int total = 0;        // points so far, the bonus included
+    int rollsLeft = 60;   // rolls left in the game
+    bool rolled = false;  // dice lie on the table (false at the start of a turn)
+    Dice dice{};          // the six faces, when rolled
+};
+
+struct Choice {
+    enum class Kind { Fill, Roll };
+    Kind kind = Kind::Roll;
+    int category = 0;   // Fill: the category
+    int points = 0;     // Fill: its points (the bonus not included)
+    Counts rollAgain{}; // Roll: how many dice of each face to pick up and roll again
+    double expected = 0; // expected final score after this choice
+};
+
+// "Fill Sixes (24)" or "Roll again 1 2 5" (the faces, ascending) or "Roll all six".
+std::string describe(const Choice& choice);
+
+class Advisor {
+public:
+    explicit Advisor(const Tables& tables);
+
+    const Tables& tables() const { return tables_; }
+
+    // Every choice the rules allow, the advisor's choice first, then by expected final score
+    // (highest first). Empty when the game is over. Throws std::invalid_argument for a state
+    // the game cannot reach (a category outside the tables, rolls out of range, bad dice).
+    std::vector<Choice> rank(const Position& position);
+    // The expected final score of the state under the advisor's play: its best choice, or the
+    // points made when the game is over.
+    double expectedFinal(const Position& position);
+
+    // The turn solve for the open categories and upper points (0..84), to maxT rolls: the
+    // advisor's own policy, for evaluating it exactly.
+    const TurnSolver& turn(CategorySet open, int upper, int maxT);
+
+private:
+    double leaf(int k, int upper, int t);
+    void check(const Position& position) const;
+
+    const Tables& tables_;
+    TurnSolver turn_;
+    bool solved_ = false;
+    // The estimate after filling category k with upper points u, per number of rolls, for
+    // the turn solved last (empty = not computed yet).
+    std::vector<std::vector<double>> leaves_;
+};
+
+// ---- Review of a recorded game ----
+
+// One step of a recorded game.
+struct Step {
+    enum class Kind { Roll, Again, Fill };
+    Kind kind = Kind::Roll;
+    Dice dice{};        // Roll: the six faces on the table after the roll
+    Counts again{};     // Again: the dice picked up, per face
+    int category = 0;   // Fill
+    int line = 0;       // line of the record, for messages
+};
+
+// Reads a recorded game, one step a line; '#' starts a comment, blank lines are skipped:
+//   roll D D D D D D   the six faces on the table after a roll
+//   again F F ...      the faces of the dice picked up and rolled by the next roll
+//   fill NAME          fills a category, by name (Sixes, FullStr, ...) or number 1..20
+// Throws std::invalid_argument naming the line for anything else.
+std::vector<Step> parseRecord(const std::string& text);
+// The record of steps as text in the same form.
+std::string formatRecord(const std::vector<Step>& steps);
+
+struct Review {
+    double expectedStart = 0; // the advisor's expected final score before the first roll
+    double skill = 0;         // points the player's choices cost against the advisor's best
+    int finalScore = 0;
+    double luck = 0;          // final - expected start + skill cost
+    int decisions = 0;        // choices weighed
+};
+
+// Replays the record by the rules of the game from a new game (60 rolls, all categories)
+// and reviews it. Throws std::invalid_argument naming the line when a step breaks the rules
+// (a fill that does not score, a roll with none left, kept dice that are not on the table)
+// or when the record stops before the game is over.
+Review review(Advisor& advisor, const std::vector<Step>& steps);
+
+} // namespace brisvane::advisor

@@ -1,0 +1,150 @@
+#include "advisor/SubGame.h"
+
+#include <limits>
+#include <stdexcept>
+
+namespace brisvane::advisor {
+namespace {
+
+std::size_t idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+} // namespace
+
+std::bitset<UpperSlots> reachableUpper(CategorySet filled) {
+    std::bitset<UpperSlots> reach;
+    reach.set(0);
+    for (int k = 1; k <= 6; ++k) {
+        if ((filled & bitOf(k)) == 0) {
+            continue;
+        }
+        std::bitset<UpperSlots> next;
+        for (int u = 0; u < UpperSlots; ++u) {
+            if (reach.test(idx(u))) {
+                for (int n = 1; n <= 6; ++n) {
+                    next.set(idx(upperAfter(u, n * k)));
+                }
+            }
+        }
+        reach = next;
+    }
+    return reach;
+}
+
+SubGame::SubGame(CategorySet categories, int maxRolls)
+    : categories_(categories & AllCategories), maxRolls_(maxRolls) {
+    if (maxRolls < 0) {
+        throw std::invalid_argument("a game needs 0 or more rolls");
+    }
+    for (int k = 1; k <= CategoryCount; ++k) {
+        if ((categories_ & bitOf(k)) != 0) {
+            members_.push_back(k);
+        }
+    }
+    const std::size_t sets = std::size_t{1} << members_.size();
+    values_.assign(sets * (hasUpper() ? UpperSlots : 1) * idx(maxRolls + 1),
+                   std::numeric_limits<double>::quiet_NaN());
+}
+
+std::size_t SubGame::compress(CategorySet open) const {
+    std::size_t index = 0;
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+        if ((open & bitOf(members_[i])) != 0) {
+            index |= std::size_t{1} << i;
+        }
+    }
+    return index;
+}
+
+std::size_t SubGame::offset(CategorySet open, int upper) const {
+    const std::size_t set = compress(open);
+    std::size_t slot = 0;
+    if (hasUpper()) {
+        // The upper points only matter while an upper category is open.
+        slot = set * UpperSlots +
+               ((open & UpperSet) != 0 ? idx(upper >= BonusLine ? BonusLine : upper) : 0);
+    } else {
+        slot = set;
+    }
+    return slot * idx(maxRolls_ + 1);
+}
+
+template <class SolveOne>
+void SubGame::forEachState(const Progress& progress, SolveOne&& solveOne) {
+    // Count the work first, so the progress is honest.
+    const std::size_t sets = std::size_t{1} << members_.size();
+    std::vector<CategorySet> openOf(sets);
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < sets; ++i) {
+        CategorySet open = 0;
+        for (std::size_t b = 0; b < members_.size(); ++b) {
+            if ((i >> b & 1) != 0) {
+                open |= bitOf(members_[b]);
+            }
+        }
+        openOf[i] = open;
+        total += (open & UpperSet) != 0
+                     ? reachableUpper(categories_ & UpperSet & ~open).count()
+                     : 1;
+    }
+    std::size_t done = 0;
+    for (std::size_t i = 0; i < sets; ++i) {
+        const CategorySet open = openOf[i];
+        if ((open & UpperSet) == 0) {
+            solveOne(open, 0);
+            ++done;
+        } else {
+            const auto reach = reachableUpper(categories_ & UpperSet & ~open);
+            for (int u = 0; u < UpperSlots; ++u) {
+                if (reach.test(idx(u))) {
+                    solveOne(open, u);
+                    ++done;
+                }
+            }
+        }
+        if (progress && (i & 63) == 63) {
+            progress(static_cast<double>(done) / static_cast<double>(total));
+        }
+    }
+    if (progress) {
+        progress(1.0);
+    }
+}
+
+void SubGame::solve(const Progress& progress) {
+    TurnSolver turn;
+    forEachState(progress, [&](CategorySet open, int upper) {
+        double* out = &values_[offset(open, upper)];
+        out[0] = 0;
+        if (maxRolls_ == 0) {
+            return;
+        }
+        turn.solve(
+            open, upper, maxRolls_ - 1,
+            [&](int k, int u, int t) { return value(open & ~bitOf(k), u, t); }, false);
+        for (int r = 1; r <= maxRolls_; ++r) {
+            out[r] = turn.startValue(r);
+        }
+    });
+}
+
+void SubGame::evaluatePolicy(const Decider& decider, const Progress& progress) {
+    TurnSolver turn;
+    forEachState(progress, [&](CategorySet open, int upper) {
+        double* out = &values_[offset(open, upper)];
+        out[0] = 0;
+        if (maxRolls_ == 0) {
+            return;
+        }
+        const TurnSolver& choose = decider(open, upper, maxRolls_ - 1);
+        turn.evaluate(
+            choose, maxRolls_ - 1,
+            [&](int k, int u, int t) { return value(open & ~bitOf(k), u, t); });
+        for (int r = 1; r <= maxRolls_; ++r) {
+            out[r] = turn.startValue(r);
+        }
+    });
+}
+
+} // namespace brisvane::advisor

@@ -1,0 +1,263 @@
+// The advisor on a small game: only choices the rules allow, the tables kept in a file, and
+// reviews whose figures add up.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "advisor/Advisor.h"
+#include "support/TempFolder.h"
+
+namespace brisvane::advisor {
+namespace {
+
+using namespace category;
+
+// Two upper categories and three lower ones over eight rolls: small enough for the debug
+// build, large enough that the estimate matters.
+const TableSpec Small{bitOf(Twos) | bitOf(Sixes) | bitOf(OnePair) | bitOf(Chance) | bitOf(Yatzy),
+                      bitOf(Chance) | bitOf(Yatzy), 8};
+
+const Tables& smallTables() {
+    static const Tables tables = [] {
+        Tables t(Small);
+        t.solve();
+        return t;
+    }();
+    return tables;
+}
+
+Dice randomDice(std::mt19937& random) {
+    Dice d{};
+    for (int& f : d) {
+        f = static_cast<int>(random() % 6) + 1;
+    }
+    return d;
+}
+
+int countOf(const Dice& dice, int face) {
+    int n = 0;
+    for (const int f : dice) {
+        n += f == face ? 1 : 0;
+    }
+    return n;
+}
+
+TEST(Advisor, RanksOnlyWhatTheRulesAllowAndAlwaysOffersAFillWhenNoRollIsLeft) {
+    Advisor advisor(smallTables());
+    std::mt19937 random(7);
+    for (int i = 0; i < 300; ++i) {
+        Position p;
+        p.open = Small.universe & static_cast<CategorySet>(random());
+        if (p.open == 0) {
+            continue;
+        }
+        p.rollsLeft = static_cast<int>(random() % 9);
+        p.upper = (p.open & bitOf(Twos)) ? 0 : 2 * static_cast<int>(random() % 6 + 1);
+        p.total = p.upper + static_cast<int>(random() % 50);
+        p.rolled = true;
+        p.dice = randomDice(random);
+        const auto choices = advisor.rank(p);
+
+        bool anyScores = false;
+        for (int k = 1; k <= CategoryCount; ++k) {
+            anyScores = anyScores || ((p.open & bitOf(k)) && categoryPoints(k, p.dice) > 0);
+        }
+        if (p.rollsLeft == 0) {
+            EXPECT_EQ(choices.empty(), !anyScores); // the game is over exactly then
+        }
+        double best = -1;
+        for (const Choice& c : choices) {
+            best = std::max(best, c.expected);
+            EXPECT_GE(c.expected, p.total);
+            if (c.kind == Choice::Kind::Fill) {
+                EXPECT_NE(p.open & bitOf(c.category), 0u) << describe(c);
+                EXPECT_GT(categoryPoints(c.category, p.dice), 0) << describe(c);
+                EXPECT_EQ(c.points, categoryPoints(c.category, p.dice));
+            } else {
+                EXPECT_GT(p.rollsLeft, 0) << describe(c);
+                int picked = 0;
+                for (int f = 1; f <= 6; ++f) {
+                    EXPECT_LE(c.rollAgain[static_cast<std::size_t>(f - 1)], countOf(p.dice, f));
+                    picked += c.rollAgain[static_cast<std::size_t>(f - 1)];
+                }
+                EXPECT_GT(picked, 0) << "a roll that changes nothing is no choice";
+            }
+        }
+        if (!choices.empty()) {
+            EXPECT_DOUBLE_EQ(choices.front().expected, best) << "the advisor's choice is its best";
+        }
+    }
+}
+
+TEST(Advisor, AtTheStartOfATurnTheOnlyChoiceIsToRollAllSixAndAFinishedGameHasNone) {
+    Advisor advisor(smallTables());
+    Position p;
+    p.open = Small.universe;
+    p.rollsLeft = Small.maxRolls;
+    const auto start = advisor.rank(p);
+    ASSERT_EQ(start.size(), 1u);
+    EXPECT_EQ(describe(start[0]), "Roll all six");
+    EXPECT_GT(start[0].expected, 0);
+    p.rollsLeft = 0;
+    EXPECT_TRUE(advisor.rank(p).empty());
+    p.rollsLeft = 3;
+    p.open = 0;
+    p.total = 42;
+    EXPECT_TRUE(advisor.rank(p).empty());
+    EXPECT_EQ(advisor.expectedFinal(p), 42);
+}
+
+TEST(Advisor, RefusesStatesOutsideItsTables) {
+    Advisor advisor(smallTables());
+    Position p;
+    p.open = bitOf(Ones); // not in the small game
+    EXPECT_THROW(advisor.rank(p), std::invalid_argument);
+    p.open = bitOf(Chance);
+    p.rollsLeft = Small.maxRolls + 1;
+    EXPECT_THROW(advisor.rank(p), std::invalid_argument);
+    p.rollsLeft = 1;
+    p.rolled = true;
+    p.dice = {1, 2, 3, 4, 5, 7};
+    EXPECT_THROW(advisor.rank(p), std::invalid_argument);
+}
+
+TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
+    testing::TempFolder folder;
+    const auto solved = Tables::loadOrSolve(Small, folder.path());
+    const auto file = folder.path() / solved->fileName();
+    ASSERT_TRUE(std::filesystem::exists(file));
+
+    Tables again(Small);
+    ASSERT_TRUE(again.load(file));
+    EXPECT_EQ(again.upperPart().data().size(), solved->upperPart().data().size());
+    EXPECT_EQ(again.lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8),
+              solved->lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8));
+
+    TableSpec other = Small;
+    other.maxRolls = 7;
+    Tables wrongSpec(other);
+    EXPECT_FALSE(wrongSpec.load(file));
+    // A cut file is not taken either; loadOrSolve then solves and writes it afresh.
+    std::filesystem::resize_file(file, std::filesystem::file_size(file) - 8);
+    EXPECT_FALSE(again.load(file));
+    const auto healed = Tables::loadOrSolve(Small, folder.path());
+    EXPECT_TRUE(again.load(file));
+}
+
+// Plays the small game with seeded dice; `own` = follow the advisor, else a careless player
+// that fills the first category that scores.
+std::vector<Step> playSmall(Advisor& advisor, std::uint32_t seed, bool own) {
+    std::mt19937 random(seed);
+    std::vector<Step> steps;
+    Position p;
+    p.open = Small.universe;
+    p.rollsLeft = Small.maxRolls;
+    Counts keep{};
+    bool keeping = false;
+    while (p.open != 0 && p.rollsLeft > 0) {
+        Dice d = randomDice(random);
+        if (keeping) {
+            std::size_t i = 0;
+            for (int f = 1; f <= 6; ++f) {
+                for (int n = 0; n < keep[static_cast<std::size_t>(f - 1)]; ++n) {
+                    d[i++] = f;
+                }
+            }
+        }
+        Step roll;
+        roll.dice = d;
+        steps.push_back(roll);
+        p.rolled = true;
+        p.dice = d;
+        --p.rollsLeft;
+        const auto choices = advisor.rank(p);
+        if (choices.empty()) {
+            break;
+        }
+        const Choice* pick = &choices.front();
+        if (!own) {
+            for (const Choice& c : choices) {
+                if (c.kind == Choice::Kind::Fill &&
+                    (pick->kind != Choice::Kind::Fill || c.category < pick->category)) {
+                    pick = &c;
+                }
+            }
+        }
+        Step step;
+        if (pick->kind == Choice::Kind::Fill) {
+            step.kind = Step::Kind::Fill;
+            step.category = pick->category;
+            p.total += placementGain(pick->category, pick->points, p.upper);
+            p.upper += isUpper(pick->category) ? pick->points : 0;
+            p.open &= ~bitOf(pick->category);
+            p.rolled = false;
+            keeping = false;
+        } else {
+            step.kind = Step::Kind::Again;
+            step.again = pick->rollAgain;
+            const Counts& have = DiceSpace::get().counts(DiceSpace::get().handOf(d));
+            for (std::size_t f = 0; f < 6; ++f) {
+                keep[f] = static_cast<std::uint8_t>(have[f] - pick->rollAgain[f]);
+            }
+            keeping = true;
+        }
+        steps.push_back(step);
+    }
+    return steps;
+}
+
+TEST(Review, AGamePlayedAsAdvisedCostsNothingAndTheFiguresAddUp) {
+    Advisor advisor(smallTables());
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        for (const bool own : {true, false}) {
+            const auto steps = playSmall(advisor, seed, own);
+            // Through the text form, as the tool reads it.
+            const Review r = review(advisor, parseRecord(formatRecord(steps)));
+            if (own) {
+                EXPECT_EQ(r.skill, 0.0) << "seed " << seed;
+            } else {
+                EXPECT_GE(r.skill, 0.0);
+            }
+            EXPECT_NEAR(r.finalScore, r.expectedStart - r.skill + r.luck, 1e-9);
+            EXPECT_GT(r.decisions, 0);
+        }
+    }
+    // The careless player pays for its choices over the six games.
+    double careless = 0;
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        careless += review(advisor, playSmall(advisor, seed, false)).skill;
+    }
+    EXPECT_GT(careless, 1.0);
+}
+
+TEST(Review, ARecordThatBreaksTheRulesIsRefusedWithItsLine) {
+    Advisor advisor(smallTables());
+    const struct {
+        const char* record;
+        const char* message;
+    } cases[] = {
+        {"roll 1 1 3 4 5 3\nfill Fives\n", "line 2: no category"},
+        {"roll 1 1 3 4 5 3\nfill Yatzy\n", "line 2: that category is closed or does not score"},
+        {"roll 1 1 3 4 5 3\nagain 6\n", "line 2: those dice are not on the table"},
+        {"roll 1 1 3 4 5 3\nagain 3 3\nroll 1 2 2 2 2 4\n", "line 3: the dice kept"},
+        {"roll 1 1 3 4 5 3\nroll 1 1 3 4 5 3\n", "line 2: a roll after a roll"},
+        {"fill Chance\n", "line 1: this step needs dice"},
+        {"roll 1 1 3 4 5 3\nfill Chance\n", "line 2: the record stops"},
+        {"roll 1 1 3 4 5\n", "line 1: roll needs the six faces"},
+        {"# a comment\n\nshake 1\n", "line 3: unknown step"},
+        {"roll 1 1 3 4 5 0\n", "line 1: a face must be 1..6"},
+    };
+    for (const auto& c : cases) {
+        try {
+            review(advisor, parseRecord(c.record));
+            ADD_FAILURE() << c.record << " was taken";
+        } catch (const std::invalid_argument& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
+        }
+    }
+}
+
+} // namespace
+} // namespace brisvane::advisor
