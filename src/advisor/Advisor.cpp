@@ -196,8 +196,14 @@ void Advisor::check(const Position& p) const {
     if (p.rollsLeft < 0 || p.rollsLeft > spec.maxRolls) {
         throw std::invalid_argument("rolls left must be 0.." + std::to_string(spec.maxRolls));
     }
-    if (p.upper < 0 || p.total < 0) {
-        throw std::invalid_argument("points cannot be negative");
+    if (p.upper < 0 || p.total < p.upper) {
+        throw std::invalid_argument("the points must be 0 or more, the total no less than the "
+                                    "upper points");
+    }
+    if (!reachableUpper(spec.universe & UpperSet & ~p.open)
+             .test(idx(std::min(p.upper, BonusLine)))) {
+        throw std::invalid_argument("the filled upper categories cannot add up to " +
+                                    std::to_string(p.upper) + " points");
     }
     if (p.rolled && DiceSpace::get().handOf(p.dice) == DiceSpace::NoHand) {
         throw std::invalid_argument("the six dice must show faces 1..6");

@@ -8,16 +8,16 @@
 // exactly over what is left of the current turn and estimates the rest of the game:
 //
 // 1. Two tables are solved once by dynamic programming (see SubGame): the upper section
-//    joined with Chance and Yatzy, with its bonus, and the lower section alone; each for every
-//    set of its categories still open, every upper points value and every number of rolls
-//    0..60. They take about a minute to solve and are kept in a file of the per-user data
-//    folder (see Tables::loadOrSolve).
+//    joined with Four and Five of a kind, Chance and Yatzy, with its bonus, and the lower
+//    section alone; each for every set of its categories still open, every upper points value
+//    and every number of rolls 0..60. They take about a minute to solve (one core) and are
+//    kept in a file of the per-user data folder, about 50 MB (see Tables::loadOrSolve).
 // 2. The rest of the game after a placement is estimated by giving each of two parts of the
-//    open categories its own share of the rolls left, and taking the best share: the parts are
-//    the upper table's categories (upper section plus any of Chance and Yatzy still open) and
-//    the lower table's others, and the best of the ways to leave Chance and Yatzy with either
-//    part counts. Playing the two parts one after the other with those shares is a legal way
-//    to play, so the estimate never promises more than play can reach on average.
+//    open categories its own share of the rolls left, and taking the best share: the upper
+//    section with some of the joined categories, and the other lower categories; every way to
+//    put the open joined categories on either side counts, and the best is taken. Playing the
+//    two parts one after the other with those shares is a legal way to play, so the estimate
+//    never promises more than play can reach on average.
 // 3. Over the current turn the advisor is exact (TurnSolver): after every possible roll it
 //    weighs every placement (points, bonus, and the estimate of the rest) against every hand
 //    of dice to keep, for every roll the turn may still spend.
@@ -42,8 +42,10 @@ namespace brisvane::advisor {
 // What the advisor's tables cover.
 struct TableSpec {
     CategorySet universe = AllCategories; // the categories of the game
-    // Lower categories solved together with the upper section.
-    CategorySet joined = bitOf(category::Chance) | bitOf(category::Yatzy);
+    // Lower categories solved together with the upper section: those that a hunt for many
+    // dice of one face serves as well, and Chance, where a failed hunt ends.
+    CategorySet joined = bitOf(category::FourKind) | bitOf(category::FiveKind) |
+                         bitOf(category::Chance) | bitOf(category::Yatzy);
     int maxRolls = 60;
 };
 
@@ -114,6 +116,9 @@ public:
     // The expected final score of the state under the advisor's play: its best choice, or the
     // points made when the game is over.
     double expectedFinal(const Position& position);
+
+    // Drops the turn solve kept for the next decision (for measuring the worst case).
+    void forget() { solved_ = false; }
 
     // The turn solve for the open categories and upper points (0..84), to maxT rolls: the
     // advisor's own policy, for evaluating it exactly.

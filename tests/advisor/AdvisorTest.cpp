@@ -54,7 +54,12 @@ TEST(Advisor, RanksOnlyWhatTheRulesAllowAndAlwaysOffersAFillWhenNoRollIsLeft) {
             continue;
         }
         p.rollsLeft = static_cast<int>(random() % 9);
-        p.upper = (p.open & bitOf(Twos)) ? 0 : 2 * static_cast<int>(random() % 6 + 1);
+        p.upper = 0;
+        for (const int k : {Twos, Sixes}) {
+            if ((p.open & bitOf(k)) == 0) {
+                p.upper += k * static_cast<int>(random() % 6 + 1);
+            }
+        }
         p.total = p.upper + static_cast<int>(random() % 50);
         p.rolled = true;
         p.dice = randomDice(random);
@@ -104,6 +109,7 @@ TEST(Advisor, AtTheStartOfATurnTheOnlyChoiceIsToRollAllSixAndAFinishedGameHasNon
     EXPECT_TRUE(advisor.rank(p).empty());
     p.rollsLeft = 3;
     p.open = 0;
+    p.upper = 8; // Twos and Sixes filled
     p.total = 42;
     EXPECT_TRUE(advisor.rank(p).empty());
     EXPECT_EQ(advisor.expectedFinal(p), 42);
@@ -121,6 +127,14 @@ TEST(Advisor, RefusesStatesOutsideItsTables) {
     p.rolled = true;
     p.dice = {1, 2, 3, 4, 5, 7};
     EXPECT_THROW(advisor.rank(p), std::invalid_argument);
+    p.dice = {1, 2, 3, 4, 5, 6};
+    p.open = bitOf(Twos);
+    p.upper = 5; // Sixes filled: a multiple of 6
+    EXPECT_THROW(advisor.rank(p), std::invalid_argument);
+    p.upper = 12;
+    EXPECT_THROW(advisor.rank(p), std::invalid_argument); // a total below the upper points
+    p.total = 12;
+    EXPECT_NO_THROW(advisor.rank(p));
 }
 
 TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
@@ -238,7 +252,8 @@ TEST(Review, ARecordThatBreaksTheRulesIsRefusedWithItsLine) {
         const char* record;
         const char* message;
     } cases[] = {
-        {"roll 1 1 3 4 5 3\nfill Fives\n", "line 2: no category"},
+        {"roll 1 1 3 4 5 3\nfill Fivez\n", "line 2: no category"},
+        {"roll 1 1 3 4 5 3\nfill Fives\n", "line 2: that category is closed"},
         {"roll 1 1 3 4 5 3\nfill Yatzy\n", "line 2: that category is closed or does not score"},
         {"roll 1 1 3 4 5 3\nagain 6\n", "line 2: those dice are not on the table"},
         {"roll 1 1 3 4 5 3\nagain 3 3\nroll 1 2 2 2 2 4\n", "line 3: the dice kept"},

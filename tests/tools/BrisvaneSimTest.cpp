@@ -7,9 +7,12 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/TempFolder.h"
 
 namespace brisvane {
 namespace {
@@ -58,13 +61,16 @@ TEST(BrisvaneSim, EvalShowsWhatEachCategoryGivesNowForOneRollOrAllInAscendingOrd
 TEST(BrisvaneSim, PlayPrintsItsStatisticsAndTheSameSeedPlaysTheSameGames) {
     auto [status, first] = run("play --games 40 --seed 9");
     EXPECT_EQ(status, 0);
-    ASSERT_EQ(first.size(), 8u);
+    ASSERT_EQ(first.size(), 11u);
     const std::vector<std::string> names = {
-        "games", "mean", "stdev", "min", "max", "bonus-rate", "yatzy-rate", "games-per-second"};
+        "games",      "mean",       "stdev",    "min",           "max",
+        "bonus-rate", "yatzy-rate", "mean-95",  "unfilled-rate", "player",
+        "games-per-second"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(first[i].substr(0, first[i].find(' ')), names[i]);
     }
     EXPECT_EQ(first[0], "games 40");
+    EXPECT_EQ(first[9], "player hint");
     first.pop_back(); // the only line that depends on the machine
     auto again = run("play --games 40 --seed 9").second;
     again.pop_back();
@@ -76,7 +82,11 @@ TEST(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
     for (const char* args : {"", "frobnicate", "eval 1 2 3 4 5", "eval 1 2 3 4 5 7", "eval --all 1",
                              "eval 1 2 3 4 5 6 --closed 21", "eval 1 2 3 4 5 6 --closed 3,",
                              "eval --all --rolls-left 61", "eval --all --rolls-left", "play",
-                             "play --games x", "play --games 5 --fast"}) {
+                             "play --games x", "play --games 5 --fast",
+                             "play --games 5 --player wizard", "play --games 5 --tables",
+                             "exact extra", "advise 1 2 3 4 5", "advise 1 2 3 4 5 6 --upper",
+                             "advise --rolls-left 61", "advise --joined 1", "review",
+                             "review a b"}) {
         const auto [status, out] = run(args);
         EXPECT_EQ(status, 2) << args;
         EXPECT_TRUE(out.empty()) << args;
@@ -84,6 +94,20 @@ TEST(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
         ASSERT_EQ(err.size(), 1u) << args;
         EXPECT_EQ(err[0].rfind("usage: brisvane-sim", 0), 0u) << args;
     }
+}
+
+TEST(BrisvaneSim, ReviewRefusesABrokenRecordBeforeItNeedsTheTables) {
+    testing::TempFolder folder;
+    const auto record = folder.path() / "game.txt";
+    std::ofstream(record) << "roll 1 2 3 4 5 6\nfill Sevens\n";
+    const auto [status, err] = run("review " + record.string() + " --tables " +
+                                       (folder.path() / "tables").string(),
+                                   "2>&1 >/dev/null");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err, std::vector<std::string>{
+                       "brisvane-sim: line 2: no category \"Sevens\" (Ones .. Yatzy, or 1..20)"});
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "tables"));
+    EXPECT_EQ(run("review " + (folder.path() / "missing.txt").string()).first, 1);
 }
 
 } // namespace

@@ -23,31 +23,46 @@ namespace {
 using advisor::Advisor;
 using advisor::Tables;
 
-// Takes "--tables DIR" out of the arguments; nothing when it has no value.
-std::optional<std::filesystem::path> takeTables(Args& args) {
-    std::filesystem::path folder =
-        ProgramFolder::dataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    if (!folder.empty()) {
-        folder /= "brisvane";
+struct TableChoice {
+    std::filesystem::path folder;
+    advisor::TableSpec spec;
+};
+
+// Takes "--tables DIR" and "--joined K,K,..." (the lower categories solved with the upper
+// section) out of the arguments; nothing when one has no value.
+std::optional<TableChoice> takeTables(Args& args) {
+    TableChoice choice;
+    choice.folder = ProgramFolder::dataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!choice.folder.empty()) {
+        choice.folder /= "brisvane";
     }
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    for (std::size_t i = 0; i < args.size();) {
+        if (args[i] != "--tables" && args[i] != "--joined") {
+            ++i;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            return std::nullopt;
+        }
         if (args[i] == "--tables") {
-            if (i + 1 >= args.size()) {
+            choice.folder = std::filesystem::path(std::string(args[i + 1]));
+        } else {
+            const auto joined = parseClosed(args[i + 1]);
+            if (!joined || (*joined & advisor::UpperSet) != 0) {
                 return std::nullopt;
             }
-            folder = std::filesystem::path(std::string(args[i + 1]));
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                       args.begin() + static_cast<std::ptrdiff_t>(i + 2));
-            break;
+            choice.spec.joined = *joined;
         }
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i + 2));
     }
-    return folder;
+    return choice;
 }
 
-std::unique_ptr<Tables> loadTables(const std::filesystem::path& folder) {
+std::unique_ptr<Tables> loadTables(const TableChoice& choice) {
     int shown = -1;
     const auto start = std::chrono::steady_clock::now();
-    auto tables = Tables::loadOrSolve({}, folder, [&](double share) {
+    auto tables = Tables::loadOrSolve(choice.spec, choice.folder, [&](double share) {
         const int percent = static_cast<int>(share * 100);
         if (percent != shown) {
             shown = percent;
@@ -59,7 +74,7 @@ std::unique_ptr<Tables> loadTables(const std::filesystem::path& folder) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::fprintf(stderr, "\rsolved the advisor's tables in %.0f s, kept in %s\n", seconds,
-                     folder.empty() ? "(nowhere)" : folder.string().c_str());
+                     choice.folder.empty() ? "(nowhere)" : choice.folder.string().c_str());
     }
     return tables;
 }
@@ -228,6 +243,7 @@ int runAdvise(const Args& given) {
     advisor::Position p;
     std::vector<int> faces;
     CategorySet closed = 0;
+    bool totalGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--rolls-left" || arg == "--closed" || arg == "--upper" || arg == "--total") {
@@ -249,6 +265,7 @@ int runAdvise(const Args& given) {
             }
             (arg == "--rolls-left" ? p.rollsLeft : arg == "--upper" ? p.upper : p.total) =
                 static_cast<int>(*n);
+            totalGiven = totalGiven || arg == "--total";
         } else {
             const auto face = parseNumber(arg, 6);
             if (!face || *face == 0) {
@@ -265,20 +282,18 @@ int runAdvise(const Args& given) {
     for (std::size_t i = 0; i < faces.size(); ++i) {
         p.dice[i] = faces[i];
     }
-    const auto reach = advisor::reachableUpper(closed & advisor::UpperSet);
-    if (!reach.test(static_cast<std::size_t>(std::min(p.upper, advisor::BonusLine)))) {
-        std::fprintf(stderr, "brisvane-sim: the closed upper categories cannot add up to %d "
-                             "upper points\n",
-                     p.upper);
-        return 2;
-    }
-    if (p.total < p.upper) {
-        std::fprintf(stderr, "brisvane-sim: the total cannot be below the upper points\n");
-        return 2;
+    if (!totalGiven) {
+        p.total = p.upper; // the upper points at least
     }
     const auto tables = loadTables(*folder);
     Advisor adviser(*tables);
-    const auto choices = adviser.rank(p);
+    std::vector<advisor::Choice> choices;
+    try {
+        choices = adviser.rank(p);
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "brisvane-sim: %s\n", e.what());
+        return 2;
+    }
     if (choices.empty()) {
         std::printf("the game is over: %d points\n", p.total);
     }
