@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
@@ -16,7 +17,8 @@ std::size_t idx(int i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '1', '\n'};
+constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '2', '\n'};
+constexpr std::uint64_t CalibrationSeed = 20020222;
 
 CategorySet upperTableSet(const TableSpec& spec) {
     return spec.universe & (UpperSet | (spec.joined & LowerSet));
@@ -31,17 +33,73 @@ Tables::Tables(const TableSpec& spec)
       lower_(spec.universe & LowerSet, spec.maxRolls) {}
 
 void Tables::solve(const Progress& progress) {
-    // The lower table is the larger one: about four fifths of the work.
-    upper_.solve([&](double share) {
-        if (progress) {
-            progress(0.2 * share);
+    // Shares of the work as measured for the full game.
+    const auto part = [&](double from, double to) {
+        return [&progress, from, to](double share) {
+            if (progress) {
+                progress(from + (to - from) * share);
+            }
+        };
+    };
+    upper_.solve(part(0.0, 0.55));
+    lower_.solve(part(0.55, 0.8));
+    calibrate(part(0.8, 1.0));
+}
+
+void Tables::calibrate(const Progress& progress) {
+    correction_.clear();
+    if (spec_.calibrationGames <= 0) {
+        return;
+    }
+    const DiceSpace& space = DiceSpace::get();
+    Advisor advisor(*this);
+    std::mt19937_64 engine(CalibrationSeed);
+    const auto die = [&] { return static_cast<int>(engine() % 6) + 1; };
+    std::vector<double> sum(idx(spec_.maxRolls + 1));
+    std::vector<double> count(idx(spec_.maxRolls + 1));
+    for (int g = 0; g < spec_.calibrationGames; ++g) {
+        Position p;
+        p.open = spec_.universe;
+        p.rollsLeft = spec_.maxRolls;
+        // Per state: rolls left, points then, points still expected.
+        std::vector<std::array<double, 3>> seen;
+        for (auto choices = advisor.rank(p); !choices.empty(); choices = advisor.rank(p)) {
+            const Choice& c = choices.front();
+            seen.push_back({static_cast<double>(p.rollsLeft), static_cast<double>(p.total),
+                            c.expected - p.total});
+            if (c.kind == Choice::Kind::Fill) {
+                p.total += placementGain(c.category, c.points, p.upper);
+                p.upper += isUpper(c.category) ? c.points : 0;
+                p.open &= ~bitOf(c.category);
+                p.rolled = false;
+                continue;
+            }
+            const Counts& have = space.counts(space.handOf(p.dice));
+            std::size_t i = 0;
+            for (std::size_t f = 0; f < 6; ++f) {
+                const int keep = p.rolled ? have[f] - c.rollAgain[f] : 0;
+                for (int n = 0; n < keep; ++n) {
+                    p.dice[i++] = static_cast<int>(f) + 1;
+                }
+            }
+            for (; i < 6; ++i) {
+                p.dice[i] = die();
+            }
+            p.rolled = true;
+            --p.rollsLeft;
         }
-    });
-    lower_.solve([&](double share) {
-        if (progress) {
-            progress(0.2 + 0.8 * share);
+        for (const auto& [rolls, total, expected] : seen) {
+            sum[static_cast<std::size_t>(rolls)] += p.total - total - expected;
+            count[static_cast<std::size_t>(rolls)] += 1;
         }
-    });
+        if (progress && g % 20 == 19) {
+            progress(static_cast<double>(g + 1) / static_cast<double>(spec_.calibrationGames));
+        }
+    }
+    correction_.assign(sum.size(), 0.0);
+    for (std::size_t r = 0; r < sum.size(); ++r) {
+        correction_[r] = count[r] > 0 ? sum[r] / count[r] : 0.0;
+    }
 }
 
 std::string Tables::fileName() const {
@@ -65,6 +123,14 @@ bool Tables::load(const std::filesystem::path& file) {
         header[1] != spec_.joined || header[2] != static_cast<std::uint32_t>(spec_.maxRolls)) {
         return false;
     }
+    std::uint32_t corrections = 0;
+    in.read(reinterpret_cast<char*>(&corrections), sizeof corrections);
+    if (!in || (corrections != 0 && corrections != header[2] + 1)) {
+        return false;
+    }
+    std::vector<double> correction(corrections);
+    in.read(reinterpret_cast<char*>(correction.data()),
+            static_cast<std::streamsize>(correction.size() * sizeof(double)));
     std::vector<double> upper(upper_.data().size());
     std::vector<double> lower(lower_.data().size());
     in.read(reinterpret_cast<char*>(upper.data()),
@@ -76,6 +142,7 @@ bool Tables::load(const std::filesystem::path& file) {
     }
     upper_.data() = std::move(upper);
     lower_.data() = std::move(lower);
+    correction_ = std::move(correction);
     return true;
 }
 
@@ -87,6 +154,10 @@ void Tables::save(const std::filesystem::path& file) const {
                                          static_cast<std::uint32_t>(spec_.maxRolls)};
         out.write(Magic, sizeof Magic);
         out.write(reinterpret_cast<const char*>(header), sizeof header);
+        const auto corrections = static_cast<std::uint32_t>(correction_.size());
+        out.write(reinterpret_cast<const char*>(&corrections), sizeof corrections);
+        out.write(reinterpret_cast<const char*>(correction_.data()),
+                  static_cast<std::streamsize>(correction_.size() * sizeof(double)));
         out.write(reinterpret_cast<const char*>(upper_.data().data()),
                   static_cast<std::streamsize>(upper_.data().size() * sizeof(double)));
         out.write(reinterpret_cast<const char*>(lower_.data().data()),
@@ -188,6 +259,13 @@ const TurnSolver& Advisor::turn(CategorySet open, int upper, int maxT) {
     return turn_;
 }
 
+void Advisor::calibrated(std::vector<Choice>& choices, const Position& p) const {
+    const double shift = tables_.correction(p.rollsLeft);
+    for (Choice& c : choices) {
+        c.expected = p.total + std::max(0.0, c.expected - p.total + shift);
+    }
+}
+
 void Advisor::check(const Position& p) const {
     const TableSpec& spec = tables_.spec();
     if ((p.open & ~spec.universe) != 0) {
@@ -224,6 +302,7 @@ std::vector<Choice> Advisor::rank(const Position& p) {
         all.rollAgain = {6, 0, 0, 0, 0, 0}; // any six dice: the table is empty
         all.expected = p.total + t.startValue(p.rollsLeft);
         choices.push_back(all);
+        calibrated(choices, p);
         return choices;
     }
 
@@ -292,6 +371,7 @@ std::vector<Choice> Advisor::rank(const Position& p) {
         }
         return a.expected > b.expected;
     });
+    calibrated(choices, p);
     return choices;
 }
 

@@ -17,7 +17,7 @@ using namespace category;
 // Two upper categories and three lower ones over eight rolls: small enough for the debug
 // build, large enough that the estimate matters.
 const TableSpec Small{bitOf(Twos) | bitOf(Sixes) | bitOf(OnePair) | bitOf(Chance) | bitOf(Yatzy),
-                      bitOf(Chance) | bitOf(Yatzy), 8};
+                      bitOf(Chance) | bitOf(Yatzy), 8, 40};
 
 const Tables& smallTables() {
     static const Tables tables = [] {
@@ -137,6 +137,32 @@ TEST(Advisor, RefusesStatesOutsideItsTables) {
     EXPECT_NO_THROW(advisor.rank(p));
 }
 
+TEST(Tables, TheCorrectionMovesTheExpectedScoresOfAStateAlikeAndKeepsTheRanking) {
+    TableSpec raw = Small;
+    raw.calibrationGames = 0;
+    Tables plain(raw);
+    plain.solve();
+    Advisor calibrated(smallTables());
+    Advisor uncorrected(plain);
+    EXPECT_NE(smallTables().correction(Small.maxRolls), 0.0);
+    std::mt19937 random(3);
+    for (int i = 0; i < 40; ++i) {
+        Position p;
+        p.open = Small.universe;
+        p.rollsLeft = 1 + static_cast<int>(random() % 8);
+        p.rolled = true;
+        p.dice = randomDice(random);
+        const auto a = calibrated.rank(p);
+        const auto b = uncorrected.rank(p);
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t c = 0; c < a.size(); ++c) {
+            EXPECT_EQ(describe(a[c]), describe(b[c]));
+            EXPECT_NEAR(a[c].expected - b[c].expected, smallTables().correction(p.rollsLeft),
+                        1e-9);
+        }
+    }
+}
+
 TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
     testing::TempFolder folder;
     const auto solved = Tables::loadOrSolve(Small, folder.path());
@@ -148,6 +174,9 @@ TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
     EXPECT_EQ(again.upperPart().data().size(), solved->upperPart().data().size());
     EXPECT_EQ(again.lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8),
               solved->lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8));
+    for (int r = 0; r <= Small.maxRolls; ++r) {
+        EXPECT_EQ(again.correction(r), solved->correction(r));
+    }
 
     TableSpec other = Small;
     other.maxRolls = 7;

@@ -120,7 +120,7 @@ TEST(SubGame, ReachableUpperPointsAreTheSumsOfFilledCategories) {
 
 TEST(SubGame, APolicyIsNeverBetterThanBestPlayAndTheTablesPlayTheirOwnGamesPerfectly) {
     const TableSpec spec{bitOf(Ones) | bitOf(Twos) | bitOf(OnePair) | bitOf(Chance), bitOf(Chance),
-                         5};
+                         5, 0};
     Tables tables(spec);
     tables.solve();
     Advisor advisor(tables);

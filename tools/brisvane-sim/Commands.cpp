@@ -217,6 +217,9 @@ int runExact(const Args& given) {
         {"upper-chance-yatzy-24", upper | bitOf(Chance) | bitOf(Yatzy), 24},
         {"upper-chance-yatzy-fullstr-tower-30",
          upper | bitOf(Chance) | bitOf(Yatzy) | bitOf(FullStr) | bitOf(Tower), 30},
+        // None of these lower categories is solved with the upper section.
+        {"upper-twopairs-smallstr-largestr-27",
+         upper | bitOf(TwoPairs) | bitOf(SmallStr) | bitOf(LargeStr), 27},
     };
     const auto tables = loadTables(*folder);
     Advisor adviser(*tables);
