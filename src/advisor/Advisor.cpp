@@ -17,7 +17,7 @@ std::size_t idx(int i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '2', '\n'};
+constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '3', '\n'};
 constexpr std::uint64_t CalibrationSeed = 20020222;
 
 CategorySet upperTableSet(const TableSpec& spec) {
@@ -47,10 +47,24 @@ void Tables::solve(const Progress& progress) {
 }
 
 void Tables::calibrate(const Progress& progress) {
+    leafCorrection_.clear();
     correction_.clear();
     if (spec_.calibrationGames <= 0) {
         return;
     }
+    const auto half = [&](double from) {
+        return [&progress, from](double share) {
+            if (progress) {
+                progress(from + 0.5 * share);
+            }
+        };
+    };
+    // First with the bare estimate, then with the decisions that the first pass corrected.
+    leafCorrection_ = selfPlayMisses(half(0.0));
+    correction_ = selfPlayMisses(half(0.5));
+}
+
+std::vector<double> Tables::selfPlayMisses(const Progress& progress) const {
     const DiceSpace& space = DiceSpace::get();
     Advisor advisor(*this);
     std::mt19937_64 engine(CalibrationSeed);
@@ -96,10 +110,11 @@ void Tables::calibrate(const Progress& progress) {
             progress(static_cast<double>(g + 1) / static_cast<double>(spec_.calibrationGames));
         }
     }
-    correction_.assign(sum.size(), 0.0);
+    std::vector<double> misses(sum.size(), 0.0);
     for (std::size_t r = 0; r < sum.size(); ++r) {
-        correction_[r] = count[r] > 0 ? sum[r] / count[r] : 0.0;
+        misses[r] = count[r] > 0 ? sum[r] / count[r] : 0.0;
     }
+    return misses;
 }
 
 std::string Tables::fileName() const {
@@ -128,7 +143,10 @@ bool Tables::load(const std::filesystem::path& file) {
     if (!in || (corrections != 0 && corrections != header[2] + 1)) {
         return false;
     }
+    std::vector<double> leafCorrection(corrections);
     std::vector<double> correction(corrections);
+    in.read(reinterpret_cast<char*>(leafCorrection.data()),
+            static_cast<std::streamsize>(leafCorrection.size() * sizeof(double)));
     in.read(reinterpret_cast<char*>(correction.data()),
             static_cast<std::streamsize>(correction.size() * sizeof(double)));
     std::vector<double> upper(upper_.data().size());
@@ -142,6 +160,7 @@ bool Tables::load(const std::filesystem::path& file) {
     }
     upper_.data() = std::move(upper);
     lower_.data() = std::move(lower);
+    leafCorrection_ = std::move(leafCorrection);
     correction_ = std::move(correction);
     return true;
 }
@@ -156,6 +175,8 @@ void Tables::save(const std::filesystem::path& file) const {
         out.write(reinterpret_cast<const char*>(header), sizeof header);
         const auto corrections = static_cast<std::uint32_t>(correction_.size());
         out.write(reinterpret_cast<const char*>(&corrections), sizeof corrections);
+        out.write(reinterpret_cast<const char*>(leafCorrection_.data()),
+                  static_cast<std::streamsize>(leafCorrection_.size() * sizeof(double)));
         out.write(reinterpret_cast<const char*>(correction_.data()),
                   static_cast<std::streamsize>(correction_.size() * sizeof(double)));
         out.write(reinterpret_cast<const char*>(upper_.data().data()),
@@ -232,13 +253,16 @@ std::string describe(const Choice& choice) {
     return n == 6 ? "Roll all six" : "Roll again" + faces;
 }
 
-Advisor::Advisor(const Tables& tables) : tables_(tables) {}
+Advisor::Advisor(const Tables& tables, bool shifted) : tables_(tables), shifted_(shifted) {}
 
 double Advisor::leaf(int k, int upper, int t) {
     std::vector<double>& row = leaves_[idx(k) * UpperSlots + idx(upper)];
     if (row.empty()) {
         row.resize(idx(turn_.solvedTo() + 1));
         tables_.estimate(turn_.open() & ~bitOf(k), upper, turn_.solvedTo(), row.data());
+        for (std::size_t r = 0; r < row.size(); ++r) {
+            row[r] += tables_.leafCorrection(static_cast<int>(r));
+        }
     }
     return row[idx(t)];
 }
@@ -260,7 +284,7 @@ const TurnSolver& Advisor::turn(CategorySet open, int upper, int maxT) {
 }
 
 void Advisor::calibrated(std::vector<Choice>& choices, const Position& p) const {
-    const double shift = tables_.correction(p.rollsLeft);
+    const double shift = shifted_ ? tables_.correction(p.rollsLeft) : 0.0;
     for (Choice& c : choices) {
         c.expected = p.total + std::max(0.0, c.expected - p.total + shift);
     }

@@ -138,13 +138,10 @@ TEST(Advisor, RefusesStatesOutsideItsTables) {
 }
 
 TEST(Tables, TheCorrectionMovesTheExpectedScoresOfAStateAlikeAndKeepsTheRanking) {
-    TableSpec raw = Small;
-    raw.calibrationGames = 0;
-    Tables plain(raw);
-    plain.solve();
     Advisor calibrated(smallTables());
-    Advisor uncorrected(plain);
+    Advisor uncorrected(smallTables(), false);
     EXPECT_NE(smallTables().correction(Small.maxRolls), 0.0);
+    EXPECT_NE(smallTables().leafCorrection(Small.maxRolls - 1), 0.0);
     std::mt19937 random(3);
     for (int i = 0; i < 40; ++i) {
         Position p;
