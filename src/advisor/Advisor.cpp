@@ -17,7 +17,7 @@ std::size_t idx(int i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '3', '\n'};
+constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '4', '\n'};
 constexpr std::uint64_t CalibrationSeed = 20020222;
 
 CategorySet upperTableSet(const TableSpec& spec) {
@@ -213,6 +213,10 @@ std::unique_ptr<Tables> Tables::loadOrSolve(const TableSpec& spec,
     return tables;
 }
 
+bool Tables::solvesOutright(CategorySet open) const {
+    return (open & ~upperTableSet(spec_)) == 0 || (open & UpperSet) == 0;
+}
+
 void Tables::estimate(CategorySet open, int upper, int maxT, double* out) const {
     std::fill(out, out + maxT + 1, -std::numeric_limits<double>::infinity());
     const CategorySet movable = open & upperTableSet(spec_) & LowerSet;
@@ -259,9 +263,12 @@ double Advisor::leaf(int k, int upper, int t) {
     std::vector<double>& row = leaves_[idx(k) * UpperSlots + idx(upper)];
     if (row.empty()) {
         row.resize(idx(turn_.solvedTo() + 1));
-        tables_.estimate(turn_.open() & ~bitOf(k), upper, turn_.solvedTo(), row.data());
-        for (std::size_t r = 0; r < row.size(); ++r) {
-            row[r] += tables_.leafCorrection(static_cast<int>(r));
+        const CategorySet rest = turn_.open() & ~bitOf(k);
+        tables_.estimate(rest, upper, turn_.solvedTo(), row.data());
+        if (!tables_.solvesOutright(rest)) {
+            for (std::size_t r = 0; r < row.size(); ++r) {
+                row[r] += tables_.leafCorrection(static_cast<int>(r));
+            }
         }
     }
     return row[idx(t)];

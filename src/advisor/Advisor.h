@@ -21,7 +21,7 @@
 // 3. That floor undervalues rolls kept for later, the more the more rolls are left; a
 //    correction by rolls left, measured by games the advisor plays against itself when the
 //    tables are solved, is added to it (see Tables::leafCorrection). With it the estimate is
-//    no longer a proven floor, and play gains about five points a game.
+//    no longer a proven floor, but play gains several points a game.
 // 4. Over the current turn the advisor is exact (TurnSolver): after every possible roll it
 //    weighs every placement (points, bonus, and the estimate of the rest) against every hand
 //    of dice to keep, for every roll the turn may still spend.
@@ -81,14 +81,17 @@ public:
     // The estimate of the points still to come with `open` (within the universe), the upper
     // points so far and t = 0..maxT rolls left, into out[0..maxT].
     void estimate(CategorySet open, int upper, int maxT, double* out) const;
+    // Whether one table holds all of `open`: then the estimate is the exact value.
+    bool solvesOutright(CategorySet open) const;
 
     // The split estimate is a floor: play that can switch between the sections does better,
     // the more so the more rolls are left. Two corrections by rolls left are measured when the
     // tables are solved, each the mean, over the states with r rolls left met in games the
     // advisor plays against itself, of the points its play then made beyond its expectation:
     // - leafCorrection(t), measured with the bare estimate, is added to the estimate after a
-    //   placement with t rolls left, inside the advisor's decisions; it mends the estimate's
-    //   habit of valuing a saved roll too low;
+    //   placement with t rolls left, inside the advisor's decisions, unless one table holds
+    //   all the open categories (then the estimate is exact); it mends the estimate's habit of
+    //   valuing a saved roll too low;
     // - correction(r), measured with the corrected decisions, is added to every expected score
     //   shown for a state with r rolls left; it is the same for every choice of a state, so it
     //   moves no ranking, and at the start of a game it makes the expected score the mean score
