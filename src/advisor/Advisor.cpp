@@ -578,8 +578,8 @@ Review review(Advisor& advisor, const std::vector<Step>& steps) {
             if (chosen == nullptr) {
                 bad(step.line, step.kind == Step::Kind::Fill
                                    ? "that category is closed or does not score with these dice"
-                                   : p.rollsLeft == 0 ? "no roll is left"
-                                                      : "those dice are not on the table");
+                               : p.rollsLeft == 0 ? "no roll is left"
+                                                  : "those dice are not on the table");
             }
             r.skill += best - chosen->expected;
             ++r.decisions;

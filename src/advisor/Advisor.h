@@ -117,19 +117,19 @@ private:
 // A state of a game as the advisor sees it.
 struct Position {
     CategorySet open = AllCategories;
-    int upper = 0;        // upper points so far
-    int total = 0;        // points so far, the bonus included
-    int rollsLeft = 60;   // rolls left in the game
-    bool rolled = false;  // dice lie on the table (false at the start of a turn)
-    Dice dice{};          // the six faces, when rolled
+    int upper = 0;       // upper points so far
+    int total = 0;       // points so far, the bonus included
+    int rollsLeft = 60;  // rolls left in the game
+    bool rolled = false; // dice lie on the table (false at the start of a turn)
+    Dice dice{};         // the six faces, when rolled
 };
 
 struct Choice {
     enum class Kind { Fill, Roll };
     Kind kind = Kind::Roll;
-    int category = 0;   // Fill: the category
-    int points = 0;     // Fill: its points (the bonus not included)
-    Counts rollAgain{}; // Roll: how many dice of each face to pick up and roll again
+    int category = 0;    // Fill: the category
+    int points = 0;      // Fill: its points (the bonus not included)
+    Counts rollAgain{};  // Roll: how many dice of each face to pick up and roll again
     double expected = 0; // expected final score after this choice
 };
 
@@ -145,8 +145,9 @@ public:
     const Tables& tables() const { return tables_; }
 
     // Every choice the rules allow, the advisor's choice first, then by expected final score
-    // (highest first; the estimate plus the tables' correction for the rolls left). Empty when the game is over. Throws std::invalid_argument for a state
-    // the game cannot reach (a category outside the tables, rolls out of range, bad dice).
+    // (highest first; the estimate plus the tables' correction for the rolls left). Empty when the
+    // game is over. Throws std::invalid_argument for a state the game cannot reach (a category
+    // outside the tables, rolls out of range, bad dice).
     std::vector<Choice> rank(const Position& position);
     // The expected final score of the state under the advisor's play: its best choice, or the
     // points made when the game is over.
@@ -180,10 +181,10 @@ private:
 struct Step {
     enum class Kind { Roll, Again, Fill };
     Kind kind = Kind::Roll;
-    Dice dice{};        // Roll: the six faces on the table after the roll
-    Counts again{};     // Again: the dice picked up, per face
-    int category = 0;   // Fill
-    int line = 0;       // line of the record, for messages
+    Dice dice{};      // Roll: the six faces on the table after the roll
+    Counts again{};   // Again: the dice picked up, per face
+    int category = 0; // Fill
+    int line = 0;     // line of the record, for messages
 };
 
 // Reads a recorded game, one step a line; '#' starts a comment, blank lines are skipped:
@@ -199,8 +200,8 @@ struct Review {
     double expectedStart = 0; // the advisor's expected final score before the first roll
     double skill = 0;         // points the player's choices cost against the advisor's best
     int finalScore = 0;
-    double luck = 0;          // final - expected start + skill cost
-    int decisions = 0;        // choices weighed
+    double luck = 0;   // final - expected start + skill cost
+    int decisions = 0; // choices weighed
 };
 
 // Replays the record by the rules of the game from a new game (60 rolls, all categories)

@@ -27,8 +27,10 @@ DiceSpace::DiceSpace() : byCode_(117649, NoHand) {
                 for (int d = 0; a + b + d <= n; ++d) {
                     for (int e = 0; a + b + d + e <= n; ++e) {
                         for (int g = 0; a + b + d + e + g <= n; ++g) {
-                            c = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
-                                 static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(e),
+                            c = {static_cast<std::uint8_t>(a),
+                                 static_cast<std::uint8_t>(b),
+                                 static_cast<std::uint8_t>(d),
+                                 static_cast<std::uint8_t>(e),
                                  static_cast<std::uint8_t>(g),
                                  static_cast<std::uint8_t>(n - a - b - d - e - g)};
                             byCode_[idx(code(c))] = static_cast<int>(counts_.size());

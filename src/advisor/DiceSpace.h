@@ -43,9 +43,7 @@ public:
     int rollHand(int roll) const { return first_[6] + roll; }
     int rollOf(int hand) const { return hand - first_[6]; }
     // Points of category k (1..20) for a roll (0..461).
-    int points(int roll, int k) const {
-        return points_[idx(roll)][idx(k - 1)];
-    }
+    int points(int roll, int k) const { return points_[idx(roll)][idx(k - 1)]; }
     // The categories a roll scores in (points above 0), in ascending order.
     struct Scoring {
         std::uint8_t category;

@@ -84,9 +84,8 @@ void SubGame::forEachState(const Progress& progress, SolveOne&& solveOne) {
             }
         }
         openOf[i] = open;
-        total += (open & UpperSet) != 0
-                     ? reachableUpper(categories_ & UpperSet & ~open).count()
-                     : 1;
+        total +=
+            (open & UpperSet) != 0 ? reachableUpper(categories_ & UpperSet & ~open).count() : 1;
     }
     std::size_t done = 0;
     for (std::size_t i = 0; i < sets; ++i) {
@@ -138,9 +137,8 @@ void SubGame::evaluatePolicy(const Decider& decider, const Progress& progress) {
             return;
         }
         const TurnSolver& choose = decider(open, upper, maxRolls_ - 1);
-        turn.evaluate(
-            choose, maxRolls_ - 1,
-            [&](int k, int u, int t) { return value(open & ~bitOf(k), u, t); });
+        turn.evaluate(choose, maxRolls_ - 1,
+                      [&](int k, int u, int t) { return value(open & ~bitOf(k), u, t); });
         for (int r = 1; r <= maxRolls_; ++r) {
             out[r] = turn.startValue(r);
         }

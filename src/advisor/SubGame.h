@@ -43,9 +43,7 @@ public:
         return values_[offset(open, upper) + static_cast<std::size_t>(rolls)];
     }
     // Values for rolls 0..maxRolls of one state, contiguous.
-    const double* row(CategorySet open, int upper) const {
-        return &values_[offset(open, upper)];
-    }
+    const double* row(CategorySet open, int upper) const { return &values_[offset(open, upper)]; }
 
     // Solving with a policy instead of best play: after every roll `decider` picks the move
     // (it is solved for the turn's open categories and upper points, to the rolls needed);

@@ -24,8 +24,8 @@ void TurnSolver::fillOptions(int t, const Leaf& leaf) {
         if (isUpper(k)) {
             for (int n = 1; n <= 6; ++n) {
                 const int points = n * k;
-                upperOption_[idx(k)][idx(n)] = placementGain(k, points, upper_) +
-                                               leaf(k, upperAfter(upper_, points), t);
+                upperOption_[idx(k)][idx(n)] =
+                    placementGain(k, points, upper_) + leaf(k, upperAfter(upper_, points), t);
             }
         } else {
             lowerLeaf_[idx(k)] = leaf(k, upper_, t);
@@ -40,9 +40,8 @@ double TurnSolver::placeBest(int roll, int& category) const {
         if ((open_ & bitOf(s.category)) == 0) {
             continue;
         }
-        const double v = s.category <= 6
-                             ? upperOption_[s.category][idx(s.points / s.category)]
-                             : s.points + lowerLeaf_[s.category];
+        const double v = s.category <= 6 ? upperOption_[s.category][idx(s.points / s.category)]
+                                         : s.points + lowerLeaf_[s.category];
         if (v > best) {
             best = v;
             category = s.category;
@@ -63,8 +62,7 @@ void TurnSolver::averageDown(double* layer) const {
     }
 }
 
-void TurnSolver::solve(CategorySet open, int upper, int maxT, const Leaf& leaf,
-                       bool recordMoves) {
+void TurnSolver::solve(CategorySet open, int upper, int maxT, const Leaf& leaf, bool recordMoves) {
     open_ = open;
     upper_ = upper;
     maxT_ = maxT;

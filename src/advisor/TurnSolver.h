@@ -20,9 +20,9 @@
 
 namespace brisvane::advisor {
 
-inline constexpr int BonusLine = 84;     // upper points that earn the bonus
-inline constexpr int UpperBonus = 100;   // the bonus
-inline constexpr int UpperSlots = 85;    // upper points 0..83, and 84 for "84 or more"
+inline constexpr int BonusLine = 84;          // upper points that earn the bonus
+inline constexpr int UpperBonus = 100;        // the bonus
+inline constexpr int UpperSlots = 85;         // upper points 0..83, and 84 for "84 or more"
 inline constexpr CategorySet UpperSet = 0x3F; // Ones .. Sixes
 inline constexpr CategorySet LowerSet = AllCategories & ~UpperSet;
 
@@ -32,14 +32,21 @@ inline int upperAfter(int upper, int points) {
 }
 // The points a placement gives, the bonus included when it reaches the line.
 inline int placementGain(int k, int points, int upper) {
-    return points + (isUpper(k) && upper < BonusLine && upper + points >= BonusLine ? UpperBonus : 0);
+    return points +
+           (isUpper(k) && upper < BonusLine && upper + points >= BonusLine ? UpperBonus : 0);
 }
 
 // A move after a roll, as the solver records it: fill category k (> 0), keep hand h and roll
 // the rest (-(h + 1)), or nothing (0: no roll left and nothing scores, the game is over).
-inline int placeMove(int k) { return k; }
-inline int keepMove(int hand) { return -(hand + 1); }
-inline int keptHand(int move) { return -move - 1; }
+inline int placeMove(int k) {
+    return k;
+}
+inline int keepMove(int hand) {
+    return -(hand + 1);
+}
+inline int keptHand(int move) {
+    return -move - 1;
+}
 
 class TurnSolver {
 public:

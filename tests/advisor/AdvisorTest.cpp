@@ -154,8 +154,7 @@ TEST(Tables, TheCorrectionMovesTheExpectedScoresOfAStateAlikeAndKeepsTheRanking)
         ASSERT_EQ(a.size(), b.size());
         for (std::size_t c = 0; c < a.size(); ++c) {
             EXPECT_EQ(describe(a[c]), describe(b[c]));
-            EXPECT_NEAR(a[c].expected - b[c].expected, smallTables().correction(p.rollsLeft),
-                        1e-9);
+            EXPECT_NEAR(a[c].expected - b[c].expected, smallTables().correction(p.rollsLeft), 1e-9);
         }
     }
 }

@@ -63,9 +63,9 @@ TEST(BrisvaneSim, PlayPrintsItsStatisticsAndTheSameSeedPlaysTheSameGames) {
     EXPECT_EQ(status, 0);
     ASSERT_EQ(first.size(), 11u);
     const std::vector<std::string> names = {
-        "games",      "mean",       "stdev",    "min",           "max",
-        "bonus-rate", "yatzy-rate", "mean-95",  "unfilled-rate", "player",
-        "games-per-second"};
+        "games",         "mean",       "stdev",           "min",
+        "max",           "bonus-rate", "yatzy-rate",      "mean-95",
+        "unfilled-rate", "player",     "games-per-second"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(first[i].substr(0, first[i].find(' ')), names[i]);
     }
@@ -79,13 +79,26 @@ TEST(BrisvaneSim, PlayPrintsItsStatisticsAndTheSameSeedPlaysTheSameGames) {
 }
 
 TEST(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
-    for (const char* args : {"", "frobnicate", "eval 1 2 3 4 5", "eval 1 2 3 4 5 7", "eval --all 1",
-                             "eval 1 2 3 4 5 6 --closed 21", "eval 1 2 3 4 5 6 --closed 3,",
-                             "eval --all --rolls-left 61", "eval --all --rolls-left", "play",
-                             "play --games x", "play --games 5 --fast",
-                             "play --games 5 --player wizard", "play --games 5 --tables",
-                             "exact extra", "advise 1 2 3 4 5", "advise 1 2 3 4 5 6 --upper",
-                             "advise --rolls-left 61", "advise --joined 1", "review",
+    for (const char* args : {"",
+                             "frobnicate",
+                             "eval 1 2 3 4 5",
+                             "eval 1 2 3 4 5 7",
+                             "eval --all 1",
+                             "eval 1 2 3 4 5 6 --closed 21",
+                             "eval 1 2 3 4 5 6 --closed 3,",
+                             "eval --all --rolls-left 61",
+                             "eval --all --rolls-left",
+                             "play",
+                             "play --games x",
+                             "play --games 5 --fast",
+                             "play --games 5 --player wizard",
+                             "play --games 5 --tables",
+                             "exact extra",
+                             "advise 1 2 3 4 5",
+                             "advise 1 2 3 4 5 6 --upper",
+                             "advise --rolls-left 61",
+                             "advise --joined 1",
+                             "review",
                              "review a b"}) {
         const auto [status, out] = run(args);
         EXPECT_EQ(status, 2) << args;
@@ -100,9 +113,9 @@ TEST(BrisvaneSim, ReviewRefusesABrokenRecordBeforeItNeedsTheTables) {
     testing::TempFolder folder;
     const auto record = folder.path() / "game.txt";
     std::ofstream(record) << "roll 1 2 3 4 5 6\nfill Sevens\n";
-    const auto [status, err] = run("review " + record.string() + " --tables " +
-                                       (folder.path() / "tables").string(),
-                                   "2>&1 >/dev/null");
+    const auto [status, err] =
+        run("review " + record.string() + " --tables " + (folder.path() / "tables").string(),
+            "2>&1 >/dev/null");
     EXPECT_EQ(status, 1);
     EXPECT_EQ(err, std::vector<std::string>{
                        "brisvane-sim: line 2: no category \"Sevens\" (Ones .. Yatzy, or 1..20)"});

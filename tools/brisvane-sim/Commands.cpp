@@ -155,8 +155,7 @@ int runPlay(const Args& given) {
     for (std::uint64_t g = 0; g < *games; ++g) {
         std::vector<advisor::Step> steps;
         std::vector<advisor::Step>* keep = recordFile.empty() ? nullptr : &steps;
-        const GameResult r =
-            advisorPlayer ? advisorPlayer->playGame(keep) : hintPlayer.playGame();
+        const GameResult r = advisorPlayer ? advisorPlayer->playGame(keep) : hintPlayer.playGame();
         if (keep != nullptr) {
             if (!advisorPlayer) {
                 std::fprintf(stderr, "brisvane-sim: only the advisor's games are recorded\n");
@@ -227,9 +226,10 @@ int runExact(const Args& given) {
         advisor::SubGame best(g.categories, g.rolls);
         best.solve();
         advisor::SubGame policy(g.categories, g.rolls);
-        policy.evaluatePolicy([&](CategorySet open, int up, int maxT) -> const advisor::TurnSolver& {
-            return adviser.turn(open, up, maxT);
-        });
+        policy.evaluatePolicy(
+            [&](CategorySet open, int up, int maxT) -> const advisor::TurnSolver& {
+                return adviser.turn(open, up, maxT);
+            });
         std::printf("game %s optimum %.4f advisor %.4f\n", g.name,
                     best.value(g.categories, 0, g.rolls), policy.value(g.categories, 0, g.rolls));
         std::fflush(stdout);
@@ -262,12 +262,14 @@ int runAdvise(const Args& given) {
                 closed = *set;
                 continue;
             }
-            const auto n = parseNumber(value, arg == "--rolls-left" ? GameModel::StartRolls : 100000);
+            const auto n =
+                parseNumber(value, arg == "--rolls-left" ? GameModel::StartRolls : 100000);
             if (!n) {
                 return usageError();
             }
-            (arg == "--rolls-left" ? p.rollsLeft : arg == "--upper" ? p.upper : p.total) =
-                static_cast<int>(*n);
+            (arg == "--rolls-left" ? p.rollsLeft
+             : arg == "--upper"    ? p.upper
+                                   : p.total) = static_cast<int>(*n);
             totalGiven = totalGiven || arg == "--total";
         } else {
             const auto face = parseNumber(arg, 6);
