@@ -145,9 +145,9 @@ public:
     const Tables& tables() const { return tables_; }
 
     // Every choice the rules allow, the advisor's choice first, then by expected final score
-    // (highest first; the estimate plus the tables' correction for the rolls left). Empty when the
-    // game is over. Throws std::invalid_argument for a state the game cannot reach (a category
-    // outside the tables, rolls out of range, bad dice).
+    // (highest first). Empty when the game is over. Throws std::invalid_argument for a state
+    // the game cannot reach (a category outside the tables, rolls out of range, bad dice,
+    // upper points the filled upper categories cannot make).
     std::vector<Choice> rank(const Position& position);
     // The expected final score of the state under the advisor's play: its best choice, or the
     // points made when the game is over.
@@ -204,8 +204,10 @@ struct Review {
     int decisions = 0; // choices weighed
 };
 
-// Replays the record by the rules of the game from a new game (60 rolls, all categories)
-// and reviews it. Throws std::invalid_argument naming the line when a step breaks the rules
+// Replays the record by the rules of the game from a new game (the tables' categories and
+// rolls: 60 rolls and all twenty categories for the real game) and reviews it: at every
+// choice the player's cost is the advisor's best expected score minus that of the choice
+// made. Throws std::invalid_argument naming the line when a step breaks the rules
 // (a fill that does not score, a roll with none left, kept dice that are not on the table)
 // or when the record stops before the game is over.
 Review review(Advisor& advisor, const std::vector<Step>& steps);
