@@ -238,8 +238,8 @@ void MainShell::reportError(const std::string& where, const std::exception& erro
 }
 
 void MainShell::clickErrorPic() {
-    if (ErrorPic.visible) {
-        w_.shell.open(w_.log.logFile());
+    if (ErrorPic.visible && openLog) {
+        openLog();
     }
 }
 

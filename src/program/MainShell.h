@@ -167,6 +167,7 @@ public:
     std::function<void()> openHomepage;              // Homepage
     std::function<void()> openHelp;                  // lblHelp
     std::function<void(int x, int y)> openToolsMenu; // Logo, at the pointer (screen pixels)
+    std::function<void()> openLog;                   // ErrorPic: the log file
     std::function<void()> loadClock; // the clock and alarm settings of the load step
     // Loads the background picture at `path` into the view; throws WindowError when it cannot.
     std::function<void(const std::string& path)> loadBackground;

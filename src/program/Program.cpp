@@ -34,7 +34,39 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
           [this](const std::string& line) { log_.WriteLog(line); },
           [this](const std::string& where, const std::exception& error) {
               mainShell_.reportError(where, error);
-          }}) {}
+          }}),
+      links_(Links::Wiring{profile_, iniFile_, language_, platform_.dialogs, platform_.shell,
+                           sounds_, log_,
+                           [this](const std::string& name) { return folder_.resolve(name); }}),
+      menuWindow_(links_),
+      accounts_(profile_, iniFile_, language_),
+      accountPage_(AccountPage::Wiring{accounts_, language_, log_, links_}),
+      submission_(Submission::Wiring{profile_, iniFile_, language_, platform_.dialogs,
+                                     platform_.clock, platform_.screen, log_, topTen_, links_,
+                                     accounts_,
+                                     [this](const std::string& text) { display_.Say(text); },
+                                     [this] { return game_.state().TotalScore; },
+                                     ProgramVersion, ProgramRevision}) {
+    wireLinks();
+}
+
+void Program::wireLinks() {
+    mainShell_.openHomepage = [this] { menuWindow_.showWebMenu(); };
+    mainShell_.openToolsMenu = [this](int x, int y) { menuWindow_.showToolsMenu(x, y); };
+    mainShell_.openHelp = [this] { links_.openWebPage(WebPage::Help); };
+    mainShell_.openLog = [this] { links_.openProgramFile(LogFileName, LinkWindow::Main); };
+    topTen_.SendX = [this] { submission_.SendX(); };
+    // Asking for an account is what the game window's user label does.
+    submission_.openUserPage = [this] {
+        if (mainShell_.openUser) {
+            mainShell_.openUser();
+        }
+    };
+    accountPage_.showUser = [this](const std::string& caption) {
+        mainShell_.lb_User.caption = caption;
+        game_.notifyChanged();
+    };
+}
 
 std::string Program::versionText() {
     return std::string(ProgramVersion) + std::to_string(ProgramRevision);

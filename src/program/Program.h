@@ -15,9 +15,14 @@
 #include "game/GameModel.h"
 #include "language/Language.h"
 #include "package/Resources.h"
+#include "links/Links.h"
+#include "program/AccountPage.h"
 #include "program/MainShell.h"
 #include "program/MainTexts.h"
+#include "program/MenuWindow.h"
+#include "scores/Accounts.h"
 #include "scores/ResultRecorder.h"
+#include "scores/Submission.h"
 #include "scores/TopTen.h"
 #include "settings/EventLog.h"
 
@@ -76,6 +81,18 @@ public:
     // The tools menu's "Unpack resources" and "Remove unpacked resources".
     void Unpack() { resources_.Unpack(); }
     void DelRes() { resources_.DelRes(); }
+    // The web pages and the program's own files, with the link texts MainLink and MenuLink.
+    Links& links() { return links_; }
+    // The menu window: the web menu and the tools menu.
+    MenuWindow& menuWindow() { return menuWindow_; }
+    Accounts& accounts() { return accounts_; }
+    // The accounts group of the settings window.
+    AccountPage& accountPage() { return accountPage_; }
+    // Sending a place of the top ten; its two timers run in the game window.
+    Submission& submission() { return submission_; }
+
+    // The settings window was closed: releases a submission waiting for an account.
+    void settingsClosed() { submission_.settingsClosed(); }
 
     // The page the settings window opens on: "all", "user" or "alarm".
     std::string SettingsPage = "all";
@@ -91,6 +108,8 @@ private:
     void UpdatTopp() override;
     void endOfGame(GameModel& game) override;
 
+    void wireLinks();
+
     ProgramFolder folder_;
     Profile& profile_;
     Platform platform_;
@@ -105,6 +124,11 @@ private:
     MainShell mainShell_;
     MainTexts mainTexts_;
     Resources resources_;
+    Links links_;
+    MenuWindow menuWindow_;
+    Accounts accounts_;
+    AccountPage accountPage_;
+    Submission submission_;
     bool settingsLoaded_ = false;
 };
 

@@ -117,10 +117,13 @@ public:
 class FakeScreen : public Screen {
 public:
     TwipRect area{0, 0, 1920 * 15, 1040 * 15};
+    int width = 1920 * 15;
+    int height = 1080 * 15;
+    int platform = 2;
     TwipRect workArea() const override { return area; }
-    int screenWidth() const override { return 1920 * 15; }
-    int screenHeight() const override { return 1080 * 15; }
-    int platformId() const override { return 2; }
+    int screenWidth() const override { return width; }
+    int screenHeight() const override { return height; }
+    int platformId() const override { return platform; }
 };
 
 // A settable decimal separator; the game asks the locale for nothing else.

@@ -1,0 +1,110 @@
+#include "links/Links.h"
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+#include "display/SoundBoard.h"
+#include "language/Language.h"
+#include "settings/EventLog.h"
+
+namespace brisvane {
+
+namespace {
+
+bool keptAsIs(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~' || c == '/';
+}
+
+constexpr std::array<WebPageRule, 5> Rules{{
+    {"home", true, true, true, "Visit homepage (Home)", LinkWindow::Menu},
+    {"signup", true, true, true, "Visit homepage (Signup)", LinkWindow::Menu},
+    {"sms", true, false, false, "Visit homepage (SMS Service)", LinkWindow::Menu},
+    {"help", true, true, true, "Visit homepage (Help)", LinkWindow::Main},
+    {"signup", false, false, true, "Visit homepage (Signup)", LinkWindow::Settings},
+}};
+
+} // namespace
+
+std::string queryValue(std::string_view value) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(value.size());
+    for (const char ch : value) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (keptAsIs(c)) {
+            out += ch;
+        } else {
+            out += '%';
+            out += Hex[c >> 4];
+            out += Hex[c & 0x0F];
+        }
+    }
+    return out;
+}
+
+const WebPageRule& ruleOf(WebPage page) {
+    return Rules.at(static_cast<std::size_t>(page));
+}
+
+Links::Links(Wiring wiring) : w_(std::move(wiring)) {}
+
+std::string& Links::linkOf(LinkWindow window) {
+    return window == LinkWindow::Menu ? MenuLink : MainLink;
+}
+
+bool Links::Uplink(LinkWindow window) {
+    const std::string& link = linkOf(window);
+    if (link.empty()) {
+        return false;
+    }
+    w_.shell.open(link); // the desktop reports its own failures; the program goes on
+    return true;
+}
+
+std::string Links::lanQuery() const {
+    return "?lan=" + queryValue(w_.language.info("international"));
+}
+
+void Links::UplinkLan() {
+    MainLink += lanQuery();
+}
+
+bool Links::openWebPage(WebPage page) {
+    const WebPageRule& rule = ruleOf(page);
+    const std::string warn = w_.profile.GetINI("Options", "WarnHomepage", w_.iniFile);
+    if (warn == "Yes" &&
+        !w_.dialogs.askYesNo(w_.language.T("b1"), w_.language.T("s6") + "?", DefaultButton::Yes)) {
+        return false;
+    }
+    if (warn == "No" && rule.beeps && (!rule.beepNeedsSound || w_.sound.isOn())) {
+        w_.sound.playLinkBeep();
+    }
+    w_.log.WriteLog(rule.logMessage);
+
+    const std::string address = w_.profile.GetINI("Internet", rule.addressKey, w_.iniFile);
+    std::string& link = linkOf(rule.window);
+    link = address;
+    if (rule.withLanguage) {
+        link += lanQuery();
+    }
+    // Without an address the link would be a bare "?lan=..." that the desktop takes for a
+    // file name.
+    if (address.empty()) {
+        return false;
+    }
+    return Uplink(rule.window);
+}
+
+bool Links::openProgramFile(const std::string& name, LinkWindow window) {
+    std::string& link = linkOf(window);
+    link = w_.programFile ? w_.programFile(name) : name;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(link, error)) {
+        return false; // as the desktop would: a missing file opens nothing
+    }
+    return Uplink(window);
+}
+
+} // namespace brisvane

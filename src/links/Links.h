@@ -1,0 +1,101 @@
+#pragma once
+// Web pages and the program's own files, opened with the desktop's associated program.
+//
+// Two link texts hold what opens next: `MainLink` for the game and settings windows, `MenuLink`
+// for the menu window. Each window's `Uplink` opens its text. A web entry may ask first
+// (Options/WarnHomepage exactly "Yes"), may beep (see `WebPage`), logs the visit and then
+// opens the page's address from section Internet, most with "?lan=" and the language's
+// international name. The tools entries and the error marker open files of the program
+// folder without asking or logging.
+//
+// Nothing is reported to the player when a page or file cannot be opened: a missing file or an
+// unset address opens nothing.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "common/Ports.h"
+#include "common/Profile.h"
+
+namespace brisvane {
+
+class EventLog;
+class Language;
+class SoundBoard;
+
+// A query value with every byte outside the RFC 3986 unreserved characters (letters, digits,
+// "-", ".", "_", "~") and "/" written as %XX, so that "&", "=", "?", "#", "+", "%" or a blank
+// in a value reach the service as typed. UTF-8 text is encoded byte by byte.
+std::string queryValue(std::string_view value);
+
+// The window whose `Uplink` opens a link: the game and settings windows share `MainLink`.
+enum class LinkWindow { Main, Menu, Settings };
+
+// The five web entries.
+enum class WebPage {
+    Home,          // menu `www_homepage`
+    Signup,        // menu `www_signup`
+    Sms,           // menu `www_sms`
+    Help,          // game window `lblHelp`
+    SettingsSignup // settings window `Label1`
+};
+
+// What opening a web page does: the address key in section Internet, whether the double beep
+// needs the sound switch on, whether it may beep at all, whether "?lan=" is appended, the log
+// message, and the window whose link text carries it.
+struct WebPageRule {
+    const char* addressKey;
+    bool beeps;          // beeps when WarnHomepage is exactly "No" ...
+    bool beepNeedsSound; // ... and, if so, only while the sound switch is on
+    bool withLanguage;   // "?lan=" + international name appended
+    const char* logMessage;
+    LinkWindow window;
+};
+const WebPageRule& ruleOf(WebPage page);
+
+class Links {
+public:
+    struct Wiring {
+        Profile& profile;
+        std::string iniFile;
+        const Language& language;
+        Dialogs& dialogs;
+        Shell& shell;
+        SoundBoard& sound;
+        EventLog& log;
+        // The full path of a file of the program folder.
+        std::function<std::string(const std::string& name)> programFile;
+    };
+
+    explicit Links(Wiring wiring);
+
+    // The address or file the game and settings windows open next.
+    std::string MainLink;
+    // The address or file the menu window opens next.
+    std::string MenuLink;
+
+    // Opens the window's link text with the desktop. An empty text opens nothing; so does a
+    // path of the program folder whose file is missing. True when it was handed over.
+    bool Uplink(LinkWindow window);
+    // Appends "?lan=" and the current language's international name to MainLink.
+    void UplinkLan();
+
+    // A web entry, all steps: question, beep, log line, link, open. False when the player
+    // said No or there was nothing to open.
+    bool openWebPage(WebPage page);
+
+    // A file of the program folder ("Version.txt", "Vexa.log", "Vexa.ini") through the
+    // window's link text: no question, no log line.
+    bool openProgramFile(const std::string& name, LinkWindow window);
+
+    // "?lan=" + the international name, encoded as a query value.
+    std::string lanQuery() const;
+
+private:
+    std::string& linkOf(LinkWindow window);
+
+    Wiring w_;
+};
+
+} // namespace brisvane

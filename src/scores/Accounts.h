@@ -1,0 +1,57 @@
+#pragma once
+// The player's accounts for the highscore service, kept in section Users of the settings file:
+// `antal` accounts numbered 1..antal without gaps, "user<i>" and "pass<i>" each, and
+// `selected`, the number of the account results are sent as. Every read goes to the file, so
+// a hand edit counts at once.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/Profile.h"
+#include "common/Texts.h"
+
+namespace brisvane {
+
+class Accounts {
+public:
+    static constexpr const char* Section = "Users";
+
+    Accounts(Profile& profile, std::string iniFile, const Texts& texts);
+
+    // `antal` as a number; empty, "0" or not a number is none.
+    int count();
+    std::string name(int number);
+    std::string password(int number);
+    // The names of accounts 1..count, in order.
+    std::vector<std::string> names();
+    // `selected` as stored ("" when absent).
+    std::string selected();
+    // The name of the selected account; "" when none is chosen or it has no name.
+    std::string selectedName();
+    std::string selectedPassword();
+
+    // Appends an account and makes it the selected one. Nothing is written unless both the
+    // name and the password are non-empty; true when the account was added.
+    bool add(const std::string& user, const std::string& pass);
+    // Removes account `number` (1..count): the accounts after it move up one number, the old
+    // last number's keys are emptied, `antal` goes down by one and, when accounts remain, the
+    // first is selected. Returns the removed name; nothing when `number` is out of range.
+    std::optional<std::string> remove(int number);
+    // Makes account `number` the selected one.
+    void choose(int number);
+
+    // What the game window's `lb_User` shows: the selected name, else the text s1, else
+    // "No user".
+    std::string userCaption();
+
+private:
+    std::string get(const std::string& key);
+    void set(const std::string& key, const std::string& value);
+
+    Profile& profile_;
+    std::string iniFile_;
+    const Texts& texts_;
+};
+
+} // namespace brisvane

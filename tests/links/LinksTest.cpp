@@ -1,0 +1,164 @@
+// The web pages and the program's own files as a player reaches them: from the two menus, the
+// help label, the sign-up link of the account page and the error marker.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "links/Links.h"
+#include "support/ProgramRig.h"
+
+namespace brisvane::testing {
+namespace {
+
+struct WebEntry {
+    const char* name;
+    std::function<void(Program&)> click;
+    std::string link; // what the desktop is asked to open, with the shipped addresses
+    LinkWindow holder;
+    const char* logLine;
+};
+
+const std::vector<WebEntry>& webEntries() {
+    static const std::vector<WebEntry> entries{
+        {"www_homepage", [](Program& p) { p.menuWindow().choose("www_homepage"); },
+         "https://brisvane.example.org/?lan=English", LinkWindow::Menu, "Visit homepage (Home)."},
+        {"www_signup", [](Program& p) { p.menuWindow().choose("www_signup"); },
+         "https://brisvane.example.org/signup?lan=English", LinkWindow::Menu,
+         "Visit homepage (Signup)."},
+        {"www_sms", [](Program& p) { p.menuWindow().choose("www_sms"); },
+         "https://brisvane.example.org/sms", LinkWindow::Menu, "Visit homepage (SMS Service)."},
+        {"lblHelp", [](Program& p) { p.mainShell().clickLblHelp(); },
+         "https://brisvane.example.org/help?lan=English", LinkWindow::Main,
+         "Visit homepage (Help)."},
+        {"Label1", [](Program& p) { p.accountPage().Label1_Click(); },
+         "https://brisvane.example.org/signup?lan=English", LinkWindow::Settings,
+         "Visit homepage (Signup)."},
+    };
+    return entries;
+}
+
+const std::string& holderText(Program& program, LinkWindow window) {
+    return window == LinkWindow::Menu ? program.links().MenuLink : program.links().MainLink;
+}
+
+TEST(LinksTest, WithoutTheWarningEveryPageOpensAtOnceSilentlyAndIsLogged) {
+    for (const std::string warn : {"", "Maybe"}) {
+        for (const WebEntry& entry : webEntries()) {
+            ProgramRig rig;
+            rig.set("Options", "WarnHomepage", warn);
+            rig.program.sounds().load();
+            entry.click(rig.program);
+            EXPECT_TRUE(rig.dialogs.questions.empty()) << entry.name;
+            EXPECT_TRUE(rig.sound.played.empty()) << entry.name;
+            EXPECT_EQ(rig.shell.opened, std::vector<std::string>{entry.link}) << entry.name;
+            EXPECT_EQ(holderText(rig.program, entry.holder), entry.link) << entry.name;
+            EXPECT_EQ(rig.logLines(), std::vector<std::string>{entry.logLine}) << entry.name;
+        }
+    }
+}
+
+TEST(LinksTest, WarningSwitchedOffBeepsTwiceWhereTheSoundAllowsOnlyTheTextMessagePageAlways) {
+    for (const bool soundOn : {false, true}) {
+        for (const WebEntry& entry : webEntries()) {
+            ProgramRig rig;
+            rig.set("Options", "WarnHomepage", "No");
+            rig.set("Options", "PlaySound", soundOn ? "Yes" : "No");
+            rig.program.sounds().load();
+            entry.click(rig.program);
+            const std::string name = entry.name;
+            const bool beeps = name == "www_sms" || (soundOn && name != "Label1");
+            const std::string beep = rig.folder.file("beep.wav"); // Beep.wav, any case
+            const std::vector<PlayedSound> twice{{beep, true}, {beep, false}};
+            EXPECT_EQ(rig.sound.played, beeps ? twice : std::vector<PlayedSound>())
+                << name << (soundOn ? " with sound" : " without sound");
+            EXPECT_TRUE(rig.dialogs.questions.empty()) << name;
+            EXPECT_EQ(rig.shell.opened, std::vector<std::string>{entry.link}) << name;
+        }
+    }
+    // Without the beep file the page opens in silence.
+    ProgramRig rig;
+    std::filesystem::remove(rig.folder.file("beep.wav"));
+    rig.set("Options", "WarnHomepage", "No");
+    rig.program.menuWindow().choose("www_sms");
+    EXPECT_TRUE(rig.sound.played.empty());
+    EXPECT_EQ(rig.shell.opened.size(), 1u);
+}
+
+TEST(LinksTest, TheWarningAsksFirstAndNoOpensAndLogsNothing) {
+    for (const WebEntry& entry : webEntries()) {
+        ProgramRig rig; // the shipped settings warn
+        rig.dialogs.yesNoAnswers = {false, true};
+        entry.click(rig.program);
+        ASSERT_EQ(rig.dialogs.questions.size(), 1u) << entry.name;
+        EXPECT_EQ(rig.dialogs.questions[0].title, "Brisvane");
+        EXPECT_EQ(rig.dialogs.questions[0].question, "Visit the homepage?");
+        EXPECT_TRUE(rig.shell.opened.empty()) << entry.name;
+        EXPECT_TRUE(rig.logLines().empty()) << entry.name;
+        EXPECT_TRUE(rig.sound.played.empty()) << entry.name;
+
+        entry.click(rig.program); // and Yes opens it
+        EXPECT_EQ(rig.shell.opened, std::vector<std::string>{entry.link}) << entry.name;
+        EXPECT_EQ(rig.logLines(), std::vector<std::string>{entry.logLine}) << entry.name;
+    }
+}
+
+TEST(LinksTest, AnAddressIsJoinedAsStoredAndTheLanguageNameEncoded) {
+    ProgramRig rig;
+    rig.set("Options", "WarnHomepage", "No");
+    rig.set("Internet", "home", "http://a.example/x?y=1");
+    rig.set("Internet", "sms", "http://a.example/sms?to=46&x=1");
+    std::filesystem::path lan = rig.folder.file("English.lan");
+    rig.profile.SetINI("Info", "international", "Brazilian Portuguese", lan.string());
+    rig.program.menuWindow().choose("www_homepage");
+    rig.program.menuWindow().choose("www_sms");
+    EXPECT_EQ(rig.shell.opened,
+              (std::vector<std::string>{"http://a.example/x?y=1?lan=Brazilian%20Portuguese",
+                                        "http://a.example/sms?to=46&x=1"}));
+
+    // An unset address is logged as a visit but hands nothing to the desktop.
+    rig.set("Internet", "help", "");
+    rig.program.mainShell().clickLblHelp();
+    EXPECT_EQ(rig.shell.opened.size(), 2u);
+    EXPECT_EQ(rig.logLines().back(), "Visit homepage (Help).");
+}
+
+TEST(LinksTest, TheToolsMenuAndTheErrorMarkerOpenTheProgramsOwnFilesWithoutAsking) {
+    ProgramRig rig;
+    MenuWindow& menus = rig.program.menuWindow();
+    EXPECT_TRUE(menus.choose("xx_newsversion"));
+    EXPECT_TRUE(menus.choose("xx_viewini"));
+    EXPECT_TRUE(menus.choose("xx_viewlog")); // no log yet: nothing to open
+    EXPECT_TRUE(menus.choose("xx_stoplog")); // shown, does nothing
+    EXPECT_EQ(rig.shell.opened, (std::vector<std::string>{rig.folder.file("Version.txt"),
+                                                          rig.folder.file("Vexa.ini")}));
+    EXPECT_EQ(rig.program.links().MenuLink, rig.folder.file("Vexa.log"));
+
+    rig.program.log().WriteLog("Clear highscore");
+    menus.choose("xx_viewlog");
+    rig.program.mainShell().clickErrorPic(); // hidden: no click reaches it
+    rig.program.mainShell().ErrorPic.visible = true;
+    rig.program.mainShell().clickErrorPic();
+    EXPECT_EQ(rig.program.links().MainLink, rig.folder.file("Vexa.log"));
+    EXPECT_EQ(rig.shell.opened,
+              (std::vector<std::string>{rig.folder.file("Version.txt"), rig.folder.file("Vexa.ini"),
+                                        rig.folder.file("Vexa.log"), rig.folder.file("Vexa.log")}));
+    EXPECT_TRUE(rig.dialogs.questions.empty());
+    EXPECT_EQ(rig.logLines().size(), 1u) << "opening files logs nothing";
+}
+
+TEST(LinksTest, QueryValuesKeepOnlyUnreservedCharactersAndTheSlash) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"Anna", "Anna"},
+        {"a-b.c_d~e/f", "a-b.c_d~e/f"},
+        {"Tom & Jerry", "Tom%20%26%20Jerry"},
+        {"a=b?c#d+e%f", "a%3Db%3Fc%23d%2Be%25f"},
+        {"Åsa", "%C3%85sa"},
+        {"", ""},
+    };
+    for (const auto& [value, encoded] : rows) {
+        EXPECT_EQ(queryValue(value), encoded) << value;
+    }
+}
+
+} // namespace
+} // namespace brisvane::testing

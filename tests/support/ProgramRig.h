@@ -1,0 +1,69 @@
+#pragma once
+// The program without windows on a temporary copy of the shipped settings and language file,
+// with fake platform services: the settings, the log and what the desktop was asked to open
+// are all there to look at.
+
+#include <filesystem>
+#include <string>
+
+#include "program/Program.h"
+#include "settings/FileProfile.h"
+#include "support/Fakes.h"
+#include "support/TempFolder.h"
+
+namespace brisvane::testing {
+
+class ProgramRig {
+public:
+    ProgramRig()
+        : program(seeded(), profile,
+                  Platform{clock, random, sound, shell, dialogs, screen, locale}) {
+        program.language().updateLanguageFile();
+    }
+
+    std::string ini(const std::string& section, const std::string& key) {
+        return profile.GetINI(section, key, program.IniFile());
+    }
+    void set(const std::string& section, const std::string& key, const std::string& value) {
+        profile.SetINI(section, key, value, program.IniFile());
+    }
+    // The log's lines without their date and time, each with its final period.
+    std::vector<std::string> logLines() const {
+        std::vector<std::string> lines;
+        if (!std::filesystem::exists(folder.file("Vexa.log"))) {
+            return lines;
+        }
+        const std::string text = folder.read("Vexa.log");
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = text.find("\r\n", start);
+            const std::string line = text.substr(start, end - start);
+            const std::size_t at = line.find("  ");
+            lines.push_back(at == std::string::npos ? line : line.substr(at + 2));
+            start = end == std::string::npos ? text.size() : end + 2;
+        }
+        return lines;
+    }
+
+    TempFolder folder;
+    FileProfile profile;
+    FakeClock clock;
+    FakeRandom random;
+    FakeSound sound;
+    FakeShell shell;
+    FakeDialogs dialogs;
+    FakeScreen screen;
+    FakeLocale locale;
+    Program program;
+
+private:
+    ProgramFolder seeded() {
+        for (const char* name : {"Vexa.ini", "English.lan", "Version.txt", "beep.wav"}) {
+            std::filesystem::copy_file(std::filesystem::path(BRISVANE_SOURCE_DIR) / "data" / name,
+                                       folder.path() / name);
+        }
+        return ProgramFolder(folder.path());
+    }
+};
+
+} // namespace brisvane::testing
