@@ -59,7 +59,8 @@ int main(int argc, char* argv[]) {
     });
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
-                                 program.sounds(), program.mainShell()});
+                                 program.sounds(), program.mainShell(), &program.menuWindow(),
+                                 &program.submission()});
     dialogs.setParent(&mainView);
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {

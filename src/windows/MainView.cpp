@@ -19,10 +19,12 @@
 #include "display/DotMatrix.h"
 #include "display/SoundBoard.h"
 #include "game/GameModel.h"
+#include "scores/Submission.h"
 #include "scores/TopTen.h"
 #include "windows/Art.h"
 #include "windows/ControlWidget.h"
 #include "windows/DotDisplay.h"
+#include "windows/MenuView.h"
 #include "program/MainShell.h"
 #include "windows/TimerDriver.h"
 #include "windows/Twips.h"
@@ -245,6 +247,14 @@ void MainView::buildWidgets() {
     addTimer("TimerIndik", game.TimerIndik, [&game] { game.tickTimerIndik(); });
     addTimer("Timer1", m_.dots.Timer1(), [this] { m_.dots.Timer1Tick(); });
     addTimer("SayTimer", m_.dots.SayTimer(), [this] { m_.dots.SayTimerTick(); });
+
+    if (Submission* send = m_.submission) {
+        addTimer("TimerUser", send->TimerUser, [send] { send->TimerUser_Timer(); });
+        addTimer("TimerSending", send->TimerSending, [send] { send->TimerSending_Timer(); });
+    }
+    if (m_.menus != nullptr) {
+        menus_ = new MenuView(*m_.menus, guard_, this, [this] { render(); });
+    }
 }
 
 void MainView::wireTitleStrip(ControlWidget* strip) {

@@ -25,7 +25,10 @@ class DotDisplay;
 class DotMatrix;
 class GameModel;
 class MainShell;
+class MenuView;
+class MenuWindow;
 class SoundBoard;
+class Submission;
 class TimerDriver;
 class TopTen;
 
@@ -35,6 +38,9 @@ struct MainModels {
     TopTen& topTen;
     SoundBoard& sound;
     MainShell& shell;
+    // The pop-up menus of `Homepage` and `Logo`, and the submission's timers; optional.
+    MenuWindow* menus = nullptr;
+    Submission* submission = nullptr;
 };
 
 class MainView : public QWidget {
@@ -51,6 +57,8 @@ public:
     // The widget of a named control ("Roll", "btn_Ones", "Topp03", "Image4"); nullptr if none.
     ControlWidget* control(const QString& objectName) const;
     DotDisplay* dots() const { return dots_; }
+    // The pop-up menus; nullptr without a menu window.
+    MenuView* menus() const { return menus_; }
     // The driver of a model timer ("TimerIndik", "Timer1", ...); nullptr if none.
     TimerDriver* timer(const QString& name) const;
     EventGuard& guard() { return guard_; }
@@ -91,6 +99,7 @@ private:
     std::vector<Binding> bindings_;
     std::map<QString, TimerDriver*> timers_;
     DotDisplay* dots_ = nullptr;
+    MenuView* menus_ = nullptr;
     ControlWidget* background_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QPointer<QScreen> watchedScreen_;

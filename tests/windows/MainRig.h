@@ -24,7 +24,8 @@ public:
           game(program.game()), windowShell(program.mainShell()) {
         windowShell.endProgram = [] {};
         view = std::make_unique<MainView>(
-            MainModels{game, program.display(), program.topTen(), program.sounds(), windowShell});
+            MainModels{game, program.display(), program.topTen(), program.sounds(), windowShell,
+                       &program.menuWindow(), &program.submission()});
     }
 
     ControlWidget& widget(const std::string& name) const {
