@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
                                  program.sounds(), program.mainShell(), &program.menuWindow(),
                                  &program.submission()});
     dialogs.setParent(&mainView);
+    screen.follow(&mainView);
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {
         program.log().WriteLog(errorLine(error, where));

@@ -5,7 +5,10 @@
 
 namespace brisvane {
 
-QScreen* QtScreen::screen() {
+QScreen* QtScreen::screen() const {
+    if (window_ != nullptr && window_->screen() != nullptr) {
+        return window_->screen();
+    }
     return QGuiApplication::primaryScreen();
 }
 

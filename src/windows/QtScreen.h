@@ -1,5 +1,9 @@
 #pragma once
-// The desktop's screen, in twips (15 to a logical pixel).
+// The desktop's screen, in twips (15 to a logical pixel): the screen the followed window is
+// on, or the primary screen.
+#include <QPointer>
+#include <QWidget>
+
 #include "common/Ports.h"
 
 class QScreen;
@@ -18,8 +22,13 @@ public:
     int screenHeight() const override;
     int platformId() const override { return LinuxPlatformId; }
 
+    // Reports the screen `window` is on from now on (the game window, once it exists).
+    void follow(QWidget* window) { window_ = window; }
+
 private:
-    static QScreen* screen();
+    QScreen* screen() const;
+
+    QPointer<QWidget> window_;
 };
 
 } // namespace brisvane
