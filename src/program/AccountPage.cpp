@@ -18,11 +18,11 @@ AccountPage::AccountPage(Wiring wiring) : w_(wiring) {
     Command2.caption = "&Remove";
     Label1 = makeControl("Label1", 2055, 1110, 960, 255, colour::Yellow);
     Label1.caption = "Sign up";
-    lblEnter = makeControl("lblEnter", 120, 270, 2895, 255, colour::White);
+    lblEnter = makeControl("lblEnter", 120, 240, 2895, 420, colour::White); // two lines
     lblEnter.caption = "Enter member username and password";
-    txtUser = makeControl("txtUser", 120, 600, 1815, 315);
-    txtPass = makeControl("txtPass", 120, 990, 1815, 315);
-    butOK = makeControl("butOK", 2055, 990, 960, 315);
+    txtUser = makeControl("txtUser", 120, 705, 1815, 315);
+    txtPass = makeControl("txtPass", 120, 1095, 1815, 315);
+    butOK = makeControl("butOK", 2055, 1095, 960, 315);
     butOK.caption = "&OK";
     showList(true);
 }

@@ -55,6 +55,14 @@ QMenu* MenuView::build(const Menu& model) {
     if (menu == nullptr) {
         menu = new QMenu(parent_);
         menu->setObjectName(name);
+        // The table's colours, with the yellow accent on the entry under the pointer.
+        menu->setStyleSheet(QStringLiteral(
+            "QMenu { background: #1f2b38; color: #e6ebf0; border: 1px solid #3b4b5d; "
+            "padding: 4px 0; }"
+            "QMenu::item { padding: 4px 22px 4px 16px; }"
+            "QMenu::item:selected { background: #2c3d50; color: #ffe600; }"
+            "QMenu::item:disabled { color: #6d7a88; }"
+            "QMenu::separator { height: 1px; background: #3b4b5d; margin: 4px 10px; }"));
     }
     menu->clear();
 
