@@ -69,6 +69,18 @@ void AccountPage::setUser(const std::string& caption) {
     }
 }
 
+bool AccountPage::stored(const Accounts::Outcome& outcome, const char* what) {
+    if (outcome.saved) {
+        return true;
+    }
+    if (outcome.changed) {
+        w_.dialogs.message(w_.texts.T("b1"), std::string(what) +
+                                                 " could not be saved in the settings file (" +
+                                                 outcome.why + ").");
+    }
+    return false;
+}
+
 void AccountPage::languageChanged() {
     if (LanUpdate) {
         LanUpdate();
@@ -114,7 +126,7 @@ void AccountPage::Command1_Click() {
 
 void AccountPage::butOK_Click() {
     showList(true);
-    if (w_.accounts.add(txtUser.caption, txtPass.caption)) {
+    if (stored(w_.accounts.add(txtUser.caption, txtPass.caption), "The new account")) {
         w_.log.WriteLog("Add user: " + txtUser.caption);
     }
     // The typed password does not stay in the window once it is stored or refused.
@@ -132,11 +144,11 @@ void AccountPage::butOK_Click() {
 
 void AccountPage::Command2_Click() {
     const int number = List3Index + 1;
-    const std::optional<std::string> removed = w_.accounts.remove(number);
-    if (!removed) {
-        return; // nothing chosen in the list
+    const std::string removed = w_.accounts.name(number);
+    if (!stored(w_.accounts.remove(number), "The removal of the account")) {
+        return; // nothing chosen in the list, or the file kept it
     }
-    w_.log.WriteLog("Remove user: " + *removed);
+    w_.log.WriteLog("Remove user: " + removed);
     fillList();
     if (!List3Items.empty()) {
         const std::string& first = List3Items.front();
@@ -157,7 +169,11 @@ void AccountPage::List3_Click() {
         return;
     }
     const std::string name = List3Items.at(static_cast<std::size_t>(List3Index));
-    w_.accounts.choose(List3Index + 1);
+    if (!stored(w_.accounts.choose(List3Index + 1), "The choice of account")) {
+        setList3Text(w_.accounts.selectedName());
+        notify();
+        return;
+    }
     List3.caption = name;
     List3.toolTip = " " + w_.texts.T("s22") + "  " + name + " ";
     setUser(w_.accounts.userCaption());

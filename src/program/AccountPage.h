@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "common/Controls.h"
+#include "common/Ports.h"
+#include "scores/Accounts.h"
 
 namespace brisvane {
 
-class Accounts;
 class EventLog;
 class Links;
 class Texts;
@@ -23,6 +24,7 @@ public:
     struct Wiring {
         Accounts& accounts;
         const Texts& texts;
+        Dialogs& dialogs; // says when the settings file does not take a change
         EventLog& log;
         Links& links;
     };
@@ -85,6 +87,8 @@ private:
     void showList(bool list);
     void fillList();
     void setUser(const std::string& caption);
+    // False, after telling the player why, when the settings file did not take a change.
+    bool stored(const Accounts::Outcome& outcome, const char* what);
     void languageChanged();
     void notify() const;
 

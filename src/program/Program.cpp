@@ -40,7 +40,7 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                            [this](const std::string& name) { return folder_.resolve(name); }}),
       menuWindow_(links_),
       accounts_(profile_, iniFile_, language_),
-      accountPage_(AccountPage::Wiring{accounts_, language_, log_, links_}),
+      accountPage_(AccountPage::Wiring{accounts_, language_, platform_.dialogs, log_, links_}),
       submission_(Submission::Wiring{profile_, iniFile_, language_, platform_.dialogs,
                                      platform_.clock, platform_.screen, log_, topTen_, links_,
                                      accounts_,

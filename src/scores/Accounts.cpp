@@ -11,8 +11,15 @@ std::string Accounts::get(const std::string& key) {
     return profile_.GetINI(Section, key, iniFile_);
 }
 
-void Accounts::set(const std::string& key, const std::string& value) {
-    profile_.SetINI(Section, key, value, iniFile_);
+Accounts::Outcome Accounts::write(const std::vector<std::pair<std::string, std::string>>& values) {
+    std::vector<ProfileChange> changes;
+    for (const auto& [key, value] : values) {
+        changes.push_back({Section, key, value, false});
+    }
+    Outcome outcome;
+    outcome.changed = true;
+    outcome.saved = profile_.SetINIs(iniFile_, changes, &outcome.why);
+    return outcome;
 }
 
 int Accounts::count() {
@@ -49,44 +56,39 @@ std::string Accounts::selectedPassword() {
     return get("pass" + selected());
 }
 
-bool Accounts::add(const std::string& user, const std::string& pass) {
+Accounts::Outcome Accounts::add(const std::string& user, const std::string& pass) {
     if (user.empty() || pass.empty()) {
-        return false;
+        return {};
     }
     const std::string n = std::to_string(count() + 1);
-    set("antal", n);
-    set("selected", n);
-    set("user" + n, user);
-    set("pass" + n, pass);
-    return true;
+    return write({{"antal", n}, {"selected", n}, {"user" + n, user}, {"pass" + n, pass}});
 }
 
-std::optional<std::string> Accounts::remove(int number) {
+Accounts::Outcome Accounts::remove(int number) {
     const int n = count();
     if (number < 1 || number > n) {
-        return std::nullopt;
+        return {};
     }
-    std::string removed = name(number);
+    std::vector<std::pair<std::string, std::string>> values;
     for (int i = number; i < n; ++i) {
         const std::string next = std::to_string(i + 1);
-        set("user" + std::to_string(i), get("user" + next));
-        set("pass" + std::to_string(i), get("pass" + next));
-    }
-    if (selected() == std::to_string(number)) {
-        set("selected", "1");
+        values.emplace_back("user" + std::to_string(i), get("user" + next));
+        values.emplace_back("pass" + std::to_string(i), get("pass" + next));
     }
     const std::string last = std::to_string(n);
-    set("user" + last, "");
-    set("pass" + last, "");
-    set("antal", std::to_string(n - 1));
-    if (n - 1 > 0) {
-        set("selected", "1"); // the first account is chosen after every removal
+    values.emplace_back("user" + last, "");
+    values.emplace_back("pass" + last, "");
+    values.emplace_back("antal", std::to_string(n - 1));
+    // "1" while accounts remain (the first is chosen after every removal), and also when the
+    // removed account was the chosen one.
+    if (n - 1 > 0 || selected() == std::to_string(number)) {
+        values.emplace_back("selected", "1");
     }
-    return removed;
+    return write(values);
 }
 
-void Accounts::choose(int number) {
-    set("selected", std::to_string(number));
+Accounts::Outcome Accounts::choose(int number) {
+    return write({{"selected", std::to_string(number)}});
 }
 
 std::string Accounts::userCaption() {

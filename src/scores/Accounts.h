@@ -4,8 +4,8 @@
 // `selected`, the number of the account results are sent as. Every read goes to the file, so
 // a hand edit counts at once.
 
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Profile.h"
@@ -31,15 +31,24 @@ public:
     std::string selectedName();
     std::string selectedPassword();
 
+    // What a change did: whether it was stored, and if not, why in the system's words.
+    struct Outcome {
+        bool changed = false; // something was to be written
+        bool saved = false;   // and the settings file took it
+        std::string why;
+    };
+
     // Appends an account and makes it the selected one. Nothing is written unless both the
-    // name and the password are non-empty; true when the account was added.
-    bool add(const std::string& user, const std::string& pass);
+    // name and the password are non-empty. All keys are written in one replacement of the
+    // file, so a failed write leaves the accounts as they were.
+    Outcome add(const std::string& user, const std::string& pass);
     // Removes account `number` (1..count): the accounts after it move up one number, the old
     // last number's keys are emptied, `antal` goes down by one and, when accounts remain, the
-    // first is selected. Returns the removed name; nothing when `number` is out of range.
-    std::optional<std::string> remove(int number);
+    // first is selected; all in one replacement of the file. Nothing when `number` is out of
+    // range.
+    Outcome remove(int number);
     // Makes account `number` the selected one.
-    void choose(int number);
+    Outcome choose(int number);
 
     // What the game window's `lb_User` shows: the selected name, else the text s1, else
     // "No user".
@@ -47,7 +56,7 @@ public:
 
 private:
     std::string get(const std::string& key);
-    void set(const std::string& key, const std::string& value);
+    Outcome write(const std::vector<std::pair<std::string, std::string>>& values);
 
     Profile& profile_;
     std::string iniFile_;

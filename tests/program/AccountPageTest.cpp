@@ -135,6 +135,29 @@ TEST_F(AccountPageTest, ChoosingAnAccountSelectsItForSendingAndLogsIt) {
     EXPECT_EQ(rig.logLines().back(), "Change user: Anna.");
 }
 
+TEST_F(AccountPageTest, ASettingsFileThatTakesNoChangeIsSaidAndNothingIsLoggedAsDone) {
+    add("Anna", "a");
+    add("Bo", "b");
+    std::filesystem::permissions(rig.program.IniFile(), std::filesystem::perms::owner_read);
+    add("Cia", "c");
+    page.List3Index = 0;
+    page.List3_Click();
+    page.Command2_Click();
+    ASSERT_EQ(rig.dialogs.messages.size(), 3u);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "Brisvane");
+    EXPECT_EQ(rig.dialogs.messages[0].text.rfind("The new account could not be saved in the "
+                                                 "settings file (",
+                                                 0),
+              0u)
+        << rig.dialogs.messages[0].text;
+    EXPECT_EQ(rig.ini("Users", "antal"), "2");
+    EXPECT_EQ(rig.ini("Users", "selected"), "2");
+    EXPECT_EQ(page.List3Items, (std::vector<std::string>{"Anna", "Bo"}));
+    EXPECT_EQ(page.List3Index, 1) << "the list shows the account still chosen";
+    EXPECT_EQ(lbUser(), "Bo");
+    EXPECT_EQ(rig.logLines(), (std::vector<std::string>{"Add user: Anna.", "Add user: Bo."}));
+}
+
 TEST_F(AccountPageTest, TheLanguageNamesTheGroupAndShowsTheChosenAccount) {
     page.applyTexts("user", true);
     EXPECT_EQ(page.Frame2.caption, "");
