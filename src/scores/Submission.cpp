@@ -55,16 +55,20 @@ constexpr int TwipsPerPixel = 15;
 
 Submission::Submission(Wiring wiring) : w_(std::move(wiring)) {}
 
-void Submission::SendX() {
+bool Submission::placeHasEntry() {
     const int place = w_.topTen.SelectedPlace;
     if (place < 1 || place > HsTable::Places) {
-        return;
+        return false;
     }
-    // An empty place has nothing the service could take.
     const auto stored = [&](char field) {
         return w_.profile.GetINI(HsTable::Section, HsTable::placeKey(field, place), w_.iniFile);
     };
-    if (integerPart(stored('p')) <= 0 || stored('k').empty()) {
+    return integerPart(stored('p')) > 0 && !stored('k').empty();
+}
+
+void Submission::SendX() {
+    // An empty place has nothing the service could take.
+    if (!placeHasEntry()) {
         return;
     }
     if (!w_.dialogs.askYesNo(w_.language.T("b1"), w_.language.T("b8"), DefaultButton::Yes)) {
@@ -115,6 +119,12 @@ submission::Fields Submission::fields() {
 
 void Submission::TimerUser_Timer() {
     if (SendState != 0) {
+        return;
+    }
+    // The list was cleared while the submission waited: nothing is left to send.
+    if (!placeHasEntry()) {
+        TimerUser.stop();
+        state_ = SubmissionState::Idle;
         return;
     }
     if (w_.Say) {

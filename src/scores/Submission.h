@@ -109,6 +109,9 @@ public:
     submission::Fields fields();
 
 private:
+    // Whether the place last clicked holds an entry (points above 0 and a key).
+    bool placeHasEntry();
+
     Wiring w_;
     SubmissionState state_ = SubmissionState::Idle;
 };

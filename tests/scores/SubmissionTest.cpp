@@ -154,6 +154,18 @@ TEST_F(SubmissionTest, ASecondClickWhileWaitingSendsThePlaceClickedLast) {
     runTimers();
     ASSERT_EQ(rig.shell.opened.size(), 1u);
     EXPECT_NE(rig.shell.opened[0].find("&points=250&key=11&"), std::string::npos);
+
+    // A list cleared while the submission waits leaves nothing to send.
+    rig.set("Options", "ShowUser", "Yes");
+    click(2);
+    rig.dialogs.yesNoAnswers = {true};
+    ASSERT_TRUE(rig.program.topTen().ClearHighscore(rig.dialogs, [](const std::string&) {}));
+    rig.program.settingsClosed();
+    runTimers();
+    EXPECT_EQ(send.state(), SubmissionState::Idle);
+    EXPECT_FALSE(send.TimerUser.enabled);
+    EXPECT_EQ(rig.shell.opened.size(), 1u);
+    EXPECT_EQ(rig.ini("Internet", "entries"), "1");
 }
 
 TEST_F(SubmissionTest, APlaceWithoutADateIsSentWithTheCurrentMonth) {
