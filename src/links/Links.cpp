@@ -44,6 +44,21 @@ std::string queryValue(std::string_view value) {
     return out;
 }
 
+bool isWebAddress(std::string_view link) {
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    const std::size_t colon = link.find(':');
+    if (colon == std::string_view::npos || colon < 2 || !letter(link[0])) {
+        return false;
+    }
+    for (std::size_t i = 1; i < colon; ++i) {
+        const char c = link[i];
+        if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '.' && c != '-') {
+            return false;
+        }
+    }
+    return true;
+}
+
 const WebPageRule& ruleOf(WebPage page) {
     return Rules.at(static_cast<std::size_t>(page));
 }
@@ -56,10 +71,11 @@ std::string& Links::linkOf(LinkWindow window) {
 
 bool Links::Uplink(LinkWindow window) {
     const std::string& link = linkOf(window);
-    if (link.empty()) {
+    std::error_code error;
+    if (!isWebAddress(link) && !std::filesystem::is_regular_file(link, error)) {
         return false;
     }
-    w_.shell.open(link); // the desktop reports its own failures; the program goes on
+    w_.shell.open(link); // what the desktop makes of it is its own business
     return true;
 }
 
@@ -89,21 +105,11 @@ bool Links::openWebPage(WebPage page) {
     if (rule.withLanguage) {
         link += lanQuery();
     }
-    // Without an address the link would be a bare "?lan=..." that the desktop takes for a
-    // file name.
-    if (address.empty()) {
-        return false;
-    }
     return Uplink(rule.window);
 }
 
 bool Links::openProgramFile(const std::string& name, LinkWindow window) {
-    std::string& link = linkOf(window);
-    link = w_.programFile ? w_.programFile(name) : name;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(link, error)) {
-        return false; // as the desktop would: a missing file opens nothing
-    }
+    linkOf(window) = w_.programFile ? w_.programFile(name) : name;
     return Uplink(window);
 }
 

@@ -29,6 +29,10 @@ class SoundBoard;
 // in a value reach the service as typed. UTF-8 text is encoded byte by byte.
 std::string queryValue(std::string_view value);
 
+// Whether `link` starts with a scheme of two letters or more ("https:", "mailto:"); "C:" and
+// a path do not.
+bool isWebAddress(std::string_view link);
+
 // The window whose `Uplink` opens a link: the game and settings windows share `MainLink`.
 enum class LinkWindow { Main, Menu, Settings };
 
@@ -75,14 +79,16 @@ public:
     // The address or file the menu window opens next.
     std::string MenuLink;
 
-    // Opens the window's link text with the desktop. An empty text opens nothing; so does a
-    // path of the program folder whose file is missing. True when it was handed over.
+    // Opens the window's link text with the desktop: a web address (a scheme of two letters
+    // or more, such as "https:"), or a file that exists. Anything else (an empty text, a
+    // missing file, an address whose configured part is empty) opens nothing, as the desktop
+    // would, but without its error box. True when it was handed over.
     bool Uplink(LinkWindow window);
     // Appends "?lan=" and the current language's international name to MainLink.
     void UplinkLan();
 
     // A web entry, all steps: question, beep, log line, link, open. False when the player
-    // said No or there was nothing to open.
+    // said No or there was nothing to open (no address configured).
     bool openWebPage(WebPage page);
 
     // A file of the program folder ("Version.txt", "Vexa.log", "Vexa.ini") through the

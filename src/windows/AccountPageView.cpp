@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "program/AccountPage.h"
+#include "windows/Art.h"
 #include "windows/EventGuard.h"
 #include "windows/Twips.h"
 
@@ -40,7 +41,7 @@ AccountPageView::AccountPageView(AccountPage& page, EventGuard& guard, QWidget* 
     Label1_ = new QPushButton(this);
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setFlat(true);
-    Label1_->setCursor(Qt::PointingHandCursor);
+    Label1_->setCursor(Art::cursor(Art::HandCursor, devicePixelRatioF()));
     Label1_->setStyleSheet(
         QStringLiteral("QPushButton { border: none; text-align: left; color: %1; }"
                        "QPushButton:hover, QPushButton:focus { text-decoration: underline; }")

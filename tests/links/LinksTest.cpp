@@ -146,6 +146,33 @@ TEST(LinksTest, TheToolsMenuAndTheErrorMarkerOpenTheProgramsOwnFilesWithoutAskin
     EXPECT_EQ(rig.logLines().size(), 1u) << "opening files logs nothing";
 }
 
+TEST(LinksTest, OnlyWebAddressesAndFilesThatExistAreHandedToTheDesktop) {
+    const std::pair<const char*, bool> rows[] = {{"https://example.org/", true},
+                                                 {"mailto:a@example.org", true},
+                                                 {"x-y.z+1:", true},
+                                                 {"C:\\Vexa.ini", false},
+                                                 {"?lan=English", false},
+                                                 {"/no/such/file", false},
+                                                 {"", false},
+                                                 {"1a:b", false},
+                                                 {":x", false}};
+    for (const auto& [link, web] : rows) {
+        EXPECT_EQ(isWebAddress(link), web) << link;
+    }
+
+    ProgramRig rig;
+    rig.set("Internet", "send", "");
+    rig.set("Highscore", "p1", "10");
+    rig.set("Highscore", "k1", "1");
+    rig.program.accounts().add("Anna", "pw");
+    rig.dialogs.yesNoAnswers = {true};
+    rig.program.topTen().ToppClick(1);
+    rig.program.submission().TimerUser_Timer();
+    rig.program.submission().TimerSending_Timer();
+    EXPECT_EQ(rig.program.links().MainLink.rfind("?user=Anna&pass=pw&", 0), 0u);
+    EXPECT_TRUE(rig.shell.opened.empty()) << "no submission page configured";
+}
+
 TEST(LinksTest, QueryValuesKeepOnlyUnreservedCharactersAndTheSlash) {
     const std::pair<const char*, const char*> rows[] = {
         {"Anna", "Anna"},
