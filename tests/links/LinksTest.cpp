@@ -115,6 +115,10 @@ TEST(LinksTest, AnAddressIsJoinedAsStoredAndTheLanguageNameEncoded) {
               (std::vector<std::string>{"http://a.example/x?y=1?lan=Brazilian%20Portuguese",
                                         "http://a.example/sms?to=46&x=1"}));
 
+    rig.program.links().MainLink = "http://a.example/help";
+    rig.program.links().UplinkLan();
+    EXPECT_EQ(rig.program.links().MainLink, "http://a.example/help?lan=Brazilian%20Portuguese");
+
     // An unset address is logged as a visit but hands nothing to the desktop.
     rig.set("Internet", "help", "");
     rig.program.mainShell().clickLblHelp();
