@@ -21,9 +21,10 @@ TEST(MenuWindowTest, TheMenusHoldTheirEntriesInOrderAndPopUpFromTheirLabels) {
               (std::vector<std::string>{"www_homepage HOME", "www_tom1 -", "www_sms SMS Service",
                                         "www_signup Signup new member"}));
     EXPECT_EQ(layout(menus.xx_meny),
-              (std::vector<std::string>{"xx_newsversion News in this version", "xx_empty2 -",
-                                        "xx_viewlog View logfile", "xx_stoplog Stop logging",
-                                        "xx_viewini View ini-file"}));
+              (std::vector<std::string>{
+                  "xx_newsversion News in this version", "xx_empty2 -", "xx_viewlog View logfile",
+                  "xx_stoplog Stop logging", "xx_viewini View ini-file", "xx_empty3 -",
+                  "xx_unpack Unpack resources", "xx_delres Remove unpacked resources"}));
 
     std::vector<std::string> shown;
     menus.popup = [&shown](const Menu& menu, PopupAt at) {
@@ -42,15 +43,21 @@ TEST(MenuWindowTest, CaptionsAreSettableAndEntriesCanBeAdded) {
     menus.www_homepage().caption = rig.program.language().T("s6");
     EXPECT_EQ(menus.xx_webmenu.entries.front().caption, "Visit the homepage");
 
-    int unpacked = 0;
-    menus.xx_meny.addSeparator("xx_empty3");
-    menus.xx_meny.add("xx_unpack", "Unpack resources", [&unpacked] { ++unpacked; });
-    EXPECT_TRUE(menus.choose("xx_unpack"));
-    menus.xx_meny.entry("xx_unpack").enabled = false;
-    EXPECT_FALSE(menus.choose("xx_unpack"));
-    EXPECT_FALSE(menus.choose("xx_empty3"));
+    int chosen = 0;
+    menus.xx_webmenu.add("www_more", "More", [&chosen] { ++chosen; });
+    EXPECT_TRUE(menus.choose("www_more"));
+    menus.xx_webmenu.entry("www_more").enabled = false;
+    EXPECT_FALSE(menus.choose("www_more"));
+    EXPECT_FALSE(menus.choose("www_tom1"));
     EXPECT_FALSE(menus.choose("no_such_entry"));
-    EXPECT_EQ(unpacked, 1);
+    EXPECT_EQ(chosen, 1);
+
+    // The package entries unpack Res.pac (absent here: the player is told) and remove the
+    // unpacked files.
+    EXPECT_TRUE(menus.choose("xx_unpack"));
+    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
+    EXPECT_EQ(rig.dialogs.messages[0].text, "Specified package not found.");
+    EXPECT_TRUE(menus.choose("xx_delres"));
     EXPECT_THROW(menus.xx_meny.entry("www_sms"), std::out_of_range);
 }
 

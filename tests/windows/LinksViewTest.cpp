@@ -44,9 +44,10 @@ TEST(LinksViewTest, TheMenusPopUpFromTheirLabelsAndWorkByKeyboard) {
     ASSERT_NE(tools, nullptr);
     EXPECT_TRUE(tools->isVisible());
     EXPECT_EQ(entries(*tools),
-              (std::vector<std::string>{"xx_newsversion &News in this version", "xx_empty2",
-                                        "xx_viewlog &View logfile", "xx_stoplog &Stop logging",
-                                        "xx_viewini V&iew ini-file"}));
+              (std::vector<std::string>{
+                  "xx_newsversion &News in this version", "xx_empty2", "xx_viewlog &View logfile",
+                  "xx_stoplog &Stop logging", "xx_viewini V&iew ini-file", "xx_empty3",
+                  "xx_unpack &Unpack resources", "xx_delres &Remove unpacked resources"}));
     QTest::keyClick(tools, Qt::Key_I); // the underlined letter
     EXPECT_EQ(rig.shell.opened.back(), rig.folder.file("Vexa.ini"));
 }
