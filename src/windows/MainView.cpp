@@ -57,7 +57,8 @@ const QColor GroundDeep(0x0c, 0x11, 0x17);
 } // namespace
 
 MainView::MainView(MainModels models)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_(models) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_(models),
+      names_(models.game, models.shell.texts()) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Brisvane"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -245,6 +246,31 @@ void MainView::buildWidgets() {
     addTimer("TimerIndik", game.TimerIndik, [&game] { game.tickTimerIndik(); });
     addTimer("Timer1", m_.dots.Timer1(), [this] { m_.dots.Timer1Tick(); });
     addTimer("SayTimer", m_.dots.SayTimer(), [this] { m_.dots.SayTimerTick(); });
+    wireAccessibility();
+}
+
+// What assistive technology hears of each control comes from the game's meaning, and a Press
+// does what the player's click or key does (see AccessibleControl).
+void MainView::wireAccessibility() {
+    for (const Binding& binding : bindings_) {
+        binding.widget->setSpeech([this](const Control& c) { return names_.describe(c); });
+    }
+    // A picked-up die is off the table, where no click reaches it: a Press puts it back, as
+    // its number key does.
+    for (int i = 1; i <= 6; ++i) {
+        control(QStringLiteral("Image%1").arg(i))->setPressHandler([this, i] {
+            guard_.run("Image press", [this, i] { m_.shell.keyDie(i); });
+            render();
+        });
+    }
+    // The logo's menu opens where it was clicked; pressed without a pointer, on the logo.
+    ControlWidget* logo = control(QStringLiteral("Logo"));
+    logo->setPressHandler([this, logo] {
+        const QPoint at = logo->mapToGlobal(logo->rect().center());
+        guard_.run("Logo click", [this, at] { m_.shell.clickLogo(at.x(), at.y()); });
+        render();
+    });
+    text1_->setAccessibleName(QStringLiteral("Test message"));
 }
 
 void MainView::wireTitleStrip(ControlWidget* strip) {
