@@ -141,8 +141,8 @@ Spoken AccessibleNames::describe(const Control& control) const {
     }
 
     if (name == "Rolls" || name == "Mrolls" || name == "scr_Tot" || name == "Bonus") {
-        const std::string label = name == "Rolls"    ? text("s24", "Rolls left")
-                                  : name == "Mrolls" ? text("h4", "Rolls left per open category")
+        const std::string label = name == "Rolls"     ? text("s24", "Rolls left")
+                                  : name == "Mrolls"  ? text("h4", "Rolls left per open category")
                                   : name == "scr_Tot" ? text("d2", "Total")
                                                       : std::string("Bonus");
         spoken.name = labelled(label, figure);

@@ -101,6 +101,7 @@ QAccessible::Role AccessibleControl::roleOf(const ControlWidget& widget) {
     switch (widget.kind()) {
     case Kind::Label:
     case Kind::Number:
+    case Kind::Strip: // the window's title; Qt's own title-bar role reads as a text field
         return QAccessible::StaticText;
     case Kind::Link:
         return QAccessible::Link;
@@ -112,8 +113,6 @@ QAccessible::Role AccessibleControl::roleOf(const ControlWidget& widget) {
         return QAccessible::Button;
     case Kind::Logo:
         return QAccessible::ButtonMenu; // it opens the program's menu
-    case Kind::Strip:
-        return QAccessible::TitleBar;
     case Kind::Marker:
     case Kind::Image:
         return QAccessible::Graphic;

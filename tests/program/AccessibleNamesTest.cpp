@@ -10,7 +10,8 @@ namespace brisvane {
 // Failures show what would be said.
 void PrintTo(const Spoken& s, std::ostream* out) {
     *out << "{\"" << s.name << "\", value \"" << s.value << "\", description \"" << s.description
-         << "\", checkable " << s.checkable << ", checked " << s.checked << ", present " << s.present << "}";
+         << "\", checkable " << s.checkable << ", checked " << s.checked << ", present "
+         << s.present << "}";
 }
 } // namespace brisvane
 
@@ -20,10 +21,14 @@ namespace {
 using speech::plainCaption;
 
 TEST(AccessibleNamesTest, CaptionsReadWithoutTheirBlanksAndMnemonicMarks) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"  Fours", "Fours"},           {" Fours: 12 ", "Fours: 12"}, {"&OK", "OK"},
-        {"Fish && chips", "Fish & chips"}, {"Noll slag", "Noll slag"},  {"   ", ""},
-        {"  Åsa &Öberg", "Åsa Öberg"},  {"", ""}};
+    const std::pair<const char*, const char*> rows[] = {{"  Fours", "Fours"},
+                                                        {" Fours: 12 ", "Fours: 12"},
+                                                        {"&OK", "OK"},
+                                                        {"Fish && chips", "Fish & chips"},
+                                                        {"Noll slag", "Noll slag"},
+                                                        {"   ", ""},
+                                                        {"  Åsa &Öberg", "Åsa Öberg"},
+                                                        {"", ""}};
     for (const auto& [caption, read] : rows) {
         EXPECT_EQ(plainCaption(caption), read) << '"' << caption << '"';
     }
@@ -53,7 +58,8 @@ protected:
 };
 
 TEST_F(SpokenGameTest, DiceSayTheirFaceAndWhetherTheyArePickedUpThroughATurn) {
-    EXPECT_EQ(die(1), (Spoken{"Die 1", "", "", true, false, false})) << "no dice before the first roll";
+    EXPECT_EQ(die(1), (Spoken{"Die 1", "", "", true, false, false}))
+        << "no dice before the first roll";
 
     roll({6, 5, 5, 3, 1, 2});
     const char* const rolled[] = {"Die 1: six",   "Die 2: five", "Die 3: five",
@@ -107,7 +113,8 @@ TEST_F(SpokenGameTest, CountersSayWhatTheyCountInTheLanguageOrInPlainEnglish) {
     EXPECT_EQ(say(game.scr_Tot).name, "Total: 0") << "the language lacks the word";
     EXPECT_EQ(say(game.Rolls).name, "Kast kvar: 59");
     game.Mrolls.caption.clear();
-    EXPECT_EQ(say(game.Mrolls), (Spoken{"Rolls left per open category", "", "", false, false, true}));
+    EXPECT_EQ(say(game.Mrolls),
+              (Spoken{"Rolls left per open category", "", "", false, false, true}));
 }
 
 TEST_F(SpokenGameTest, PicturesAndBoxesSayWhatTheyDo) {
