@@ -63,7 +63,10 @@ namespace {
 QAccessible::UpdateHandler tap = nullptr;
 }
 
-bool listening() {
+bool listening(const QWidget& widget) {
+    if (!widget.window()->isVisible()) {
+        return false;
+    }
     return tap != nullptr || QAccessible::isActive();
 }
 

@@ -20,7 +20,10 @@ void installAccessibleInterfaces();
 // worked out while nobody listens. A tap (the widget tests, whose offscreen platform has no
 // accessibility bridge) listens too and hears every event; returns the tap it replaces.
 namespace accessibility {
-bool listening();
+// Whether anyone hears of changes to `widget`. Nobody does before its window is on the
+// screen; Qt is not asked then, as asking starts its bridge (a D-Bus connection) and that
+// would come before the window's first frame.
+bool listening(const QWidget& widget);
 void announce(QAccessibleEvent& event);
 QAccessible::UpdateHandler setTap(QAccessible::UpdateHandler tap);
 } // namespace accessibility

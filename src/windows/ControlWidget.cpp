@@ -198,9 +198,8 @@ void ControlWidget::pressLater() {
 }
 
 void ControlWidget::announceChanges() {
-    // Nobody listens: nothing is worked out (and the next listener starts afresh).
-    if (!accessibility::listening()) {
-        heardValid_ = false;
+    // Nobody listens: nothing is worked out.
+    if (!accessibility::listening(*this)) {
         return;
     }
     Spoken now = spoken();

@@ -68,6 +68,12 @@ public:
     // Runs the Press after the current event has been handled, so that a modal box it opens
     // does not keep the caller (the accessibility bus) waiting.
     void pressLater();
+    // The window is about to appear: what the control says now is what a listener first
+    // hears, and later changes are told against it.
+    void rememberSpoken() {
+        heard_ = spoken();
+        heardValid_ = true;
+    }
 
     Kind kind() const { return kind_; }
     const Control& shown() const { return control_; }
@@ -118,8 +124,8 @@ private:
     QPixmap image_;
     Speech speech_;
     std::function<void()> press_;
-    // What assistive technology was last told, to announce only what changed; only kept
-    // while one listens.
+    // What assistive technology was last told, to announce only what changed. Kept up to date
+    // only while one listens; one that starts later hears what changed meanwhile.
     Spoken heard_;
     bool heardValid_ = false;
 };

@@ -42,7 +42,7 @@ void DotDisplay::render(const DotMatrix& model) {
     if (model.messagesSaid() != messagesSaid_) {
         messagesSaid_ = model.messagesSaid();
         const QString before = std::exchange(message_, QString::fromStdString(model.SayText()));
-        if (accessibility::listening()) {
+        if (accessibility::listening(*this)) {
             // The whole message as the display's new name and text: readers speak it as the
             // message of a live region, not page by page.
             QAccessibleEvent named(this, QAccessible::NameChanged);

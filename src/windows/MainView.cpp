@@ -321,6 +321,9 @@ void MainView::loadBackground(const std::string& path) {
 void MainView::loadAndShow() {
     guard_.run("Form load", [this] { m_.shell.Load(); });
     render();
+    for (const Binding& binding : bindings_) {
+        binding.widget->rememberSpoken();
+    }
     show();
     raise();
     activateWindow();
