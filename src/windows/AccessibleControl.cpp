@@ -147,6 +147,9 @@ QAccessible::State AccessibleControl::state() const {
     if (control()->pressable()) {
         state.focusable = true;
     }
+    if (control()->hasFocusRing()) {
+        state.focused = true;
+    }
     return state;
 }
 

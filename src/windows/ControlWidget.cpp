@@ -115,6 +115,18 @@ void ControlWidget::setFocusRing(bool on) {
     if (focusRing_ != on) {
         focusRing_ = on;
         update();
+        // The keyboard's focus on the score card is the screen reader's focus too.
+        if (accessibility::listening(*this)) {
+            if (on) {
+                QAccessibleEvent event(this, QAccessible::Focus);
+                accessibility::announce(event);
+            } else {
+                QAccessible::State changed;
+                changed.focused = true;
+                QAccessibleStateChangeEvent event(this, changed);
+                accessibility::announce(event);
+            }
+        }
     }
 }
 

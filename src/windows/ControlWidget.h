@@ -46,6 +46,7 @@ public:
     void setRowAnchor(const Control* row) { rowAnchor_ = row; }
     // The keyboard's focus on this control, drawn as a ring.
     void setFocusRing(bool on);
+    bool hasFocusRing() const { return focusRing_; }
     void setFontPixelSize(int pixels);
     void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
     // The background picture's contents; the widget keeps a copy.

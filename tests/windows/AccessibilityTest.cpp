@@ -287,9 +287,16 @@ TEST(AccessibilityTest, ChangesThePlayerWouldHearRaiseTheirEventsOnce) {
     EXPECT_EQ(Listening::said(E::StateChanged, "Image2"), Said{"checked"});
     EXPECT_EQ(Listening::said(E::NameChanged, "Image2"), Said{"Die 2: six, picked up"});
 
+    // The keyboard's focus on the score card is the reader's focus: it lands on the suggestion.
+    Listening::heard().clear();
+    rig.key(Qt::Key_Down);
+    EXPECT_EQ(Listening::said(E::Focus, "btn_Tower").size(), 1U);
+    EXPECT_TRUE(of(rig, "btn_Tower")->state().focused);
+
     // A placement: the score, the total and one message on the display.
     Listening::heard().clear();
-    rig.click("btn_Tower");
+    rig.key(Qt::Key_Return);
+    EXPECT_FALSE(of(rig, "btn_Tower")->state().focused) << "filled: the focus leaves the card";
     EXPECT_EQ(Listening::said(E::NameChanged, "scr_18"), Said{"Tower: 34"});
     EXPECT_EQ(Listening::said(E::NameChanged, "scr_Tot"), Said{"Total: 34"});
     EXPECT_EQ(Listening::said(E::NameChanged, "Digit"), Said{"Total: 34"});
