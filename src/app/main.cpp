@@ -10,6 +10,7 @@
 #include "common/ProgramFolder.h"
 #include "game/SystemRandom.h"
 #include "program/Program.h"
+#include "windows/AccessibleControl.h"
 #include "settings/FileProfile.h"
 #include "windows/MainView.h"
 #include "windows/QtPorts.h"
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromStdString(Program::versionText()));
     // The desktop entry's name, by which a Wayland desktop finds the window's launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BRISVANE_APP_ID));
+    // Interfaces are made only when assistive technology asks for them.
+    installAccessibleInterfaces();
 
     const std::filesystem::path exeFolder =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();

@@ -12,6 +12,7 @@ DotMatrix::DotMatrix(const Texts& texts, std::function<int()> totalScore)
 void DotMatrix::Say(std::string text) {
     sayText_ = std::move(text);
     sayPos_ = 1;
+    ++messagesSaid_;
     showPage();
     if (text::length(sayText_) > PageChars) {
         timer1_.start();

@@ -80,6 +80,9 @@ public:
     GlyphBits placeGlyph(int place) const { return places_[static_cast<std::size_t>(place)]; }
 
     const std::string& SayText() const { return sayText_; }
+    // How many messages have been said: a new one (also the same text again) counts once,
+    // however many pages it takes.
+    int messagesSaid() const { return messagesSaid_; }
     int SayPos() const { return sayPos_; } // 1-based first character of the page on show
     const ModelTimer& Timer1() const { return timer1_; }
     const ModelTimer& SayTimer() const { return sayTimer_; }
@@ -94,6 +97,7 @@ private:
     std::function<void()> changed_;
     std::string sayText_;
     int sayPos_ = 1;
+    int messagesSaid_ = 0;
     std::array<GlyphBits, Places> places_{};
     ModelTimer timer1_{Timer1Interval};
     ModelTimer sayTimer_{SayTimerInterval};

@@ -139,6 +139,8 @@ public:
     std::vector<Control*> controls();
     // Whether the control shows the program's own hand pointer (cursor 74).
     static bool hasHandCursor(const std::string& objectName);
+    // The window's texts in the current language.
+    const Texts& texts() const { return w_.texts; }
 
     // ---- The window ----
     struct Frame {

@@ -1,5 +1,6 @@
 #include "windows/ControlWidget.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -7,10 +8,12 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "windows/AccessibleControl.h"
 #include "windows/Art.h"
 #include "windows/Twips.h"
 
 #include <cmath>
+#include <utility>
 
 namespace brisvane {
 
@@ -112,6 +115,18 @@ void ControlWidget::setFocusRing(bool on) {
     if (focusRing_ != on) {
         focusRing_ = on;
         update();
+        // The keyboard's focus on the score card is the screen reader's focus too.
+        if (accessibility::listening(*this)) {
+            if (on) {
+                QAccessibleEvent event(this, QAccessible::Focus);
+                accessibility::announce(event);
+            } else {
+                QAccessible::State changed;
+                changed.focused = true;
+                QAccessibleStateChangeEvent event(this, changed);
+                accessibility::announce(event);
+            }
+        }
     }
 }
 
@@ -170,6 +185,59 @@ void ControlWidget::render(const Control& control) {
     }
     if (relook) {
         update();
+    }
+    announceChanges();
+}
+
+Spoken ControlWidget::spoken() const {
+    return speech_ ? speech_(control_) : speech::fromCaption(control_);
+}
+
+void ControlWidget::pressLater() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isEnabled()) {
+                return;
+            }
+            if (press_) {
+                press_();
+            } else {
+                Q_EMIT clicked();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void ControlWidget::announceChanges() {
+    // Nobody listens: nothing is worked out.
+    if (!accessibility::listening(*this)) {
+        return;
+    }
+    Spoken now = spoken();
+    if (!heardValid_ || now == heard_) {
+        heard_ = std::move(now);
+        heardValid_ = true;
+        return;
+    }
+    const Spoken before = std::exchange(heard_, std::move(now));
+    if (heard_.name != before.name) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        accessibility::announce(event);
+    }
+    if (heard_.description != before.description) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        accessibility::announce(event);
+    }
+    if (heard_.value != before.value) {
+        QAccessibleValueChangeEvent event(this, QString::fromStdString(heard_.value));
+        accessibility::announce(event);
+    }
+    if (heard_.checked != before.checked) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        accessibility::announce(event);
     }
 }
 

@@ -5,8 +5,10 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "common/Controls.h"
+#include "program/AccessibleNames.h"
 
 namespace brisvane {
 
@@ -44,12 +46,35 @@ public:
     void setRowAnchor(const Control* row) { rowAnchor_ = row; }
     // The keyboard's focus on this control, drawn as a ring.
     void setFocusRing(bool on);
+    bool hasFocusRing() const { return focusRing_; }
     void setFontPixelSize(int pixels);
     void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
     // The background picture's contents; the widget keeps a copy.
     void setImage(const QPixmap& image);
     // A button drawn in the accent colour (the roll).
     void setAccent(bool accent) { accent_ = accent; }
+
+    // What assistive technology says of the control (see AccessibleControl); without a speech
+    // of its own the control says its caption and tool tip.
+    using Speech = std::function<Spoken(const Control&)>;
+    void setSpeech(Speech speech) {
+        speech_ = std::move(speech);
+        heardValid_ = false;
+    }
+    Spoken spoken() const;
+    // Whether a click does something; then assistive technology offers a Press.
+    bool pressable() const { return takesClicks() && kind_ != Kind::Strip; }
+    // What a Press does when it is not the click (a picked-up die, which no click can reach).
+    void setPressHandler(std::function<void()> press) { press_ = std::move(press); }
+    // Runs the Press after the current event has been handled, so that a modal box it opens
+    // does not keep the caller (the accessibility bus) waiting.
+    void pressLater();
+    // The window is about to appear: what the control says now is what a listener first
+    // hears, and later changes are told against it.
+    void rememberSpoken() {
+        heard_ = spoken();
+        heardValid_ = true;
+    }
 
     Kind kind() const { return kind_; }
     const Control& shown() const { return control_; }
@@ -84,6 +109,7 @@ private:
     bool takesClicks() const;
     void paintText(QPainter& painter, const QRect& box);
     QRect boxFor(const Control& control) const;
+    void announceChanges();
 
     Kind kind_;
     Control control_;
@@ -97,6 +123,12 @@ private:
     const Control* rowAnchor_ = nullptr;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     QPixmap image_;
+    Speech speech_;
+    std::function<void()> press_;
+    // What assistive technology was last told, to announce only what changed. Kept up to date
+    // only while one listens; one that starts later hears what changed meanwhile.
+    Spoken heard_;
+    bool heardValid_ = false;
 };
 
 } // namespace brisvane

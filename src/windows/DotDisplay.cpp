@@ -1,9 +1,13 @@
 #include "windows/DotDisplay.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QRadialGradient>
 
+#include "windows/AccessibleControl.h"
 #include "windows/Twips.h"
+
+#include <utility>
 
 namespace brisvane {
 
@@ -34,6 +38,18 @@ void DotDisplay::render(const DotMatrix& model) {
     if (lit != lit_) {
         lit_ = lit;
         update();
+    }
+    if (model.messagesSaid() != messagesSaid_) {
+        messagesSaid_ = model.messagesSaid();
+        const QString before = std::exchange(message_, QString::fromStdString(model.SayText()));
+        if (accessibility::listening(*this)) {
+            // The whole message as the display's new name and text: readers speak it as the
+            // message of a live region, not page by page.
+            QAccessibleEvent named(this, QAccessible::NameChanged);
+            accessibility::announce(named);
+            QAccessibleTextUpdateEvent replaced(this, 0, before, message_);
+            accessibility::announce(replaced);
+        }
     }
 }
 

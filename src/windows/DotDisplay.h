@@ -14,8 +14,11 @@ class DotDisplay : public QWidget {
 public:
     explicit DotDisplay(QWidget* parent);
 
-    // Copies the lit dots of `model`; repaints when any changed.
+    // Copies the lit dots of `model`; repaints when any changed. A new message is announced
+    // to assistive technology once, whole, however many pages it is shown in.
     void render(const DotMatrix& model);
+    // The message on show, whole.
+    const QString& message() const { return message_; }
     // Whether dot `index` (0..454) is shown lit.
     bool dotLit(int index) const { return lit_.test(static_cast<std::size_t>(index)); }
 
@@ -27,6 +30,8 @@ protected:
 
 private:
     std::bitset<DotMatrix::DotCount> lit_;
+    QString message_;
+    int messagesSaid_ = 0;
 };
 
 } // namespace brisvane

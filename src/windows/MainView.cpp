@@ -59,7 +59,8 @@ const QColor GroundDeep(0x0c, 0x11, 0x17);
 } // namespace
 
 MainView::MainView(MainModels models)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_(models) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_(models),
+      names_(models.game, models.shell.texts()) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Brisvane"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -255,6 +256,31 @@ void MainView::buildWidgets() {
     if (m_.menus != nullptr) {
         menus_ = new MenuView(*m_.menus, guard_, this, [this] { render(); });
     }
+    wireAccessibility();
+}
+
+// What assistive technology hears of each control comes from the game's meaning, and a Press
+// does what the player's click or key does (see AccessibleControl).
+void MainView::wireAccessibility() {
+    for (const Binding& binding : bindings_) {
+        binding.widget->setSpeech([this](const Control& c) { return names_.describe(c); });
+    }
+    // A picked-up die is off the table, where no click reaches it: a Press puts it back, as
+    // its number key does.
+    for (int i = 1; i <= 6; ++i) {
+        control(QStringLiteral("Image%1").arg(i))->setPressHandler([this, i] {
+            guard_.run("Image press", [this, i] { m_.shell.keyDie(i); });
+            render();
+        });
+    }
+    // The logo's menu opens where it was clicked; pressed without a pointer, on the logo.
+    ControlWidget* logo = control(QStringLiteral("Logo"));
+    logo->setPressHandler([this, logo] {
+        const QPoint at = logo->mapToGlobal(logo->rect().center());
+        guard_.run("Logo click", [this, at] { m_.shell.clickLogo(at.x(), at.y()); });
+        render();
+    });
+    text1_->setAccessibleName(QStringLiteral("Test message"));
 }
 
 void MainView::wireTitleStrip(ControlWidget* strip) {
@@ -305,6 +331,9 @@ void MainView::loadBackground(const std::string& path) {
 void MainView::loadAndShow() {
     guard_.run("Form load", [this] { m_.shell.Load(); });
     render();
+    for (const Binding& binding : bindings_) {
+        binding.widget->rememberSpoken();
+    }
     show();
     raise();
     activateWindow();

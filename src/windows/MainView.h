@@ -13,6 +13,7 @@
 
 #include "common/ModelTimer.h"
 #include "common/Controls.h"
+#include "program/AccessibleNames.h"
 #include "windows/ControlWidget.h"
 #include "windows/EventGuard.h"
 
@@ -86,6 +87,7 @@ private:
     void onClick(ControlWidget* widget, const char* where, Handler handler);
     void addTimer(const char* name, const ModelTimer& model, std::function<void()> tick);
     void buildWidgets();
+    void wireAccessibility();
     void wireTitleStrip(ControlWidget* strip);
     void watchScreen(QScreen* screen);
     void loadBackground(const std::string& path);
@@ -95,6 +97,7 @@ private:
     void paintTable(class QPainter& painter);
 
     MainModels m_;
+    AccessibleNames names_;
     EventGuard guard_;
     std::vector<Binding> bindings_;
     std::map<QString, TimerDriver*> timers_;

@@ -3,11 +3,14 @@
 
 #include <QApplication>
 
+#include "windows/AccessibleControl.h"
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    brisvane::installAccessibleInterfaces();
     ::testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }
