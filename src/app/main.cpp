@@ -65,6 +65,14 @@ int main(int argc, char* argv[]) {
                                  program.sounds(), program.mainShell(), &program.menuWindow(),
                                  &program.submission()});
     dialogs.setParent(&mainView);
+    // Unpacking a large package takes a moment: the busy pointer says so.
+    program.resources().showBusy = [](bool busy) {
+        if (busy) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    };
     screen.follow(&mainView);
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {
