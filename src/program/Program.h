@@ -117,6 +117,7 @@ public:
     LanguageCreationWindow& languageCreation();
     TranslatorWindow& translatorWindow();
     LanguageWork& languageWork() { return languageWork_; }
+    Translator& translator() { return translator_; }
     const TranslationJob& translationJob() const { return translationJob_; }
     // Set by the Qt side: make (if needed) and show the view of a window whose model has just
     // opened.
