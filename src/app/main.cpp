@@ -16,6 +16,8 @@
 #include "windows/ModuleSound.h"
 #include "program/Splash.h"
 #include "windows/SplashView.h"
+#include "windows/TranslationWindows.h"
+#include "windows/XdgMail.h"
 
 using namespace brisvane;
 
@@ -39,8 +41,9 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     QtScreen screen;
     QtLocale locale;
+    XdgMail mail;
     Program program(folder, profile,
-                    Platform{clock, random, sound, shell, dialogs, screen, locale});
+                    Platform{clock, random, sound, shell, dialogs, screen, locale, &mail});
     // The settings file holds the players' passwords.
     profile.markPrivate(program.IniFile());
     FileProfile::removeStaleTemporaries(program.IniFile());
@@ -63,6 +66,8 @@ int main(int argc, char* argv[]) {
                                  &program.submission()});
     dialogs.setParent(&mainView);
     screen.follow(&mainView);
+    mail.setParent(&mainView);
+    TranslationWindows translationWindows(program);
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {
         program.log().WriteLog(errorLine(error, where));
