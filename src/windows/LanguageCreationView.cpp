@@ -40,9 +40,11 @@ LanguageCreationView::LanguageCreationView(LanguageCreationWindow& model, EventG
             guarded("Option click", [this, i] { model_.selectOption(i + 1); });
         });
     }
-    combo2_ = combo(model_.Combo2, &LanguageCreationWindow::Combo2Click, "Combo2 click");
+    combo2_ = combo(model_.Combo2, "Combo2 click",
+                    [this](const std::string& text) { model_.Combo2Click(text); });
     combo2_->setAccessibleName(QStringLiteral("New language to continue"));
-    combo1_ = combo(model_.Combo1, &LanguageCreationWindow::Combo1Click, "Combo1 click");
+    combo1_ = combo(model_.Combo1, "Combo1 click",
+                    [this](const std::string& text) { model_.Combo1Click(text); });
     combo1_->setAccessibleName(QStringLiteral("Language to modify"));
 
     const Control* labels[] = {&model_.Label1, &model_.Label2, &model_.Label3};
@@ -92,15 +94,14 @@ LanguageCreationView::~LanguageCreationView() {
     model_.setChangeHandler({});
 }
 
-QComboBox* LanguageCreationView::combo(const Control& control,
-                                       void (LanguageCreationWindow::*pick)(const std::string&),
-                                       const char* where) {
+QComboBox* LanguageCreationView::combo(const Control& control, const char* where,
+                                       std::function<void(const std::string&)> pick) {
     auto* box = new QComboBox(this);
     placed_.emplace_back(box, &control);
     box->installEventFilter(this);
-    connect(box, &QComboBox::activated, this, [this, box, pick, where](int index) {
-        const QString text = box->itemText(index);
-        guarded(where, [this, pick, text] { (model_.*pick)(text.toStdString()); });
+    connect(box, &QComboBox::activated, this, [this, box, where, pick = std::move(pick)](int index) {
+        const std::string text = box->itemText(index).toStdString();
+        guarded(where, [&pick, &text] { pick(text); });
     });
     return box;
 }
@@ -168,7 +169,6 @@ void LanguageCreationView::render() {
 
     if (model_.visible && !isVisible()) {
         show();
-        raise();
         activateWindow();
     } else if (!model_.visible && isVisible()) {
         hide();

@@ -3,6 +3,10 @@
 // choices, the name fields and the buttons to it. Enter is "Next step", Escape "Cancel"; the
 // choices answer to their mnemonics (Alt+T, Alt+O, Alt+M, Alt+S).
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "windows/DarkDialog.h"
 
 class QComboBox;
@@ -27,8 +31,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QComboBox* combo(const Control& control, void (LanguageCreationWindow::*pick)(const std::string&),
-                     const char* where);
+    QComboBox* combo(const Control& control, const char* where,
+                     std::function<void(const std::string&)> pick);
     void renderCombo(QComboBox* box, const Control& control, const std::vector<std::string>& items);
 
     LanguageCreationWindow& model_;

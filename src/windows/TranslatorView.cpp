@@ -51,7 +51,7 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
     connect(inLan_, &QLineEdit::returnPressed, this,
             [this] { guarded("bNext click", [this] { model_.clickNext(); }); });
 
-    QPushButton* prev = button(model_.bPrev, &TranslatorWindow::clickPrev, "bPrev click");
+    QPushButton* prev = button(model_.bPrev, "bPrev click", [this] { model_.clickPrev(); });
     combo_ = new QComboBox(this);
     placed_.emplace_back(combo_, &model_.Combo1);
     combo_->setAccessibleName(QStringLiteral("Position"));
@@ -60,7 +60,7 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
         guarded("Combo1 click", [this, text] { model_.Combo1Click(text.toStdString()); });
     });
     lblWhich_ = label(model_.lblWhich);
-    QPushButton* next = button(model_.bNext, &TranslatorWindow::clickNext, "bNext click");
+    QPushButton* next = button(model_.bNext, "bNext click", [this] { model_.clickNext(); });
 
     bar_ = new QProgressBar(this);
     placed_.emplace_back(bar_, &model_.lblBar);
@@ -68,8 +68,8 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
     bar_->setTextVisible(false);
     bar_->setAccessibleName(QStringLiteral("Translated so far"));
     lblPerc_ = label(model_.lblPerc);
-    QPushButton* save = button(model_.bSave, &TranslatorWindow::clickSave, "bSave click");
-    QPushButton* cancel = button(model_.Command1, &TranslatorWindow::clickCommand1, "Command1 click");
+    QPushButton* save = button(model_.bSave, "bSave click", [this] { model_.clickSave(); });
+    QPushButton* cancel = button(model_.Command1, "Command1 click", [this] { model_.clickCommand1(); });
 
     setTabOrder(inLan_, next);
     setTabOrder(next, prev);
@@ -98,13 +98,13 @@ QLabel* TranslatorView::label(const Control& control) {
     return widget;
 }
 
-QPushButton* TranslatorView::button(const Control& control, void (TranslatorWindow::*click)(),
-                                    const char* where) {
+QPushButton* TranslatorView::button(const Control& control, const char* where,
+                                    std::function<void()> click) {
     auto* widget = new QPushButton(this);
     placed_.emplace_back(widget, &control);
     widget->setAutoDefault(false);
     connect(widget, &QPushButton::clicked, this,
-            [this, click, where] { guarded(where, [this, click] { (model_.*click)(); }); });
+            [this, where, click = std::move(click)] { guarded(where, click); });
     return widget;
 }
 
@@ -147,7 +147,6 @@ void TranslatorView::render() {
     timer2_->sync();
     if (model_.visible && !isVisible()) {
         show();
-        raise();
         activateWindow();
     } else if (!model_.visible && isVisible()) {
         hide();

@@ -4,6 +4,7 @@
 // captions' mnemonics (Alt+N, Alt+P, Alt+S, Alt+C) reach the buttons.
 
 #include <QPointer>
+#include <functional>
 
 #include "windows/DarkDialog.h"
 
@@ -39,7 +40,7 @@ protected:
 
 private:
     QLabel* label(const Control& control);
-    QPushButton* button(const Control& control, void (TranslatorWindow::*click)(), const char* where);
+    QPushButton* button(const Control& control, const char* where, std::function<void()> click);
 
     TranslatorWindow& model_;
     QLabel* lblSel_ = nullptr;
