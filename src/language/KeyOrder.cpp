@@ -68,4 +68,4 @@ int KeyOrder::positionOf(std::string_view key) const {
     return before + number;
 }
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -40,4 +40,4 @@ private:
     int total_ = 0;
 };
 
-}  // namespace brisvane
+} // namespace brisvane

@@ -9,8 +9,7 @@ namespace brisvane {
 
 namespace {
 
-Control labelled(const char* name, const char* caption, int left, int top, int width,
-                 int height) {
+Control labelled(const char* name, const char* caption, int left, int top, int width, int height) {
     Control c = makeControl(name, left, top, width, height, colour::White);
     c.caption = caption;
     return c;
@@ -46,8 +45,7 @@ LanguageCreationWindow::LanguageCreationWindow(Wiring wiring)
       Label3(labelled("Label3", "Language: (in english)", 360, 1230, 2400, 285)),
       Text3(labelled("Text3", "", 2880, 1200, 2760, 345)),
       Command2(labelled("Command2", "&Next step >>", 2040, 3120, 1920, 450)),
-      Command1(labelled("Command1", "&Cancel", 4080, 3120, 1560, 450)),
-      w_(std::move(wiring)) {
+      Command1(labelled("Command1", "&Cancel", 4080, 3120, 1560, 450)), w_(std::move(wiring)) {
     for (Control* field : {&Label1, &Text1, &Label2, &Text2, &Label3, &Text3}) {
         field->visible = false;
     }
@@ -56,8 +54,8 @@ LanguageCreationWindow::LanguageCreationWindow(Wiring wiring)
 }
 
 std::vector<Control*> LanguageCreationWindow::controls() {
-    return {&Option1, &Option2, &Combo2, &Option3, &Combo1, &Option4, &Label1,   &Text1,
-            &Label2,  &Text2,   &Label3, &Text3,   &Command2, &Command1};
+    return {&Option1, &Option2, &Combo2, &Option3, &Combo1, &Option4,  &Label1,
+            &Text1,   &Label2,  &Text2,  &Label3,  &Text3,  &Command2, &Command1};
 }
 
 void LanguageCreationWindow::notify() const {
@@ -243,7 +241,8 @@ void LanguageCreationWindow::modifyLanguage() {
     }
     const std::string modFile = w_.work.installedFile(index);
     if (!w_.work.prepareModification(index, modFile)) {
-        w_.dialogs.message(Title, "The work copy of " + Combo1Items[static_cast<std::size_t>(index - 1)] +
+        w_.dialogs.message(Title, "The work copy of " +
+                                      Combo1Items[static_cast<std::size_t>(index - 1)] +
                                       " could not be made. Please check that the language file "
                                       "exists and that the program folder is writable.");
         return;

@@ -41,8 +41,8 @@ TranslatorWindow::TranslatorWindow(Wiring wiring)
 }
 
 std::vector<Control*> TranslatorWindow::controls() {
-    return {&Label1, &lblSel, &Label2, &lblEnglish, &lblID,   &Label3,   &inLan,   &Combo1,
-            &lblWhich, &bPrev, &bNext, &lblBar, &lblPerc, &bSave, &Command1};
+    return {&Label1,   &lblSel, &Label2, &lblEnglish, &lblID,   &Label3, &inLan,   &Combo1,
+            &lblWhich, &bPrev,  &bNext,  &lblBar,     &lblPerc, &bSave,  &Command1};
 }
 
 void TranslatorWindow::notify() const {

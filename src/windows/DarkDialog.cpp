@@ -12,7 +12,8 @@ namespace {
 
 const QColor Ground(0x16, 0x1e, 0x27);
 const QColor GroundDeep(0x0c, 0x11, 0x17);
-const QColor Field(0x0b, 0x10, 0x16);
+const QColor Field(0x0e, 0x14, 0x1b);
+const QColor Outline(0x4a, 0x5a, 0x6b);
 const QColor Raised(0x25, 0x31, 0x3f);
 const QColor Light(0xe8, 0xed, 0xf2);
 const QColor Accent(0xff, 0xe6, 0x00);
@@ -34,7 +35,7 @@ QPalette darkPalette(QPalette palette) {
         palette.setColor(group, QPalette::Light, QColor(0x3a, 0x48, 0x58));
         palette.setColor(group, QPalette::Midlight, QColor(0x30, 0x3d, 0x4c));
         palette.setColor(group, QPalette::Mid, QColor(0x1c, 0x26, 0x31));
-        palette.setColor(group, QPalette::Dark, QColor(0x08, 0x0c, 0x10));
+        palette.setColor(group, QPalette::Dark, Outline);
         palette.setColor(group, QPalette::Shadow, Qt::black);
     }
     const QColor dimmed(0x6b, 0x76, 0x82);
@@ -48,8 +49,8 @@ QPalette darkPalette(QPalette palette) {
 
 } // namespace
 
-DarkDialog::DarkDialog(const char* objectName, const char* title, int widthTwips,
-                       int heightTwips, EventGuard& guard)
+DarkDialog::DarkDialog(const char* objectName, const char* title, int widthTwips, int heightTwips,
+                       EventGuard& guard)
     : QDialog(nullptr), guard_(guard) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QString::fromUtf8(title));

@@ -36,9 +36,14 @@ LanguageCreationView::LanguageCreationView(LanguageCreationWindow& model, EventG
         auto* option = new QRadioButton(this);
         placed_.emplace_back(option, optionControls[i]);
         options_[i] = option;
-        connect(option, &QRadioButton::clicked, this, [this, i] {
-            guarded("Option click", [this, i] { model_.selectOption(i + 1); });
-        });
+        // The desktop style fills a choice's circle with the field colour and outlines it in a
+        // shade of the ground: a lighter fill keeps an unchecked circle visible on the dark ground.
+        QPalette circle = option->palette();
+        circle.setColor(QPalette::Active, QPalette::Base, QColor(0x3a, 0x48, 0x58));
+        circle.setColor(QPalette::Inactive, QPalette::Base, QColor(0x3a, 0x48, 0x58));
+        option->setPalette(circle);
+        connect(option, &QRadioButton::clicked, this,
+                [this, i] { guarded("Option click", [this, i] { model_.selectOption(i + 1); }); });
     }
     combo2_ = combo(model_.Combo2, "Combo2 click",
                     [this](const std::string& text) { model_.Combo2Click(text); });
@@ -99,10 +104,11 @@ QComboBox* LanguageCreationView::combo(const Control& control, const char* where
     auto* box = new QComboBox(this);
     placed_.emplace_back(box, &control);
     box->installEventFilter(this);
-    connect(box, &QComboBox::activated, this, [this, box, where, pick = std::move(pick)](int index) {
-        const std::string text = box->itemText(index).toStdString();
-        guarded(where, [&pick, &text] { pick(text); });
-    });
+    connect(box, &QComboBox::activated, this,
+            [this, box, where, pick = std::move(pick)](int index) {
+                const std::string text = box->itemText(index).toStdString();
+                guarded(where, [&pick, &text] { pick(text); });
+            });
     return box;
 }
 

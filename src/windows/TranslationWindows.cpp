@@ -7,8 +7,7 @@
 namespace brisvane {
 
 TranslationWindows::TranslationWindows(Program& program)
-    : program_(program),
-      guard_([&program](const std::string& where, const std::exception& error) {
+    : program_(program), guard_([&program](const std::string& where, const std::exception& error) {
           program.mainShell().reportError(where, error);
       }) {
     program_.showLanguageCreationView = [this] {

@@ -69,7 +69,8 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
     bar_->setAccessibleName(QStringLiteral("Translated so far"));
     lblPerc_ = label(model_.lblPerc);
     QPushButton* save = button(model_.bSave, "bSave click", [this] { model_.clickSave(); });
-    QPushButton* cancel = button(model_.Command1, "Command1 click", [this] { model_.clickCommand1(); });
+    QPushButton* cancel =
+        button(model_.Command1, "Command1 click", [this] { model_.clickCommand1(); });
 
     setTabOrder(inLan_, next);
     setTabOrder(next, prev);

@@ -36,13 +36,15 @@ std::string describeExit(int status) {
 
 } // namespace
 
-XdgMail::XdgMail(QString program, int patience) : program_(std::move(program)), patience_(patience) {}
+XdgMail::XdgMail(QString program, int patience)
+    : program_(std::move(program)), patience_(patience) {}
 
 QStringList XdgMail::arguments(const MailMessage& message) {
     QStringList args{QStringLiteral("--utf8"), QStringLiteral("--subject"), q(message.subject),
                      QStringLiteral("--body"), q(message.body)};
     if (!message.attachmentPath.empty()) {
-        args << QStringLiteral("--attach") << QFileInfo(q(message.attachmentPath)).absoluteFilePath();
+        args << QStringLiteral("--attach")
+             << QFileInfo(q(message.attachmentPath)).absoluteFilePath();
     }
     args << q(message.to);
     return args;

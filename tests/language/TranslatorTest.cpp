@@ -24,14 +24,14 @@ std::string reference(std::initializer_list<std::pair<char, int>> families) {
 TEST(KeyOrderTest, PositionsRunThroughTheFamiliesInTranslatorOrder) {
     TempFolder folder;
     FileProfile profile;
-    const std::string english =
-        folder.write("English.lan", reference({{'c', 20}, {'h', 9}, {'b', 8}, {'s', 28}, {'d', 8}}));
+    const std::string english = folder.write(
+        "English.lan", reference({{'c', 20}, {'h', 9}, {'b', 8}, {'s', 28}, {'d', 8}}));
     const KeyOrder order = KeyOrder::fromReference(profile, english);
 
     EXPECT_EQ(order.total(), 73);
     const std::pair<int, const char*> table[] = {
-        {1, "d1"}, {8, "d8"}, {9, "s1"}, {36, "s28"}, {37, "b1"}, {44, "b8"},
-        {45, "h1"}, {53, "h9"}, {54, "c1"}, {73, "c20"},
+        {1, "d1"},  {8, "d8"},  {9, "s1"},  {36, "s28"}, {37, "b1"},
+        {44, "b8"}, {45, "h1"}, {53, "h9"}, {54, "c1"},  {73, "c20"},
     };
     for (const auto& [position, key] : table) {
         EXPECT_EQ(order.keyAt(position), key) << position;
@@ -63,7 +63,8 @@ TEST(KeyOrderTest, AFamilyEndsAtItsFirstGapAndAMissingReferenceHasNoKeys) {
 class LanguageWorkTest : public ::testing::Test {
 protected:
     LanguageWorkTest() {
-        folder.write("English.lan", reference({{'d', 8}, {'s', 28}, {'b', 8}, {'h', 9}, {'c', 20}}));
+        folder.write("English.lan",
+                     reference({{'d', 8}, {'s', 28}, {'b', 8}, {'h', 9}, {'c', 20}}));
         folder.write("Vexa.ini", "[Language]\nantal=2\nselected=1\nl1n=English\nl1p=English.lan\n"
                                  "l1m=No\nl2n=Deutsch\nl2p=German.lan\nl2m=No\n"
                                  "[Process]\np=2\np2=0\npL=0\n");
@@ -78,28 +79,26 @@ protected:
     FakeClock clock;
     std::string iniFile = folder.file("Vexa.ini");
     std::vector<std::string> logged;
-    LanguageWork work{LanguageWork::Wiring{profile, ProgramFolder(folder.path()), iniFile, clock,
-                                           [this](const std::string& line) {
-                                               logged.push_back(line);
-                                           }}};
+    LanguageWork work{
+        LanguageWork::Wiring{profile, ProgramFolder(folder.path()), iniFile, clock,
+                             [this](const std::string& line) { logged.push_back(line); }}};
 };
 
 TEST_F(LanguageWorkTest, ANewLanguageStartsTheNextEntryAndAWorkFileThatDescribesIt) {
     EXPECT_EQ(work.startNewLanguage("Anna", "Deutsch", "German"), 3);
 
     const std::pair<const char*, const char*> settings[] = {
-        {"p", "3"},          {"p2", "1"},         {"pL", "3"},       {"p3p", "German.nla"},
-        {"p3n", "Deutsch"},  {"p3i", "German"},   {"p3a", "Anna"},   {"p3x", "1"},
-        {"p3s", "Processing"},
+        {"p", "3"},        {"p2", "1"},     {"pL", "3"},  {"p3p", "German.nla"}, {"p3n", "Deutsch"},
+        {"p3i", "German"}, {"p3a", "Anna"}, {"p3x", "1"}, {"p3s", "Processing"},
     };
     for (const auto& [key, value] : settings) {
         EXPECT_EQ(ini("Process", key), value) << key;
     }
     const std::string nla = folder.file("German.nla");
     const std::pair<const char*, const char*> description[] = {
-        {"Author", "Anna"},          {"International", "German"},    {"National", "Deutsch"},
-        {"Version", "5.0"},          {"Filename", "German.lan"},     {"ForVexaVersion", "6.003+"},
-        {"Date", "2026-03-05"},      {"Format", "yyyy-mm-dd"},       {"Status", "Inofficial"},
+        {"Author", "Anna"},     {"International", "German"}, {"National", "Deutsch"},
+        {"Version", "5.0"},     {"Filename", "German.lan"},  {"ForVexaVersion", "6.003+"},
+        {"Date", "2026-03-05"}, {"Format", "yyyy-mm-dd"},    {"Status", "Inofficial"},
     };
     for (const auto& [key, value] : description) {
         EXPECT_EQ(profile.GetINI("Info", key, nla), value) << key;
@@ -112,9 +111,18 @@ TEST_F(LanguageWorkTest, ANewLanguageStartsTheNextEntryAndAWorkFileThatDescribes
 TEST_F(LanguageWorkTest, NamesThatAreNoSafeFileStemOrAreTakenAreRefused) {
     work.startNewLanguage("Anna", "Deutsch", "German");
     const std::pair<const char*, bool> names[] = {
-        {"Low German", true}, {"Serbo-Croatian_2", true}, {"../Vexa", false}, {"a/b", false},
-        {"..", false},        {"Fran\xC3\xA7" "ais", false}, {"x.lan", false}, {" lead", false},
-        {"German", false},    {"GERMAN", false},  // the entry in progress has that work file
+        {"Low German", true},
+        {"Serbo-Croatian_2", true},
+        {"../Vexa", false},
+        {"a/b", false},
+        {"..", false},
+        {"Fran\xC3\xA7"
+         "ais",
+         false},
+        {"x.lan", false},
+        {" lead", false},
+        {"German", false},
+        {"GERMAN", false}, // the entry in progress has that work file
     };
     for (const auto& [name, allowed] : names) {
         EXPECT_EQ(!work.refuseNewLanguage("Anna", "Native", name).has_value(), allowed) << name;

@@ -7,7 +7,9 @@ class LanguageCreationWindowTest : public TranslationFixture {
 protected:
     LanguageCreationWindow& w() { return program.languageCreation(); }
     bool settingsShown = false;
-    void SetUp() override { program.showSettingsWindow = [this] { settingsShown = true; }; }
+    void SetUp() override {
+        program.showSettingsWindow = [this] { settingsShown = true; };
+    }
 };
 
 TEST_F(LanguageCreationWindowTest, WithNothingInProgressOnlyANewLanguageCanBeContinued) {
@@ -150,7 +152,8 @@ TEST_F(LanguageCreationWindowTest, AFailedOrCancelledSendLeavesTheWindowOpen) {
         std::string logLine;
     };
     const Failure failures[] = {
-        {folder.file("English.lan"), {4, "The mail program failed"},
+        {folder.file("English.lan"),
+         {4, "The mail program failed"},
          "Error 4: The mail program failed."},
         {folder.file("Gone.lan"), {}, "Error 53: File not found: " + folder.file("Gone.lan")},
     };
@@ -163,7 +166,9 @@ TEST_F(LanguageCreationWindowTest, AFailedOrCancelledSendLeavesTheWindowOpen) {
         EXPECT_FALSE(settingsShown);
         EXPECT_NE(log().find(failure.logLine), std::string::npos) << log();
         ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_NE(dialogs.messages[0].text.find(failure.logLine.substr(0, failure.logLine.find(':'))), std::string::npos);
+        EXPECT_NE(
+            dialogs.messages[0].text.find(failure.logLine.substr(0, failure.logLine.find(':'))),
+            std::string::npos);
         EXPECT_EQ(log().find("successfully"), std::string::npos);
     }
     mail.results.clear();

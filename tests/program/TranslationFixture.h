@@ -22,9 +22,9 @@ public:
         return text;
     }
     std::string monthName(int month) const override {
-        static const char* const names[] = {"January", "February", "March",     "April",
-                                            "May",     "June",     "July",      "August",
-                                            "September", "October", "November", "December"};
+        static const char* const names[] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
         return month >= 1 && month <= 12 ? names[month - 1] : "";
     }
 };

@@ -47,8 +47,10 @@ TEST_F(TranslatorWindowTest, ANewLanguageOpensOnItsFirstKeyAndStepsOneKeyAcrossF
         const char* position;
     };
     const Step borders[] = {
-        {&TranslatorWindow::clickNext, "(s1)", "9"},  {&TranslatorWindow::clickPrev, "(d8)", "8"},
-        {&TranslatorWindow::clickNext, "(s1)", "9"},  {&TranslatorWindow::clickPrev, "(d8)", "8"},
+        {&TranslatorWindow::clickNext, "(s1)", "9"},
+        {&TranslatorWindow::clickPrev, "(d8)", "8"},
+        {&TranslatorWindow::clickNext, "(s1)", "9"},
+        {&TranslatorWindow::clickPrev, "(d8)", "8"},
     };
     for (const Step& step : borders) {
         (t().*step.click)();

@@ -63,7 +63,8 @@ TEST(TranslationViewTest, ANewLanguageIsMadeByKeyboardAndTheGameSpeaksIt) {
     EXPECT_EQ(creation->objectName(), "frmSetLan");
     EXPECT_TRUE(child<QRadioButton>(creation, "Option1").isChecked());
     EXPECT_FALSE(child<QRadioButton>(creation, "Option2").isEnabled());
-    EXPECT_EQ(child<QRadioButton>(creation, "Option4").text(), "&Send your translations via e-mail");
+    EXPECT_EQ(child<QRadioButton>(creation, "Option4").text(),
+              "&Send your translations via e-mail");
     EXPECT_EQ(child<QComboBox>(creation, "Combo1").currentText(), "English");
 
     press(creation, Qt::Key_N, Qt::AltModifier); // &Next step >>
@@ -170,8 +171,9 @@ TEST(TranslationViewTest, TheSendFilterBecomesTheFileDialogsFilters) {
 class XdgMailTest : public ::testing::Test {
 protected:
     XdgMailTest() : savedPath_(qgetenv("PATH")) {
-        folder.write("xdg-email", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args\"\n"
-                                  "exit $(cat \"$(dirname \"$0\")/status\" 2>/dev/null || echo 0)\n");
+        folder.write("xdg-email",
+                     "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args\"\n"
+                     "exit $(cat \"$(dirname \"$0\")/status\" 2>/dev/null || echo 0)\n");
         std::filesystem::permissions(folder.path() / "xdg-email",
                                      std::filesystem::perms::owner_all);
         folder.write("Swedish.lan", "[Info]\ninternational=Swedish\n");
