@@ -142,36 +142,34 @@ std::optional<std::string> LanguageWork::refuseNewLanguage(const std::string& au
 
 int LanguageWork::startNewLanguage(const std::string& author, const std::string& national,
                                    const std::string& international) {
-    // The count is a 16-bit number in the settings file's tradition; beyond that it wraps
-    // nowhere useful, so it simply stops growing.
+    // The count is a 16-bit number in the settings file's tradition; it stops growing there.
     const int j = std::min(intValue(ini("Process", "p")) + 1, 32767);
-    setIni("Process", "p", std::to_string(j));
-    setIni("Process", "p2", std::to_string(intValue(ini("Process", "p2")) + 1));
-    setIni("Process", "pL", std::to_string(j));
-
     const std::string workName = international + ".nla";
-    setIni("Process", key('p', j, 'p'), workName);
-    setIni("Process", key('p', j, 'n'), national);
-    setIni("Process", key('p', j, 'i'), international);
-    setIni("Process", key('p', j, 'a'), author);
-    setIni("Process", key('p', j, 'x'), "1");
-    setIni("Process", key('p', j, 's'), Processing);
-
-    const std::string work = w_.folder.file(workName);
-    const std::pair<const char*, std::string> description[] = {
-        {"Author", author},
-        {"International", international},
-        {"National", national},
-        {"Version", LanFormatVersion},
-        {"Filename", international + ".lan"},
-        {"ForVexaVersion", ForVersion},
-        {"Date", isoDate(w_.clock.now())},
-        {"Format", "yyyy-mm-dd"},
-        {"Status", "Inofficial"},
-    };
-    for (const auto& [name, value] : description) {
-        w_.profile.SetINI("Info", name, value, work);
-    }
+    // The entry is written in one go, so it is never found half made.
+    w_.profile.SetINIs(w_.iniFile,
+                       {
+                           {"Process", "p", std::to_string(j)},
+                           {"Process", "p2", std::to_string(intValue(ini("Process", "p2")) + 1)},
+                           {"Process", "pL", std::to_string(j)},
+                           {"Process", key('p', j, 'p'), workName},
+                           {"Process", key('p', j, 'n'), national},
+                           {"Process", key('p', j, 'i'), international},
+                           {"Process", key('p', j, 'a'), author},
+                           {"Process", key('p', j, 'x'), "1"},
+                           {"Process", key('p', j, 's'), Processing},
+                       });
+    w_.profile.SetINIs(w_.folder.file(workName),
+                       {
+                           {"Info", "Author", author},
+                           {"Info", "International", international},
+                           {"Info", "National", national},
+                           {"Info", "Version", LanFormatVersion},
+                           {"Info", "Filename", international + ".lan"},
+                           {"Info", "ForVexaVersion", ForVersion},
+                           {"Info", "Date", isoDate(w_.clock.now())},
+                           {"Info", "Format", "yyyy-mm-dd"},
+                           {"Info", "Status", "Inofficial"},
+                       });
     return j;
 }
 
@@ -199,19 +197,24 @@ SaveOutcome LanguageWork::saveNewLanguage() {
     const DateTime now = w_.clock.now();
     const int n = installedCount() + 1;
     const std::string national = entry(j, 'n');
-    // The work file itself becomes the language file.
-    addInstalled(n, national + " (new)", workName);
-    setIni("Language", "selected", std::to_string(n));
-
-    setIni("Process", key('p', j, 's'), isoDate(now) + " " + clockTime(now));
-    setIni("Process", "p2", std::to_string(intValue(ini("Process", "p2")) - 1));
-    setIni("Process", "pL", "0");
+    // The next entry still in progress becomes the one worked on.
+    std::string next = "0";
     const int count = intValue(ini("Process", "p"));
     for (int i = 1; i <= count; ++i) {
-        if (entry(i, 's') == Processing) {
-            setIni("Process", "pL", std::to_string(i));
+        if (i != j && entry(i, 's') == Processing) {
+            next = std::to_string(i);
             break;
         }
+    }
+    // Listing the language and closing its entry is one change of the settings file.
+    std::vector<ProfileChange> changes = listing(n, national + " (new)", workName);
+    changes.push_back({"Process", key('p', j, 's'), isoDate(now) + " " + clockTime(now)});
+    changes.push_back({"Process", "p2", std::to_string(intValue(ini("Process", "p2")) - 1)});
+    changes.push_back({"Process", "pL", next});
+    std::string why;
+    if (!w_.profile.SetINIs(w_.iniFile, changes, &why)) {
+        return {false, "The settings file could not be written (" + why +
+                           "). The language was not saved; its work file is kept."};
     }
     w_.log("New language: " + national);
     return {true, {}};
@@ -281,15 +284,12 @@ SaveOutcome LanguageWork::saveModification(const std::string& workCopy) {
     if (!copyOver(workCopy, target)) {
         return {false, "The language file " + name + " could not be written."};
     }
-    const std::pair<const char*, std::string> description[] = {
-        {"Version", LanFormatVersion},
-        {"ForVexaVersion", ForVersion},
-        {"Updated", isoDate(w_.clock.now())},
-        {"Status", "Inofficial"},
-    };
-    for (const auto& [field, value] : description) {
-        w_.profile.SetINI("Info", field, value, target);
-    }
+    w_.profile.SetINIs(target, {
+                                   {"Info", "Version", LanFormatVersion},
+                                   {"Info", "ForVexaVersion", ForVersion},
+                                   {"Info", "Updated", isoDate(w_.clock.now())},
+                                   {"Info", "Status", "Inofficial"},
+                               });
     const std::string national = w_.profile.GetINI("Info", "national", target);
 
     bool listed = false;
@@ -297,19 +297,25 @@ SaveOutcome LanguageWork::saveModification(const std::string& workCopy) {
     for (int i = 1; i <= count && !listed; ++i) {
         listed = ini("Language", key('l', i, 'p')) == name;
     }
-    if (!listed) {
-        addInstalled(count + 1, national + " (mod)", name);
-        setIni("Language", "selected", std::to_string(count + 1));
+    std::string why;
+    if (!listed && !w_.profile.SetINIs(w_.iniFile, listing(count + 1, national + " (mod)", name),
+                                       &why)) {
+        return {false, "The language file " + name + " was written, but the settings file "
+                       "could not be (" + why + "), so it is not in the list of languages."};
     }
     w_.log("Modified language: " + national);
     return {true, {}};
 }
 
-void LanguageWork::addInstalled(int n, const std::string& display, const std::string& file) {
-    setIni("Language", "antal", std::to_string(n));
-    setIni("Language", key('l', n, 'n'), display);
-    setIni("Language", key('l', n, 'p'), file);
-    setIni("Language", key('l', n, 'm'), "No");
+std::vector<ProfileChange> LanguageWork::listing(int n, const std::string& display,
+                                                 const std::string& file) const {
+    return {
+        {"Language", "antal", std::to_string(n)},
+        {"Language", "selected", std::to_string(n)},
+        {"Language", key('l', n, 'n'), display},
+        {"Language", key('l', n, 'p'), file},
+        {"Language", key('l', n, 'm'), "No"},
+    };
 }
 
 } // namespace brisvane

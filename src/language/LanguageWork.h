@@ -105,7 +105,9 @@ public:
 private:
     std::string ini(const std::string& section, const std::string& key) const;
     bool setIni(const std::string& section, const std::string& key, const std::string& value);
-    void addInstalled(int n, const std::string& display, const std::string& file);
+    // The keys that list language n as the selected one.
+    std::vector<ProfileChange> listing(int n, const std::string& display,
+                                       const std::string& file) const;
 
     Wiring w_;
 };
