@@ -158,18 +158,17 @@ int LanguageWork::startNewLanguage(const std::string& author, const std::string&
                            {"Process", key('p', j, 'x'), "1"},
                            {"Process", key('p', j, 's'), Processing},
                        });
-    w_.profile.SetINIs(w_.folder.file(workName),
-                       {
-                           {"Info", "Author", author},
-                           {"Info", "International", international},
-                           {"Info", "National", national},
-                           {"Info", "Version", LanFormatVersion},
-                           {"Info", "Filename", international + ".lan"},
-                           {"Info", "ForVexaVersion", ForVersion},
-                           {"Info", "Date", isoDate(w_.clock.now())},
-                           {"Info", "Format", "yyyy-mm-dd"},
-                           {"Info", "Status", "Inofficial"},
-                       });
+    w_.profile.SetINIs(w_.folder.file(workName), {
+                                                     {"Info", "Author", author},
+                                                     {"Info", "International", international},
+                                                     {"Info", "National", national},
+                                                     {"Info", "Version", LanFormatVersion},
+                                                     {"Info", "Filename", international + ".lan"},
+                                                     {"Info", "ForVexaVersion", ForVersion},
+                                                     {"Info", "Date", isoDate(w_.clock.now())},
+                                                     {"Info", "Format", "yyyy-mm-dd"},
+                                                     {"Info", "Status", "Inofficial"},
+                                                 });
     return j;
 }
 
@@ -298,10 +297,12 @@ SaveOutcome LanguageWork::saveModification(const std::string& workCopy) {
         listed = ini("Language", key('l', i, 'p')) == name;
     }
     std::string why;
-    if (!listed && !w_.profile.SetINIs(w_.iniFile, listing(count + 1, national + " (mod)", name),
-                                       &why)) {
-        return {false, "The language file " + name + " was written, but the settings file "
-                       "could not be (" + why + "), so it is not in the list of languages."};
+    if (!listed &&
+        !w_.profile.SetINIs(w_.iniFile, listing(count + 1, national + " (mod)", name), &why)) {
+        return {false, "The language file " + name +
+                           " was written, but the settings file "
+                           "could not be (" +
+                           why + "), so it is not in the list of languages."};
     }
     w_.log("Modified language: " + national);
     return {true, {}};
@@ -310,10 +311,8 @@ SaveOutcome LanguageWork::saveModification(const std::string& workCopy) {
 std::vector<ProfileChange> LanguageWork::listing(int n, const std::string& display,
                                                  const std::string& file) const {
     return {
-        {"Language", "antal", std::to_string(n)},
-        {"Language", "selected", std::to_string(n)},
-        {"Language", key('l', n, 'n'), display},
-        {"Language", key('l', n, 'p'), file},
+        {"Language", "antal", std::to_string(n)}, {"Language", "selected", std::to_string(n)},
+        {"Language", key('l', n, 'n'), display},  {"Language", key('l', n, 'p'), file},
         {"Language", key('l', n, 'm'), "No"},
     };
 }

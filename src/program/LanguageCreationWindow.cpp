@@ -234,16 +234,16 @@ void LanguageCreationWindow::continueLanguage() {
 }
 
 void LanguageCreationWindow::modifyLanguage() {
-    const int index = w_.work.findInstalled(withoutTrailingBlanks(Combo1.caption));
+    const std::string name = withoutTrailingBlanks(Combo1.caption);
+    const int index = w_.work.findInstalled(name);
     if (index == 0) {
         w_.dialogs.message(Title, "Please choose the language to modify in the list.");
         return;
     }
     const std::string modFile = w_.work.installedFile(index);
     if (!w_.work.prepareModification(index, modFile)) {
-        w_.dialogs.message(Title, "The work copy of " +
-                                      Combo1Items[static_cast<std::size_t>(index - 1)] +
-                                      " could not be made. Please check that the language file "
+        w_.dialogs.message(Title, "The work copy of " + name +
+                                      " could not be made. Please check that its language file "
                                       "exists and that the program folder is writable.");
         return;
     }

@@ -83,14 +83,16 @@ public:
     void clickCommand1();
     void clickSave();
 
+    // Writes a change of the input box that the delayed write has not written yet (also when
+    // the program ends with the window open).
+    void flushPendingWrite();
+
     // lanVarje, LanStep and checkLan of the window.
     void lanVarje();
     void LanStep(int LanJump);
     void checkLan();
 
 private:
-    // Writes a change of the input box that the delayed write has not written yet.
-    void flushPendingWrite();
     void beforeMove();
     void showPosition();
     void close();

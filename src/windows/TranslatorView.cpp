@@ -90,6 +90,8 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
 
 TranslatorView::~TranslatorView() {
     model_.setChangeHandler({});
+    // The game may end while the window is open: the last keystrokes are kept all the same.
+    guarded("Timer2 tick", [this] { model_.flushPendingWrite(); });
 }
 
 QLabel* TranslatorView::label(const Control& control) {

@@ -159,6 +159,20 @@ TEST(TranslationViewTest, EscapeGoesBackAndTheViewFollowsItsModel) {
     EXPECT_FALSE(creation->isVisible());
 }
 
+TEST(TranslationViewTest, TextTypedJustBeforeTheGameEndsIsKept) {
+    MainRig rig;
+    auto windows = std::make_unique<TranslationWindows>(rig.program);
+    rig.program.openLanguageCreation();
+    rig.program.languageCreation().selectOption(3);
+    rig.program.languageCreation().clickCommand2();
+    QLineEdit* box = windows->translatorView()->inLan();
+    box->setFocus();
+    typeInto(windows->translatorView(), QStringLiteral(" Hello"));
+    windows.reset();
+    EXPECT_EQ(rig.profile.GetINI("Language", "d1", rig.folder.file("English.mla")),
+              "Welcome! Hello");
+}
+
 TEST(TranslationViewTest, TheSendFilterBecomesTheFileDialogsFilters) {
     EXPECT_EQ(QtDialogs::toNameFilters(LanguageCreationWindow::SendFilter),
               (QStringList{"Language files (*.lan *2.lan)", "New languages (*.lan)",
