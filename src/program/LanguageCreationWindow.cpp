@@ -89,8 +89,8 @@ void LanguageCreationWindow::Load() {
         Combo2Items = work.namesInProgress();
         Combo2.caption = work.entry(work.pL(), 'n') + " ";
     }
-    showChoicePage();
     selectOption(continuing ? 2 : 1);
+    showChoicePage(); // the focus goes to the selected choice
     visible = true;
     notify();
 }

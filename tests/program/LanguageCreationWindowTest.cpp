@@ -83,6 +83,7 @@ TEST_F(LanguageCreationWindowTest, ANewLanguageNeedsAllThreeNamesAndAFileNameTha
     EXPECT_EQ(w().Combo2Items, std::vector<std::string>{"Deutsch"});
     EXPECT_EQ(w().Combo2.caption, "Deutsch ");
     EXPECT_EQ(w().Combo2.fillColor, LanguageCreationWindow::WindowColour);
+    EXPECT_EQ(w().focusTarget, "Option2");
 }
 
 TEST_F(LanguageCreationWindowTest, CancelGoesBackAPageOrToTheSettings) {
@@ -113,6 +114,21 @@ TEST_F(LanguageCreationWindowTest, ThePickedEntryInProgressIsTheOneContinued) {
     w().clickCommand2();
     EXPECT_EQ(program.translatorWindow().lblSel.caption, "Deutsch");
     EXPECT_EQ(program.translator().TargetFile(), folder.file("German.nla"));
+}
+
+TEST_F(LanguageCreationWindowTest, ALanguageWhoseFileIsGoneIsNotModified) {
+    setIni("Language", "antal", "2");
+    setIni("Language", "l2n", "Deutsch");
+    setIni("Language", "l2p", "Gone.lan");
+    setIni("Language", "l2m", "No");
+    program.openLanguageCreation();
+    w().Combo1Click("Deutsch");
+    w().clickCommand2();
+    EXPECT_TRUE(w().visible);
+    EXPECT_FALSE(program.translatorWindow().visible);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("Deutsch"), std::string::npos);
+    EXPECT_EQ(ini("Language", "l2m"), "No");
 }
 
 TEST_F(LanguageCreationWindowTest, ALanguageFileIsMailedToTheMaintainer) {
