@@ -17,6 +17,8 @@
 #include "windows/ModuleSound.h"
 #include "program/Splash.h"
 #include "windows/SplashView.h"
+#include "windows/TranslationWindows.h"
+#include "windows/XdgMail.h"
 
 using namespace brisvane;
 
@@ -42,8 +44,9 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     QtScreen screen;
     QtLocale locale;
+    XdgMail mail;
     Program program(folder, profile,
-                    Platform{clock, random, sound, shell, dialogs, screen, locale});
+                    Platform{clock, random, sound, shell, dialogs, screen, locale, &mail});
     // The settings file holds the players' passwords.
     profile.markPrivate(program.IniFile());
     FileProfile::removeStaleTemporaries(program.IniFile());
@@ -74,6 +77,8 @@ int main(int argc, char* argv[]) {
         }
     };
     screen.follow(&mainView);
+    mail.setParent(&mainView);
+    TranslationWindows translationWindows(program);
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {
         program.log().WriteLog(errorLine(error, where));

@@ -71,9 +71,13 @@ public:
                                                 const std::string& title,
                                                 const std::string& preset) = 0;
     virtual void message(const std::string& title, const std::string& text) = 0;
-    // `filter` is a list of patterns such as "*.lan". Returns nothing when cancelled.
+    // A file to open, chosen starting in `folder` ("" for the desktop's choice). `filter` is
+    // either a list of patterns such as "*.lan", or pairs of a description and its patterns
+    // joined by "|", patterns separated by ";" ("Language files|*.lan;*2.lan|Work files|*.nla").
+    // Returns the full path, or nothing when cancelled.
     virtual std::optional<std::string> chooseFile(const std::string& title,
-                                                  const std::string& filter) = 0;
+                                                  const std::string& filter,
+                                                  const std::string& folder) = 0;
 };
 
 // Rectangles in twips (15 twips to a pixel at 96 dpi).
@@ -100,11 +104,19 @@ struct MailMessage {
     std::string attachmentPath;  // empty: no attachment
 };
 
+// What became of a message: error 0 when the mail program took it over; otherwise a number
+// and a description for the log line and the player.
+struct MailResult {
+    int error = 0;
+    std::string description;
+    bool sent() const { return error == 0; }
+};
+
+// Hands a message to the user's mail program.
 class Mail {
 public:
     virtual ~Mail() = default;
-    // True when the message was handed over for sending.
-    virtual bool send(const MailMessage& message) = 0;
+    virtual MailResult send(const MailMessage& message) = 0;
 };
 
 // The desktop's display conventions.

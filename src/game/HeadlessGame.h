@@ -62,7 +62,8 @@ private:
             return std::nullopt;
         }
         void message(const std::string&, const std::string&) override {}
-        std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
+        std::optional<std::string> chooseFile(const std::string&, const std::string&,
+                                              const std::string&) override {
             return std::nullopt;
         }
     };

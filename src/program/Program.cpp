@@ -37,7 +37,12 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
       submission_(Submission::Wiring{
           profile_, iniFile_, language_, platform_.dialogs, platform_.clock, platform_.screen, log_,
           topTen_, links_, accounts_, [this](const std::string& text) { display_.Say(text); },
-          [this] { return game_.state().TotalScore; }, ProgramVersion, ProgramRevision}) {
+          [this] { return game_.state().TotalScore; }, ProgramVersion, ProgramRevision}),
+      languageWork_(LanguageWork::Wiring{profile_, folder_, iniFile_, platform_.clock,
+                                         [this](const std::string& line) {
+                                             log_.WriteLog(line);
+                                         }}),
+      translator_(profile_, folder_, languageWork_) {
     wireLinks();
 }
 
@@ -70,6 +75,48 @@ std::string Program::versionText() {
 void Program::LanUpdate() {
     mainTexts_.apply();
 }
+
+LanguageCreationWindow& Program::languageCreation() {
+    if (!creationWindow_) {
+        creationWindow_ = std::make_unique<LanguageCreationWindow>(LanguageCreationWindow::Wiring{
+            profile_, iniFile_, folder_, language_, languageWork_, platform_.dialogs,
+            platform_.clock, platform_.locale, platform_.mail,
+            [this](const std::string& line) { log_.WriteLog(line); }, translationJob_,
+            [this] { openTranslator(); }, [this] { returnToSettings(); }});
+    }
+    return *creationWindow_;
+}
+
+TranslatorWindow& Program::translatorWindow() {
+    if (!translatorWindow_) {
+        translatorWindow_ = std::make_unique<TranslatorWindow>(TranslatorWindow::Wiring{
+            translator_, platform_.dialogs, [this] { openLanguageCreation(); },
+            [this] { returnToSettings(); }});
+    }
+    return *translatorWindow_;
+}
+
+void Program::openLanguageCreation() {
+    languageCreation().Load();
+    if (showLanguageCreationView) {
+        showLanguageCreationView();
+    }
+}
+
+void Program::openTranslator() {
+    translatorWindow().Load(translationJob_);
+    if (showTranslatorView) {
+        showTranslatorView();
+    }
+}
+
+void Program::returnToSettings() {
+    LanUpdate();
+    if (showSettingsWindow) {
+        showSettingsWindow();
+    }
+}
+
 
 void Program::Say(const std::string& sayText) {
     display_.Say(sayText);

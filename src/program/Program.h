@@ -4,6 +4,8 @@
 // the game window's model, wired to each other. Cross-window steps are plain calls here; the
 // Qt windows only render these models and forward clicks to them.
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "common/Ports.h"
@@ -14,12 +16,16 @@
 #include "game/GameHooks.h"
 #include "game/GameModel.h"
 #include "language/Language.h"
+#include "language/LanguageWork.h"
+#include "language/Translator.h"
 #include "package/Resources.h"
 #include "links/Links.h"
 #include "program/AccountPage.h"
+#include "program/LanguageCreationWindow.h"
 #include "program/MainShell.h"
 #include "program/MainTexts.h"
 #include "program/MenuWindow.h"
+#include "program/TranslatorWindow.h"
 #include "scores/Accounts.h"
 #include "scores/ResultRecorder.h"
 #include "scores/Submission.h"
@@ -37,6 +43,8 @@ struct Platform {
     Dialogs& dialogs;
     const Screen& screen;
     const Locale& locale;
+    // The user's mail program, for sending language files; none when null.
+    Mail* mail = nullptr;
 };
 
 class Program : private GameHooks {
@@ -97,6 +105,28 @@ public:
     // The page the settings window opens on: "all", "user" or "alarm".
     std::string SettingsPage = "all";
 
+    // ---- Translation: the language creation window and the translator ----
+    // The settings window's `setTranslate`: the creation window opens on its choice page.
+    void openLanguageCreation();
+    // The creation window's step into the translator, with translationJob() set.
+    void openTranslator();
+    // After the translation windows close towards the settings window: the language (maybe a
+    // new one) is applied, then the settings window shows.
+    void returnToSettings();
+    // The window models, made when first used.
+    LanguageCreationWindow& languageCreation();
+    TranslatorWindow& translatorWindow();
+    LanguageWork& languageWork() { return languageWork_; }
+    Translator& translator() { return translator_; }
+    const TranslationJob& translationJob() const { return translationJob_; }
+    // Set by the Qt side: make (if needed) and show the view of a window whose model has just
+    // opened.
+    std::function<void()> showLanguageCreationView;
+    std::function<void()> showTranslatorView;
+    // Set by the settings window's owner: shows the settings window (whose load step also
+    // applies the language).
+    std::function<void()> showSettingsWindow;
+
 private:
     // GameHooks: the game window's calls into the rest of the program.
     void Say(const std::string& sayText) override;
@@ -129,6 +159,11 @@ private:
     Accounts accounts_;
     AccountPage accountPage_;
     Submission submission_;
+    LanguageWork languageWork_;
+    Translator translator_;
+    TranslationJob translationJob_;
+    std::unique_ptr<LanguageCreationWindow> creationWindow_;
+    std::unique_ptr<TranslatorWindow> translatorWindow_;
     bool settingsLoaded_ = false;
 };
 

@@ -68,18 +68,36 @@ void QtDialogs::message(const std::string& title, const std::string& text) {
     box.exec();
 }
 
-QString QtDialogs::toNameFilter(const std::string& filter) {
+QStringList QtDialogs::toNameFilters(const std::string& filter) {
     const QString text = q(filter).trimmed();
-    if (text.isEmpty() || text.contains(QLatin1Char('('))) {
-        return text;
+    if (!text.contains(QLatin1Char('|'))) {
+        if (text.isEmpty() || text.contains(QLatin1Char('('))) {
+            return {text};
+        }
+        return {QStringLiteral("%1 (%1)").arg(text)};
     }
-    return QStringLiteral("%1 (%1)").arg(text);
+    const QStringList parts = text.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        // The dialog reads the patterns out of the last parenthesis, so a description that
+        // shows its own (in the ";" form the dialog does not match) gets the real ones instead.
+        const qsizetype open = name.lastIndexOf(QLatin1Char('('));
+        if (open > 0) {
+            name.truncate(open);
+        }
+        const QString patterns =
+            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        filters.append(QStringLiteral("%1 (%2)").arg(name.trimmed(), patterns.trimmed()));
+    }
+    return filters;
 }
 
 std::optional<std::string> QtDialogs::chooseFile(const std::string& title,
-                                                 const std::string& filter) {
-    const QString chosen =
-        QFileDialog::getOpenFileName(parent_, q(title), QString(), toNameFilter(filter));
+                                                 const std::string& filter,
+                                                 const std::string& folder) {
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent_, q(title), q(folder), toNameFilters(filter).join(QStringLiteral(";;")));
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

@@ -17,12 +17,14 @@ public:
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& preset) override;
     void message(const std::string& title, const std::string& text) override;
-    std::optional<std::string> chooseFile(const std::string& title,
-                                          const std::string& filter) override;
+    std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
+                                          const std::string& folder) override;
 
-    // "*.lan" becomes "*.lan (*.lan)", the form the file dialog shows and matches; a filter
-    // that already names its patterns in parentheses stays as it is.
-    static QString toNameFilter(const std::string& filter);
+    // The file dialog's name filters, in the form it shows and matches ("Name (*.a *.b)"):
+    // "*.lan" becomes "*.lan (*.lan)"; "Language files (*.lan)|*.lan;*2.lan|..." becomes one
+    // filter per pair, its description without the parenthesis it may carry, followed by the
+    // pair's patterns. A single filter that already names its patterns stays as it is.
+    static QStringList toNameFilters(const std::string& filter);
 
 private:
     QPointer<QWidget> parent_;

@@ -68,9 +68,9 @@ public:
     }
 };
 
-// Every box is recorded; yes/no questions and input boxes take their answers from queues.
-// An empty queue answers with the box's default (yes/no) or with a cancel (input box); the
-// file chooser is always cancelled.
+// Every box is recorded; yes/no questions, input boxes and file choosers take their answers
+// from queues. An empty queue answers with the box's default (yes/no) or with a cancel (input
+// box, file chooser).
 class FakeDialogs : public Dialogs {
 public:
     struct Question {
@@ -87,13 +87,20 @@ public:
         std::string title;
         std::string text;
     };
+    struct FileChoice {
+        std::string title;
+        std::string filter;
+        std::string folder;
+    };
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
 
     std::vector<Question> questions;
     std::vector<Input> inputs;
     std::vector<Message> messages;
+    std::vector<FileChoice> fileChoices;
 
     bool askYesNo(const std::string& title, const std::string& question,
                   DefaultButton defaultButton) override {
@@ -108,8 +115,21 @@ public:
     void message(const std::string& title, const std::string& text) override {
         messages.push_back({title, text});
     }
-    std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
-        return std::nullopt;
+    std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
+                                          const std::string& folder) override {
+        fileChoices.push_back({title, filter, folder});
+        return nextAnswer(fileAnswers, std::optional<std::string>());
+    }
+};
+
+// Records every message and answers from a script; an empty script means success.
+class FakeMail : public Mail {
+public:
+    std::vector<MailMessage> sent;
+    std::deque<MailResult> results;
+    MailResult send(const MailMessage& message) override {
+        sent.push_back(message);
+        return nextAnswer(results, MailResult{});
     }
 };
 

@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "MainRig.h"
+#include "windows/LanguageCreationView.h"
+#include "windows/QtDialogs.h"
+#include "windows/TranslationWindows.h"
+#include "windows/TranslatorView.h"
+#include "windows/XdgMail.h"
+
+namespace brisvane::testing {
+namespace {
+
+template <typename W> W& child(QWidget* window, const char* name) {
+    W* found = window->findChild<W*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        throw std::runtime_error(std::string("no widget named ") + name);
+    }
+    return *found;
+}
+
+// Keys go to the active window, as a player's would.
+void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyClick(target, key, modifiers);
+}
+
+// A button pressed by its mnemonic shows itself pressed for a moment and then clicks.
+template <typename Done> bool waitFor(Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000) {
+        QTest::qWait(10);
+    }
+    return done();
+}
+
+void typeInto(QWidget* window, const QString& text) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+TEST(TranslationViewTest, ANewLanguageIsMadeByKeyboardAndTheGameSpeaksIt) {
+    MainRig rig;
+    rig.view->loadAndShow();
+    TranslationWindows windows(rig.program);
+    rig.program.openLanguageCreation();
+
+    LanguageCreationView* creation = windows.creationView();
+    ASSERT_NE(creation, nullptr);
+    ASSERT_TRUE(creation->isVisible());
+    EXPECT_EQ(creation->windowTitle(), "Brisvane Translator");
+    EXPECT_EQ(creation->objectName(), "frmSetLan");
+    EXPECT_TRUE(child<QRadioButton>(creation, "Option1").isChecked());
+    EXPECT_FALSE(child<QRadioButton>(creation, "Option2").isEnabled());
+    EXPECT_EQ(child<QRadioButton>(creation, "Option4").text(),
+              "&Send your translations via e-mail");
+    EXPECT_EQ(child<QComboBox>(creation, "Combo1").currentText(), "English");
+
+    press(creation, Qt::Key_N, Qt::AltModifier); // &Next step >>
+    ASSERT_TRUE(waitFor([&] { return rig.program.languageCreation().page == "tit"; }));
+    ASSERT_TRUE(child<QLineEdit>(creation, "Text1").isVisible());
+    EXPECT_FALSE(child<QRadioButton>(creation, "Option1").isVisible());
+    EXPECT_TRUE(child<QLineEdit>(creation, "Text1").hasFocus());
+    typeInto(creation, QStringLiteral("Anna"));
+    press(creation, Qt::Key_Tab);
+    typeInto(creation, QStringLiteral("Testisch"));
+    press(creation, Qt::Key_Tab);
+    typeInto(creation, QStringLiteral("Testish"));
+    press(creation, Qt::Key_Return);
+
+    TranslatorView* translator = windows.translatorView();
+    ASSERT_NE(translator, nullptr);
+    EXPECT_FALSE(creation->isVisible());
+    ASSERT_TRUE(translator->isVisible());
+    EXPECT_EQ(translator->windowTitle(), "Brisvane Translator");
+    EXPECT_EQ(child<QLabel>(translator, "lblSel").text(), "Testisch");
+    EXPECT_EQ(child<QLabel>(translator, "lblWhich").text(), "of 73");
+    EXPECT_EQ(translator->combo()->count(), 73);
+    EXPECT_FALSE(child<QPushButton>(translator, "bSave").isVisible());
+    EXPECT_FALSE(child<QPushButton>(translator, "bPrev").isEnabled());
+    translator->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(translator));
+    child<QPushButton>(translator, "Command1").setFocus();
+    translator->timer1()->fire();
+    EXPECT_TRUE(translator->inLan()->hasFocus()) << "the opening puts the focus into the box";
+
+    // Every key typed, Enter moving on; the last one written by the delayed write.
+    for (int position = 1; position <= 73; ++position) {
+        ASSERT_EQ(translator->combo()->currentText(), QString::number(position));
+        typeInto(translator, QStringLiteral("X%1").arg(position));
+        if (position < 73) {
+            press(translator, Qt::Key_Return);
+        }
+    }
+    EXPECT_FALSE(child<QPushButton>(translator, "bNext").isEnabled());
+    EXPECT_TRUE(translator->timer2()->isActive());
+    translator->timer2()->fire();
+    EXPECT_EQ(translator->bar()->value(), translator->bar()->maximum());
+    EXPECT_EQ(child<QLabel>(translator, "lblPerc").text(), "100%");
+    ASSERT_TRUE(child<QPushButton>(translator, "bSave").isVisible());
+
+    press(translator, Qt::Key_S, Qt::AltModifier); // &Save language
+    ASSERT_TRUE(waitFor([&] { return !translator->isVisible(); }));
+    EXPECT_EQ(rig.profile.GetINI("Language", "l2n", rig.program.IniFile()), "Testisch (new)");
+
+    ASSERT_TRUE(rig.program.language().chooseByName("Testisch (new)"));
+    rig.program.LanUpdate();
+    EXPECT_EQ(rig.widget("btn_Ones").caption(), "  X54");
+    EXPECT_EQ(rig.widget("btn_Yatzy").caption(), "  X73");
+    EXPECT_EQ(rig.widget("lblExit").caption(), "X12") << "s4";
+    EXPECT_NE(rig.folder.read("Vexa.log").find("  New language: Testisch.\r\n"), std::string::npos);
+}
+
+TEST(TranslationViewTest, EscapeGoesBackAndTheViewFollowsItsModel) {
+    MainRig rig;
+    TranslationWindows windows(rig.program);
+    rig.program.openLanguageCreation();
+    LanguageCreationView* creation = windows.creationView();
+    child<QRadioButton>(creation, "Option3").click();
+    EXPECT_EQ(rig.program.languageCreation().choice, 3);
+    QTest::mouseClick(&child<QPushButton>(creation, "Command2"), Qt::LeftButton);
+
+    TranslatorView* translator = windows.translatorView();
+    ASSERT_TRUE(translator->isVisible()) << "modifying English";
+    TranslatorWindow& model = rig.program.translatorWindow();
+    EXPECT_TRUE(child<QPushButton>(translator, "bSave").isVisible());
+    EXPECT_EQ(translator->inLan()->text(), "Welcome!");
+    translator->combo()->activated(translator->combo()->findText("9"));
+    EXPECT_EQ(child<QLabel>(translator, "lblID").text(), "(s1)");
+    EXPECT_EQ(child<QLabel>(translator, "lblEnglish").text(), "No user");
+    for (Control* control : model.controls()) {
+        EXPECT_NE(translator->findChild<QWidget*>(QString::fromStdString(control->objectName)),
+                  nullptr)
+            << control->objectName;
+    }
+    translator->inLan()->setFocus();
+    typeInto(translator, QStringLiteral("!"));
+    EXPECT_EQ(model.inLan.caption, "No user!");
+    EXPECT_TRUE(translator->timer2()->isActive());
+    EXPECT_EQ(translator->timer2()->interval(), 800);
+
+    press(translator, Qt::Key_Escape);
+    EXPECT_FALSE(translator->isVisible());
+    EXPECT_TRUE(creation->isVisible());
+    EXPECT_EQ(rig.profile.GetINI("Language", "s1", rig.folder.file("English.mla")), "No user!")
+        << "the change not yet written is kept";
+    press(creation, Qt::Key_Escape);
+    EXPECT_FALSE(creation->isVisible());
+}
+
+TEST(TranslationViewTest, TextTypedJustBeforeTheGameEndsIsKept) {
+    MainRig rig;
+    auto windows = std::make_unique<TranslationWindows>(rig.program);
+    rig.program.openLanguageCreation();
+    rig.program.languageCreation().selectOption(3);
+    rig.program.languageCreation().clickCommand2();
+    QLineEdit* box = windows->translatorView()->inLan();
+    box->setFocus();
+    typeInto(windows->translatorView(), QStringLiteral(" Hello"));
+    windows.reset();
+    EXPECT_EQ(rig.profile.GetINI("Language", "d1", rig.folder.file("English.mla")),
+              "Welcome! Hello");
+}
+
+TEST(TranslationViewTest, TheSendFilterBecomesTheFileDialogsFilters) {
+    EXPECT_EQ(QtDialogs::toNameFilters(LanguageCreationWindow::SendFilter),
+              (QStringList{"Language files (*.lan *2.lan)", "New languages (*.lan)",
+                           "Modified languages (*2.lan)", "Unsaved languages (*.nla *.mla)"}));
+    EXPECT_EQ(QtDialogs::toNameFilters("*.lan"), QStringList{"*.lan (*.lan)"});
+}
+
+// xdg-email stood in for by a script on PATH that records its arguments and ends with the
+// status it is told.
+class XdgMailTest : public ::testing::Test {
+protected:
+    XdgMailTest() : savedPath_(qgetenv("PATH")) {
+        folder.write("xdg-email",
+                     "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args\"\n"
+                     "exit $(cat \"$(dirname \"$0\")/status\" 2>/dev/null || echo 0)\n");
+        std::filesystem::permissions(folder.path() / "xdg-email",
+                                     std::filesystem::perms::owner_all);
+        folder.write("Swedish.lan", "[Info]\ninternational=Swedish\n");
+        qputenv("PATH", QByteArray::fromStdString(folder.path().string()) + ":" + savedPath_);
+    }
+    ~XdgMailTest() override { qputenv("PATH", savedPath_); }
+
+    MailMessage message() const {
+        return {"translations@brisvane.example.org", "Vexa Translate: Swedish",
+                "5 März 2026 @ 14:07:09", folder.file("Swedish.lan")};
+    }
+
+    TempFolder folder;
+
+private:
+    QByteArray savedPath_;
+};
+
+TEST_F(XdgMailTest, TheMessageGoesToXdgEmailAndItsStatusIsTheResult) {
+    XdgMail mail;
+    const MailResult sent = mail.send(message());
+    EXPECT_TRUE(sent.sent()) << sent.description;
+    EXPECT_EQ(folder.read("args"), "--utf8\n--subject\nVexa Translate: Swedish\n--body\n"
+                                   "5 März 2026 @ 14:07:09\n--attach\n" +
+                                       folder.file("Swedish.lan") +
+                                       "\ntranslations@brisvane.example.org\n");
+
+    const std::pair<const char*, int> statuses[] = {{"3", 3}, {"4", 4}, {"1", 1}};
+    for (const auto& [status, error] : statuses) {
+        folder.write("status", status);
+        const MailResult failed = mail.send(message());
+        EXPECT_EQ(failed.error, error);
+        EXPECT_FALSE(failed.description.empty());
+    }
+}
+
+TEST_F(XdgMailTest, AMissingProgramOrAnUnreadableFileIsAnError) {
+    XdgMail mail(QStringLiteral("brisvane-no-such-mailer"));
+    EXPECT_EQ(mail.send(message()).error, 127);
+
+    XdgMail real;
+    MailMessage gone = message();
+    gone.attachmentPath = folder.file("Gone.lan");
+    EXPECT_EQ(real.send(gone).error, 75);
+    EXPECT_FALSE(folder.exists("args")) << "xdg-email is not asked";
+}
+
+TEST_F(XdgMailTest, TheCreationWindowSendsThroughTheRealAdapter) {
+    MainRig rig;
+    XdgMail mail;
+    // The rig's program has no mail program; this one is built with the real adapter.
+    Program program(ProgramFolder(rig.folder.path()), rig.profile,
+                    Platform{rig.clock, rig.random, rig.speaker, rig.shell, rig.dialogs, rig.screen,
+                             rig.locale, &mail});
+    program.openLanguageCreation();
+    program.languageCreation().selectOption(4);
+    rig.dialogs.fileAnswers.push_back(rig.folder.file("English.lan"));
+    program.languageCreation().clickCommand2();
+    ASSERT_FALSE(rig.dialogs.messages.empty());
+    EXPECT_EQ(rig.dialogs.messages.back().text, "Successfully sended.");
+    EXPECT_NE(folder.read("args").find("Vexa Translate: English\n"), std::string::npos);
+    EXPECT_NE(folder.read("args").find("\ntranslations@brisvane.example.org\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace brisvane::testing
