@@ -13,6 +13,7 @@
 #include "settings/FileProfile.h"
 #include "windows/MainView.h"
 #include "windows/QtPorts.h"
+#include "windows/SettingsView.h"
 #include "windows/ModuleSound.h"
 #include "program/Splash.h"
 #include "windows/SplashView.h"
@@ -59,8 +60,11 @@ int main(int argc, char* argv[]) {
     });
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
-                                 program.sounds(), program.mainShell()});
+                                 program.sounds(), program.mainShell(), program.alarmClock()});
     dialogs.setParent(&mainView);
+    // The settings window's widgets are made when it first opens, never at start-up.
+    new SettingsViewHost(program.settings(), mainView.guard(), &mainView,
+                         [&mainView] { mainView.render(); });
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {
         program.log().WriteLog(errorLine(error, where));

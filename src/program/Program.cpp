@@ -28,19 +28,53 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                                    [this](const std::string& name) {
                                        return folder_.resolve(name);
                                    }}),
-      mainTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_),
+      clock_(AlarmClock::Wiring{profile_, iniFile_, language_, platform_.clock, platform_.locale,
+                                platform_.dialogs, mainShell_.ShowTime,
+                                [this](const std::string& line) { log_.WriteLog(line); }}),
+      settings_(SettingsWindow::Wiring{profile_, iniFile_, language_, platform_.dialogs, log_,
+                                       game_, topTen_, sounds_, mainShell_, clock_, display_,
+                                       versionText(), [this] { LanUpdate(); }}),
+      languageTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_, settings_,
+                     SettingsPage),
       resources_(Resources::Wiring{
           profile_, iniFile_, folder_, platform_.dialogs, ProgramName, LogFileName,
           [this](const std::string& line) { log_.WriteLog(line); },
           [this](const std::string& where, const std::exception& error) {
               mainShell_.reportError(where, error);
-          }}) {}
+          }}) {
+    mainShell_.loadClock = [this] { clock_.load(); };
+    mainShell_.openSettings = [this] { openSettingsWindow("all"); };
+    mainShell_.openAlarm = [this] { openSettingsWindow("alarm"); };
+    mainShell_.openUser = [this] { openSettingsWindow("user"); };
+    mainShell_.closeSettings = [this] { closeSettingsWindow(); };
+    clock_.fired = [this] { settings_.alarmFired(); };
+}
 
 std::string Program::versionText() {
     return std::string(ProgramVersion) + std::to_string(ProgramRevision);
 }
 
-void Program::LanUpdate() { mainTexts_.apply(); }
+void Program::LanUpdate() { languageTexts_.apply(); }
+
+void Program::openSettingsWindow(const std::string& page) {
+    if (settings_.loaded) {
+        if (settings_.shown) {
+            settings_.closeForReopening();
+        } else {
+            settings_.unload();
+        }
+    }
+    SettingsPage = page;
+    settings_.Load(SettingsPage, true);
+}
+
+void Program::closeSettingsWindow() {
+    if (settings_.shown) {
+        settings_.clickCommand4();
+    } else {
+        settings_.unload();
+    }
+}
 
 void Program::Say(const std::string& sayText) { display_.Say(sayText); }
 
@@ -54,11 +88,10 @@ void Program::resetForNewGame() {
 }
 
 void Program::touchSettingsWindow() {
-    // The settings window is loaded hidden by the first new game after start-up; loading it
-    // applies the language once. Later new games find it loaded.
-    if (!settingsLoaded_) {
-        settingsLoaded_ = true;
-        LanUpdate();
+    // A new game finds the settings window loaded, or loads it hidden: its load step applies
+    // the language, so the first game after start-up already has every text.
+    if (!settings_.loaded) {
+        settings_.Load(SettingsPage, false);
     }
 }
 

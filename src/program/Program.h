@@ -9,6 +9,7 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/ProgramFolder.h"
+#include "display/AlarmClock.h"
 #include "display/DotMatrix.h"
 #include "display/SoundBoard.h"
 #include "game/GameHooks.h"
@@ -16,7 +17,8 @@
 #include "language/Language.h"
 #include "package/Resources.h"
 #include "program/MainShell.h"
-#include "program/MainTexts.h"
+#include "program/LanguageTexts.h"
+#include "program/SettingsWindow.h"
 #include "scores/ResultRecorder.h"
 #include "scores/TopTen.h"
 #include "settings/EventLog.h"
@@ -53,8 +55,14 @@ public:
     static std::string versionText();
 
     // Applies the current language to the windows: sets the language file from the settings
-    // and every caption and help text from it.
+    // and every caption and help text of every window from it.
     void LanUpdate();
+
+    // Opens the settings window on `page` ("all", "user", "alarm"), made afresh: a window
+    // already loaded is closed first.
+    void openSettingsWindow(const std::string& page);
+    // Closes the settings window if it is open (as its close button does).
+    void closeSettingsWindow();
 
     const ProgramFolder& folder() const { return folder_; }
     const std::string& IniFile() const { return iniFile_; }
@@ -76,9 +84,13 @@ public:
     // The tools menu's "Unpack resources" and "Remove unpacked resources".
     void Unpack() { resources_.Unpack(); }
     void DelRes() { resources_.DelRes(); }
+    // The clock and the alarm of the game window.
+    AlarmClock& alarmClock() { return clock_; }
+    SettingsWindow& settings() { return settings_; }
 
-    // The page the settings window opens on: "all", "user" or "alarm".
-    std::string SettingsPage = "all";
+    // The page the settings window opens on: "all", "user" or "alarm"; empty until the first
+    // opening, when the first new game loads the window hidden.
+    std::string SettingsPage;
 
 private:
     // GameHooks: the game window's calls into the rest of the program.
@@ -103,9 +115,10 @@ private:
     ResultRecorder recorder_;
     GameModel game_;
     MainShell mainShell_;
-    MainTexts mainTexts_;
+    AlarmClock clock_;
+    SettingsWindow settings_;
+    LanguageTexts languageTexts_;
     Resources resources_;
-    bool settingsLoaded_ = false;
 };
 
 }  // namespace brisvane

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "display/AlarmClock.h"
 #include "display/DotMatrix.h"
 #include "display/SoundBoard.h"
 #include "game/GameModel.h"
@@ -245,6 +246,7 @@ void MainView::buildWidgets() {
     addTimer("TimerIndik", game.TimerIndik, [&game] { game.tickTimerIndik(); });
     addTimer("Timer1", m_.dots.Timer1(), [this] { m_.dots.Timer1Tick(); });
     addTimer("SayTimer", m_.dots.SayTimer(), [this] { m_.dots.SayTimerTick(); });
+    addTimer("Timer3", m_.clock.Timer3(), [this] { m_.clock.tick(); });
 }
 
 void MainView::wireTitleStrip(ControlWidget* strip) {

@@ -21,6 +21,7 @@ class QScreen;
 
 namespace brisvane {
 
+class AlarmClock;
 class DotDisplay;
 class DotMatrix;
 class GameModel;
@@ -35,6 +36,7 @@ struct MainModels {
     TopTen& topTen;
     SoundBoard& sound;
     MainShell& shell;
+    AlarmClock& clock;
 };
 
 class MainView : public QWidget {
