@@ -10,9 +10,10 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProxyStyle>
 #include <QPushButton>
-#include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 #include "program/SettingsWindow.h"
 #include "windows/EventGuard.h"
@@ -63,6 +64,65 @@ QPalette darkPalette() {
     p.setColor(QPalette::Disabled, QPalette::Base, Field);
     return p;
 }
+
+// The text boxes, lists and groups on the dark ground; the rest is the style's own drawing.
+const char* const StyleSheet = R"(
+QGroupBox { border: 1px solid rgba(255, 255, 255, 34); border-radius: 6px; margin-top: 9px;
+            background: rgba(255, 255, 255, 8); }
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #ffe600; }
+QGroupBox::title:disabled { color: #6c7884; }
+QLineEdit, QListWidget { border: 1px solid #3b4959; border-radius: 3px; background: #0f151c;
+                         color: #e4eaf0; selection-background-color: #ffe600;
+                         selection-color: #0c1117; }
+QLineEdit { padding: 0 3px; }
+QLineEdit:focus, QListWidget:focus { border-color: #ffe600; }
+QListWidget::item { padding: 1px 3px; }
+QListWidget::item:selected { background: #ffe600; color: #0c1117; }
+)";
+
+// Fusion, with check boxes that show on the dark ground: a framed box, and when ticked the
+// accent colour with a dark tick, drawn as paths so they stay crisp at any scale.
+class DarkStyle : public QProxyStyle {
+public:
+    DarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorCheckBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const bool on = option->state.testFlag(State_On);
+        const bool enabled = option->state.testFlag(State_Enabled);
+        const bool hot = option->state.testFlag(State_MouseOver) ||
+                         option->state.testFlag(State_HasFocus);
+        const QRectF box = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        QColor edge = on || hot ? Accent : QColor(0x6a, 0x7b, 0x8d);
+        QColor fill = on ? Accent : Field;
+        if (!enabled) {
+            edge = QColor(0x44, 0x50, 0x5c);
+            fill = on ? QColor(0x6c, 0x78, 0x84) : Field;
+        }
+        painter->setPen(QPen(edge, 1.2));
+        painter->setBrush(fill);
+        painter->drawRoundedRect(box, 3, 3);
+        if (on) {
+            QPen tick(GroundDeep, std::max<qreal>(1.6, box.width() / 7));
+            tick.setCapStyle(Qt::RoundCap);
+            tick.setJoinStyle(Qt::RoundJoin);
+            painter->setPen(tick);
+            painter->setBrush(Qt::NoBrush);
+            QPainterPath path;
+            path.moveTo(box.left() + box.width() * 0.24, box.top() + box.height() * 0.53);
+            path.lineTo(box.left() + box.width() * 0.43, box.top() + box.height() * 0.72);
+            path.lineTo(box.left() + box.width() * 0.77, box.top() + box.height() * 0.31);
+            painter->drawPath(path);
+        }
+        painter->restore();
+    }
+};
 
 // The caption with a keyboard mnemonic on its first letter not yet taken in the window.
 QString withMnemonic(const QString& caption, QString& taken) {
@@ -136,21 +196,21 @@ SettingsView::SettingsView(SettingsWindow& model, EventGuard& guard, QWidget* pa
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setAutoFillBackground(false);
     // The same look on every desktop: the dark table of the game window.
-    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-    if (fusion != nullptr) {
-        fusion->setParent(this);
-    }
+    auto* style = new DarkStyle;
+    style->setParent(this);
     QFont font = this->font();
     font.setPixelSize(12);
     setFont(font);
     setPalette(darkPalette());
     buildWidgets();
-    if (fusion != nullptr) {
-        setStyle(fusion);
-        for (QWidget* child : findChildren<QWidget*>()) {
-            child->setStyle(fusion);
-        }
+    setStyle(style);
+    // Set on each widget, as a style sheet takes no palette from the parent.
+    const QPalette palette = darkPalette();
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->setStyle(style);
+        child->setPalette(palette);
     }
+    setStyleSheet(QString::fromLatin1(StyleSheet));
     render();
 }
 
