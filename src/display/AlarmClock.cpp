@@ -28,7 +28,6 @@ void AlarmClock::load() {
         w_.ShowTime.toolTip.clear();
         timer3_.stop();
     }
-    notify();
 }
 
 void AlarmClock::tick() {
@@ -39,12 +38,10 @@ void AlarmClock::tick() {
         w_.ShowTime.caption.clear();
         w_.ShowTime.toolTip.clear();
         timer3_.stop();
-        notify();
         return;
     }
     const DateTime now = w_.clock.now();
     showNow(now);
-    notify();
     if (alarmOn_ && !boxOpen_ && due(now)) {
         fire();
     }
@@ -71,7 +68,9 @@ void AlarmClock::fire() {
 
     const std::string s18 = w_.texts.T("s18");
     std::string reminder = w_.profile.GetINI("Alarm", "Mess", w_.iniFile);
-    if (reminder == "(Message)") {
+    // An empty reminder (never typed, or deleted) says the alarm word too: a box without
+    // text would not say what it is for.
+    if (reminder == "(Message)" || reminder.empty()) {
         reminder = s18 + "!";
     }
     const std::string when = alarmWhen_;
@@ -84,7 +83,6 @@ void AlarmClock::fire() {
     if (fired) {
         fired();
     }
-    notify();
 }
 
 void AlarmClock::showClock() {
@@ -92,7 +90,6 @@ void AlarmClock::showClock() {
     w_.profile.SetINI("Options", "ShowTime", "Yes", w_.iniFile);
     showNow(w_.clock.now());
     timer3_.start();
-    notify();
 }
 
 void AlarmClock::hideClock() {
@@ -101,7 +98,6 @@ void AlarmClock::hideClock() {
     w_.ShowTime.caption.clear();
     w_.ShowTime.toolTip.clear();
     timer3_.stop();
-    notify();
 }
 
 void AlarmClock::arm(const std::string& when) {
@@ -114,12 +110,6 @@ void AlarmClock::arm(const std::string& when) {
 void AlarmClock::disarm() {
     w_.profile.SetINI("Alarm", "Status", "Off", w_.iniFile);
     alarmOn_ = false;
-}
-
-void AlarmClock::notify() const {
-    if (changed_) {
-        changed_();
-    }
 }
 
 } // namespace brisvane

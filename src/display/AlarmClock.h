@@ -64,16 +64,14 @@ public:
     const std::string& AlarmWhen() const { return alarmWhen_; }
     const ModelTimer& Timer3() const { return timer3_; }
 
-    // Called after every change of the label or the timer (the view repaints the label and
-    // syncs its timer), and `fired` after an alarm went off (the settings window unticks it).
-    void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+    // Called after an alarm went off (the settings window unticks its box). The view repaints
+    // the label and syncs its timer after every tick and every click, as for the other models.
     std::function<void()> fired;
 
 private:
     void showNow(const DateTime& now);
     bool due(const DateTime& now) const;
     void fire();
-    void notify() const;
 
     Wiring w_;
     std::string clockOn_ = "Yes";
@@ -81,7 +79,6 @@ private:
     std::string alarmWhen_;
     bool boxOpen_ = false;
     ModelTimer timer3_{TickInterval, true};
-    std::function<void()> changed_;
 };
 
 } // namespace brisvane

@@ -101,7 +101,7 @@ void SettingsWindow::notify() const {
 void SettingsWindow::Load(const std::string& page, bool show) {
     designControls();
     loaded = true;
-    shown = false;
+    shown = show;
     // Whatever goes wrong on the way, the window is there to be closed again.
     struct Done {
         const SettingsWindow& window;
@@ -109,7 +109,6 @@ void SettingsWindow::Load(const std::string& page, bool show) {
     } done{*this};
     applyPage(page);
     loadSteps();
-    shown = show;
 }
 
 void SettingsWindow::loadSteps() {

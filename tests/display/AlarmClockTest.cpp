@@ -108,14 +108,18 @@ TEST_F(AlarmClockTest, TheAlarmFiresOnTheFirstTickOfItsMinuteOnlyInTheStoredForm
     }
 }
 
-TEST_F(AlarmClockTest, ThePlaceholderReminderReadsTheAlarmWordAndOnlyOnArmsIt) {
-    settings({{"Alarm", "Status", "On"}, {"Alarm", "When", "7:05"}, {"Alarm", "Mess", "(Message)"}});
-    alarm.load();
-    at(7, 5);
-    alarm.tick();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Alarm!");
-    EXPECT_EQ(log.at(0), "Alarm 7:05, 'Alarm!'");
+TEST_F(AlarmClockTest, ThePlaceholderOrNoReminderReadsTheAlarmWordAndOnlyOnArmsIt) {
+    for (const char* reminder : {"(Message)", ""}) {
+        dialogs.messages.clear();
+        log.clear();
+        settings({{"Alarm", "Status", "On"}, {"Alarm", "When", "7:05"}, {"Alarm", "Mess", reminder}});
+        alarm.load();
+        at(7, 5);
+        alarm.tick();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "Alarm!");
+        EXPECT_EQ(log.at(0), "Alarm 7:05, 'Alarm!'");
+    }
 
     for (const char* status : {"on", "ON", "Off", ""}) {
         settings({{"Alarm", "Status", status}});

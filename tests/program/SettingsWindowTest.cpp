@@ -234,6 +234,15 @@ TEST_F(SettingsWindowTest, EveryWayOfClosingKeepsTheAlarmJustSet) {
     EXPECT_FALSE(window.loaded);
     EXPECT_EQ(ini("Alarm", "When"), "9:00");
 
+    // By ending the program.
+    open("alarm").clickCheck(9, true);
+    window.chooseCombo1("10");
+    window.chooseCombo2(":30");
+    program.mainShell().endProgram = [] {};
+    program.mainShell().clickExit();
+    EXPECT_EQ(ini("Alarm", "When"), "10:30");
+    program.mainShell().ended = false;
+
     // The hidden window, which nobody saw, writes nothing when an opener replaces it.
     program.game().Restart();
     ASSERT_TRUE(window.loaded);
