@@ -37,9 +37,13 @@ def wait_for(connection, size, deadline):
     """The next window of `size` mapped, the time of its map and of its first drawing."""
     window = mapped = None
     while time.monotonic() < deadline:
+        if not connection.pending_events():
+            time.sleep(0.0005)
+            continue
         event = connection.next_event()
         if event.type == X.CreateNotify and (event.width, event.height) == size:
-            event.window.damage_create(damage.DamageReportNonEmpty)
+            # Every drawing is reported, also after the window was hidden and shown again.
+            event.window.damage_create(damage.DamageReportRawRectangles)
         elif event.type == X.MapNotify and window is None:
             try:
                 geometry = event.window.get_geometry()

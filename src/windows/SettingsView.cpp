@@ -65,33 +65,57 @@ QPalette darkPalette() {
     return p;
 }
 
-// The text boxes, lists and groups on the dark ground; the rest is the style's own drawing.
-const char* const StyleSheet = R"(
-QGroupBox { border: 1px solid rgba(255, 255, 255, 34); border-radius: 6px; margin-top: 9px;
-            background: rgba(255, 255, 255, 8); }
-QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #ffe600; }
-QGroupBox::title:disabled { color: #6c7884; }
-QLineEdit, QListWidget { border: 1px solid #3b4959; border-radius: 3px; background: #0f151c;
-                         color: #e4eaf0; selection-background-color: #ffe600;
-                         selection-color: #0c1117; }
-QLineEdit { padding: 0 3px; }
-QLineEdit:focus, QListWidget:focus { border-color: #ffe600; }
-QListWidget::item { padding: 1px 3px; }
-QListWidget::item:selected { background: #ffe600; color: #0c1117; }
-)";
-
-// Fusion, with check boxes that show on the dark ground: a framed box, and when ticked the
-// accent colour with a dark tick, drawn as paths so they stay crisp at any scale.
+// Fusion on the dark ground: check boxes, text boxes, lists and groups drawn to show there
+// (framed, the accent colour when ticked or focused), as paths so they stay crisp at any
+// scale. No style sheet: it would cost the window its quick first opening.
 class DarkStyle : public QProxyStyle {
 public:
     DarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_GroupBox_TextLabelColor) {
+            return static_cast<int>(Accent.rgb());
+        }
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
-        if (element != PE_IndicatorCheckBox) {
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        switch (element) {
+        case PE_IndicatorCheckBox:
+            drawCheck(option, painter);
             return;
+        case PE_FrameGroupBox:
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(QPen(QColor(255, 255, 255, 34), 1));
+            painter->setBrush(QColor(255, 255, 255, 8));
+            painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+            painter->restore();
+            return;
+        case PE_PanelLineEdit:
+        case PE_FrameLineEdit:
+        case PE_Frame:
+            drawField(option, painter, element != PE_FrameLineEdit);
+            return;
+        default:
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
         }
+    }
+
+private:
+    static void drawField(const QStyleOption* option, QPainter* painter, bool fill) {
+        const bool focus = option->state.testFlag(State_HasFocus);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(focus ? Accent : QColor(0x3b, 0x49, 0x59), 1));
+        painter->setBrush(fill ? QBrush(Field) : QBrush(Qt::NoBrush));
+        painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        painter->restore();
+    }
+
+    static void drawCheck(const QStyleOption* option, QPainter* painter) {
         const bool on = option->state.testFlag(State_On);
         const bool enabled = option->state.testFlag(State_Enabled);
         const bool hot = option->state.testFlag(State_MouseOver) ||
@@ -125,13 +149,14 @@ public:
 };
 
 // The caption with a keyboard mnemonic on its first letter not yet taken in the window.
-QString withMnemonic(const QString& caption, QString& taken) {
+// Without `taken` (a control off the page) the caption gets none.
+QString withMnemonic(const QString& caption, QString* taken) {
     QString text = caption;
     text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    for (int i = 0; i < text.size(); ++i) {
+    for (int i = 0; taken != nullptr && i < text.size(); ++i) {
         const QChar c = text.at(i).toLower();
-        if (c.isLetterOrNumber() && !taken.contains(c)) {
-            taken += c;
+        if (c.isLetterOrNumber() && !taken->contains(c)) {
+            *taken += c;
             return text.left(i) + QLatin1Char('&') + text.mid(i);
         }
     }
@@ -173,7 +198,7 @@ void paintPageIcon(QPainter& p, int id, qreal s) {
     }
 }
 
-QIcon pageIcon(int id) {
+QIcon drawPageIcon(int id) {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
@@ -184,6 +209,16 @@ QIcon pageIcon(int id) {
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+// Drawn once per page for the program's life: the window shows one of three.
+QIcon pageIcon(int id) {
+    static std::map<int, QIcon> drawn;
+    auto it = drawn.find(id);
+    if (it == drawn.end()) {
+        it = drawn.emplace(id, drawPageIcon(id)).first;
+    }
+    return it->second;
 }
 
 } // namespace
@@ -204,13 +239,11 @@ SettingsView::SettingsView(SettingsWindow& model, EventGuard& guard, QWidget* pa
     setPalette(darkPalette());
     buildWidgets();
     setStyle(style);
-    // Set on each widget, as a style sheet takes no palette from the parent.
     const QPalette palette = darkPalette();
     for (QWidget* child : findChildren<QWidget*>()) {
         child->setStyle(style);
         child->setPalette(palette);
     }
-    setStyleSheet(QString::fromLatin1(StyleSheet));
     render();
 }
 
@@ -277,9 +310,6 @@ void SettingsView::buildWidgets() {
     }
     auto* badge = new QLabel(frame6);
     badge->setAlignment(Qt::AlignCenter);
-    badge->setStyleSheet(QStringLiteral(
-        "QLabel { color: #9fb0c2; border: 1px solid #4d5d6e; border-radius: 7px; font: italic "
-        "bold 10px; }"));
     bind(badge, m.Label2, &m.Frame6);
 
     QGroupBox* frame5 = group(m.Frame5);
@@ -363,11 +393,12 @@ void SettingsView::render() {
     // The close button takes its mnemonic first: it is on every page.
     QString mnemonics;
     std::vector<const Bound*> order;
-    for (const Bound& bound : bound_) {
-        if (bound.control == &m_.Command4) {
-            order.insert(order.begin(), &bound);
-        } else {
-            order.push_back(&bound);
+    order.reserve(bound_.size());
+    for (const bool closeButton : {true, false}) {
+        for (const Bound& bound : bound_) {
+            if ((bound.control == &m_.Command4) == closeButton) {
+                order.push_back(&bound);
+            }
         }
     }
     for (const Bound* each : order) {
@@ -377,15 +408,15 @@ void SettingsView::render() {
         widget->setGeometry(twips::toPixels(c));
         widget->setEnabled(c.enabled);
         widget->setToolTip(q(c.toolTip));
-        if (c.visible && (bound.frame == nullptr || bound.frame->visible)) {
-            renderTexts(bound, mnemonics);
-        }
+        // Hidden controls take no mnemonic letter from the visible ones.
+        const bool onPage = c.visible && (bound.frame == nullptr || bound.frame->visible);
+        renderTexts(bound, onPage ? &mnemonics : nullptr);
         widget->setVisible(c.visible);
     }
     rendering_ = false;
 }
 
-void SettingsView::renderTexts(const Bound& bound, QString& mnemonics) {
+void SettingsView::renderTexts(const Bound& bound, QString* mnemonics) {
     const Control& c = *bound.control;
     QWidget* widget = bound.widget;
     const QString caption = q(c.caption);
@@ -478,6 +509,17 @@ void SettingsView::renderWindow() {
     }
 }
 
+void SettingsView::focusFirst() {
+    // Each opening starts at the top of the page, as a window made afresh does.
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if (widget->isVisibleTo(this) && widget->isEnabled() &&
+            widget->focusPolicy() & Qt::TabFocus) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void SettingsView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient ground(0, 0, 0, height());
@@ -512,18 +554,22 @@ SettingsViewHost::~SettingsViewHost() {
 
 void SettingsViewHost::sync() {
     const bool open = model_.loaded && model_.shown;
-    if (open && view_ == nullptr) {
-        view_ = new SettingsView(model_, guard_, owner_);
-        view_->show();
-        view_->raise();
-        view_->activateWindow();
-    } else if (!open && view_ != nullptr) {
-        SettingsView* closing = view_;
-        view_ = nullptr;
-        closing->hide();
-        closing->deleteLater();
-    } else if (view_ != nullptr) {
-        view_->render();
+    SettingsView* view = view_.data();
+    if (open) {
+        if (view == nullptr) {
+            view = new SettingsView(model_, guard_, owner_);
+            view_ = view;
+        } else {
+            view->render();
+        }
+        if (!view->isVisible()) {
+            view->show();
+            view->focusFirst();
+            view->raise();
+            view->activateWindow();
+        }
+    } else if (view != nullptr && view->isVisible()) {
+        view->hide();
     }
     if (changed_) {
         changed_();

@@ -1,8 +1,8 @@
 #pragma once
 // The settings window `frmSettings` in Qt: a modeless dialog in the game's own dark look,
 // laid out from the model's twips, that shows the model and forwards every click, choice and
-// key to it. It is made when the window opens and thrown away when it closes, as the model is
-// made afresh at every opening; start-up never builds it.
+// key to it. Its widgets are made when the window first opens, never at start-up, and kept
+// hidden between openings: the model is made afresh at every opening and the view shows it.
 //
 // Every way of closing it (the close button, the title bar's close box, Escape, the desktop)
 // goes through the model's close, which keeps the alarm just set.
@@ -39,6 +39,8 @@ public:
 
     // The widget of a named control ("Check7", "Frame2", "Command4"); nullptr if none.
     QWidget* control(const QString& objectName) const;
+    // The focus on the first control of the page.
+    void focusFirst();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,7 +61,7 @@ private:
     QPushButton* addButton(Control& control, QWidget* parent, const Control* frame,
                            std::function<void()> click);
     template <typename Handler> void run(const char* where, Handler handler);
-    void renderTexts(const Bound& bound, QString& mnemonics);
+    void renderTexts(const Bound& bound, QString* mnemonics);
     void renderList(QListWidget* list, const ListControl& model, int current);
     void renderCombo(QComboBox* combo, const ListControl& model);
     void renderWindow();
@@ -79,7 +81,7 @@ private:
 };
 
 // Shows the settings window while the model says it is open: makes the view when the model
-// opens, re-renders it on every change, throws it away when the model closes. `changed` runs
+// first opens, re-renders it on every change, hides it when the model closes. `changed` runs
 // after every change too (the game window repaints what the settings changed there).
 class SettingsViewHost : public QObject {
     Q_OBJECT
