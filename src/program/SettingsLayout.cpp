@@ -59,7 +59,7 @@ void SettingsWindow::designControls() {
     lblInfo = make<Control>("lblInfo", 150, 285, 2115, 1230);
     lblInfo2 = make<Control>("lblInfo2", 2310, 285, 765, 1230);
     Label2 = make<Control>("Label2", 2850, 1380, 225, 225);
-    Label2.caption = "\u24d8"; // a circled i
+    Label2.caption = "i";
 
     // Right column: view, warnings, alarm; the clear button below.
     Frame5 = make<Control>("Frame5", 3450, 90, 3135, 1545);

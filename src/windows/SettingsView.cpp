@@ -240,9 +240,13 @@ SettingsView::SettingsView(SettingsWindow& model, EventGuard& guard, QWidget* pa
     buildWidgets();
     setStyle(style);
     const QPalette palette = darkPalette();
+    QPalette titles = palette;
+    titles.setColor(QPalette::WindowText, Accent);
+    titles.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6c, 0x78, 0x84));
     for (QWidget* child : findChildren<QWidget*>()) {
         child->setStyle(style);
-        child->setPalette(palette);
+        // A group's title in the accent colour; the controls in it keep their own colours.
+        child->setPalette(qobject_cast<QGroupBox*>(child) != nullptr ? titles : palette);
     }
     render();
 }
@@ -310,6 +314,10 @@ void SettingsView::buildWidgets() {
     }
     auto* badge = new QLabel(frame6);
     badge->setAlignment(Qt::AlignCenter);
+    QFont italic = badge->font();
+    italic.setItalic(true);
+    italic.setBold(true);
+    badge->setFont(italic);
     bind(badge, m.Label2, &m.Frame6);
 
     QGroupBox* frame5 = group(m.Frame5);
