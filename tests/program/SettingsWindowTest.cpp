@@ -239,6 +239,7 @@ TEST_F(SettingsWindowTest, EveryWayOfClosingKeepsTheAlarmJustSet) {
     window.chooseCombo1("10");
     window.chooseCombo2(":30");
     program.mainShell().endProgram = [] {};
+    dialogs.yesNoAnswers = {true}; // if the settings ask first
     program.mainShell().clickExit();
     EXPECT_EQ(ini("Alarm", "When"), "10:30");
     program.mainShell().ended = false;
