@@ -14,6 +14,7 @@
 #include "settings/FileProfile.h"
 #include "windows/MainView.h"
 #include "windows/QtPorts.h"
+#include "windows/SettingsView.h"
 #include "windows/ModuleSound.h"
 #include "program/Splash.h"
 #include "windows/SplashView.h"
@@ -65,7 +66,8 @@ int main(int argc, char* argv[]) {
     });
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
-                                 program.sounds(), program.mainShell(), &program.menuWindow(),
+                                 program.sounds(), program.mainShell(), program.alarmClock(),
+                                 &program.menuWindow(),
                                  &program.submission()});
     dialogs.setParent(&mainView);
     // Unpacking a large package takes a moment: the busy pointer says so.
@@ -79,6 +81,9 @@ int main(int argc, char* argv[]) {
     screen.follow(&mainView);
     mail.setParent(&mainView);
     TranslationWindows translationWindows(program);
+    // The settings window's widgets are made when it first opens, never at start-up.
+    new SettingsViewHost(program.settings(), mainView.guard(), &mainView,
+                         [&mainView] { mainView.render(); });
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {
         program.log().WriteLog(errorLine(error, where));

@@ -311,6 +311,10 @@ void MainShell::clickExit() {
             return;
         }
     }
+    // An open settings window closes as by its close button, so an alarm just set is kept.
+    if (closeSettings) {
+        closeSettings();
+    }
     ended = true;
     notify();
     if (endProgram) {

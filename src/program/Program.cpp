@@ -1,5 +1,7 @@
 #include "program/Program.h"
 
+#include <utility>
+
 #include "scores/GameEnd.h"
 
 namespace brisvane {
@@ -18,17 +20,26 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                                ProgramVersion, ProgramName}),
       game_(GameWiring{profile_, iniFile_, language_, platform_.clock, platform_.random,
                        platform_.locale, platform_.dialogs, *this}),
-      mainShell_(MainShell::Wiring{
-          profile_, iniFile_, language_, platform_.dialogs, platform_.shell, platform_.screen, log_,
-          game_, topTen_, sounds_, ProgramVersion, ProgramRevision,
-          [this](const std::string& name) { return folder_.resolve(name); }}),
-      mainTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_),
-      resources_(Resources::Wiring{profile_, iniFile_, folder_, platform_.dialogs, ProgramName,
-                                   LogFileName,
-                                   [this](const std::string& line) { log_.WriteLog(line); },
-                                   [this](const std::string& where, const std::exception& error) {
-                                       mainShell_.reportError(where, error);
+      mainShell_(MainShell::Wiring{profile_, iniFile_, language_, platform_.dialogs,
+                                   platform_.shell, platform_.screen, log_, game_, topTen_,
+                                   sounds_, ProgramVersion, ProgramRevision,
+                                   [this](const std::string& name) {
+                                       return folder_.resolve(name);
                                    }}),
+      clock_(AlarmClock::Wiring{profile_, iniFile_, language_, platform_.clock, platform_.locale,
+                                platform_.dialogs, mainShell_.ShowTime,
+                                [this](const std::string& line) { log_.WriteLog(line); }}),
+      settings_(SettingsWindow::Wiring{profile_, iniFile_, language_, platform_.dialogs, log_,
+                                       game_, topTen_, sounds_, mainShell_, clock_, display_,
+                                       versionText(), [this] { LanUpdate(); }}),
+      languageTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_, settings_,
+                     SettingsPage),
+      resources_(Resources::Wiring{
+          profile_, iniFile_, folder_, platform_.dialogs, ProgramName, LogFileName,
+          [this](const std::string& line) { log_.WriteLog(line); },
+          [this](const std::string& where, const std::exception& error) {
+              mainShell_.reportError(where, error);
+          }}),
       links_(Links::Wiring{profile_, iniFile_, language_, platform_.dialogs, platform_.shell,
                            sounds_, log_,
                            [this](const std::string& name) { return folder_.resolve(name); }}),
@@ -43,7 +54,57 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                                              log_.WriteLog(line);
                                          }}),
       translator_(profile_, folder_, languageWork_) {
+    mainShell_.loadClock = [this] { clock_.load(); };
+    mainShell_.openSettings = [this] { openSettingsWindow("all"); };
+    mainShell_.openAlarm = [this] { openSettingsWindow("alarm"); };
+    mainShell_.openUser = [this] { openSettingsWindow("user"); };
+    mainShell_.closeSettings = [this] { closeSettingsWindow(); };
+    clock_.fired = [this] { settings_.alarmFired(); };
     wireLinks();
+    wireSettings();
+}
+
+// The settings window hosts the accounts group and leads to the translation windows.
+void Program::wireSettings() {
+    settings_.releaseSubmission = [this] { submission_.settingsClosed(); };
+    settings_.clickSetTranslateHook = [this] {
+        closeSettingsWindow();
+        openLanguageCreation();
+    };
+    showSettingsWindow = [this] { openSettingsWindow("all"); };
+    accountPage_.LanUpdate = [this] { LanUpdate(); };
+    // The group's rules live in the account page; the settings window shows its controls.
+    const auto run = [this](const std::function<void()>& operation) {
+        accountPage_.txtUser.caption = settings_.txtUser.caption;
+        accountPage_.txtPass.caption = settings_.txtPass.caption;
+        operation();
+        showAccounts();
+    };
+    settings_.clickCommand1Hook = [this, run] { run([this] { accountPage_.Command1_Click(); }); };
+    settings_.clickButOKHook = [this, run] { run([this] { accountPage_.butOK_Click(); }); };
+    settings_.clickCommand2Hook = [this, run] { run([this] { accountPage_.Command2_Click(); }); };
+    settings_.clickLabel1Hook = [this, run] { run([this] { accountPage_.Label1_Click(); }); };
+    settings_.clickList3Hook = [this, run](int index) {
+        run([this, index] {
+            accountPage_.List3Index = index;
+            accountPage_.List3_Click();
+        });
+    };
+}
+
+void Program::showAccounts() {
+    const std::pair<Control*, const Control*> pairs[] = {
+        {&settings_.List3, &accountPage_.List3},       {&settings_.Command1, &accountPage_.Command1},
+        {&settings_.Command2, &accountPage_.Command2}, {&settings_.Label1, &accountPage_.Label1},
+        {&settings_.lblEnter, &accountPage_.lblEnter}, {&settings_.txtUser, &accountPage_.txtUser},
+        {&settings_.txtPass, &accountPage_.txtPass},   {&settings_.butOK, &accountPage_.butOK}};
+    for (const auto& [shown, page] : pairs) {
+        shown->caption = page->caption;
+        shown->toolTip = page->toolTip;
+        shown->enabled = page->enabled;
+        shown->visible = page->visible;
+    }
+    settings_.List3.items = accountPage_.List3Items;
 }
 
 void Program::wireLinks() {
@@ -73,7 +134,32 @@ std::string Program::versionText() {
 }
 
 void Program::LanUpdate() {
-    mainTexts_.apply();
+    languageTexts_.apply();
+    menuWindow_.www_homepage().caption = language_.T("s6");
+}
+
+void Program::openSettingsWindow(const std::string& page) {
+    if (settings_.loaded) {
+        if (settings_.shown) {
+            settings_.closeForReopening();
+        } else {
+            settings_.unload();
+        }
+    }
+    SettingsPage = page;
+    settings_.Load(SettingsPage, true);
+    accountPage_.Load();
+    accountPage_.applyTexts(SettingsPage,
+                            profile_.GetINI("Options", "ShowHelpText", iniFile_) == "Yes");
+    showAccounts();
+}
+
+void Program::closeSettingsWindow() {
+    if (settings_.shown) {
+        settings_.clickCommand4();
+    } else {
+        settings_.unload();
+    }
 }
 
 LanguageCreationWindow& Program::languageCreation() {
@@ -136,11 +222,10 @@ void Program::resetForNewGame() {
 }
 
 void Program::touchSettingsWindow() {
-    // The settings window is loaded hidden by the first new game after start-up; loading it
-    // applies the language once. Later new games find it loaded.
-    if (!settingsLoaded_) {
-        settingsLoaded_ = true;
-        LanUpdate();
+    // A new game finds the settings window loaded, or loads it hidden: its load step applies
+    // the language, so the first game after start-up already has every text.
+    if (!settings_.loaded) {
+        settings_.Load(SettingsPage, false);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/ProgramFolder.h"
+#include "display/AlarmClock.h"
 #include "display/DotMatrix.h"
 #include "display/SoundBoard.h"
 #include "game/GameHooks.h"
@@ -23,10 +24,11 @@
 #include "program/AccountPage.h"
 #include "program/LanguageCreationWindow.h"
 #include "program/MainShell.h"
-#include "program/MainTexts.h"
 #include "program/MenuWindow.h"
 #include "program/TranslatorWindow.h"
 #include "scores/Accounts.h"
+#include "program/LanguageTexts.h"
+#include "program/SettingsWindow.h"
 #include "scores/ResultRecorder.h"
 #include "scores/Submission.h"
 #include "scores/TopTen.h"
@@ -66,8 +68,14 @@ public:
     static std::string versionText();
 
     // Applies the current language to the windows: sets the language file from the settings
-    // and every caption and help text from it.
+    // and every caption and help text of every window from it.
     void LanUpdate();
+
+    // Opens the settings window on `page` ("all", "user", "alarm"), made afresh: a window
+    // already loaded is closed first.
+    void openSettingsWindow(const std::string& page);
+    // Closes the settings window if it is open (as its close button does).
+    void closeSettingsWindow();
 
     const ProgramFolder& folder() const { return folder_; }
     const std::string& IniFile() const { return iniFile_; }
@@ -101,9 +109,13 @@ public:
 
     // The settings window was closed: releases a submission waiting for an account.
     void settingsClosed() { submission_.settingsClosed(); }
+    // The clock and the alarm of the game window.
+    AlarmClock& alarmClock() { return clock_; }
+    SettingsWindow& settings() { return settings_; }
 
-    // The page the settings window opens on: "all", "user" or "alarm".
-    std::string SettingsPage = "all";
+    // The page the settings window opens on: "all", "user" or "alarm"; empty until the first
+    // opening, when the first new game loads the window hidden.
+    std::string SettingsPage;
 
     // ---- Translation: the language creation window and the translator ----
     // The settings window's `setTranslate`: the creation window opens on its choice page.
@@ -139,6 +151,9 @@ private:
     void endOfGame(GameModel& game) override;
 
     void wireLinks();
+    void wireSettings();
+    // The accounts group's state, as the account page holds it, into the settings window.
+    void showAccounts();
 
     ProgramFolder folder_;
     Profile& profile_;
@@ -152,7 +167,9 @@ private:
     ResultRecorder recorder_;
     GameModel game_;
     MainShell mainShell_;
-    MainTexts mainTexts_;
+    AlarmClock clock_;
+    SettingsWindow settings_;
+    LanguageTexts languageTexts_;
     Resources resources_;
     Links links_;
     MenuWindow menuWindow_;
@@ -164,7 +181,6 @@ private:
     TranslationJob translationJob_;
     std::unique_ptr<LanguageCreationWindow> creationWindow_;
     std::unique_ptr<TranslatorWindow> translatorWindow_;
-    bool settingsLoaded_ = false;
 };
 
 }  // namespace brisvane

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "display/AlarmClock.h"
 #include "display/DotMatrix.h"
 #include "display/SoundBoard.h"
 #include "game/GameModel.h"
@@ -248,6 +249,7 @@ void MainView::buildWidgets() {
     addTimer("TimerIndik", game.TimerIndik, [&game] { game.tickTimerIndik(); });
     addTimer("Timer1", m_.dots.Timer1(), [this] { m_.dots.Timer1Tick(); });
     addTimer("SayTimer", m_.dots.SayTimer(), [this] { m_.dots.SayTimerTick(); });
+    addTimer("Timer3", m_.clock.Timer3(), [this] { m_.clock.tick(); });
 
     if (Submission* send = m_.submission) {
         addTimer("TimerUser", send->TimerUser, [send] { send->TimerUser_Timer(); });

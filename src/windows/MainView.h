@@ -22,6 +22,7 @@ class QScreen;
 
 namespace brisvane {
 
+class AlarmClock;
 class DotDisplay;
 class DotMatrix;
 class GameModel;
@@ -39,6 +40,7 @@ struct MainModels {
     TopTen& topTen;
     SoundBoard& sound;
     MainShell& shell;
+    AlarmClock& clock;
     // The pop-up menus of `Homepage` and `Logo`, and the submission's timers; optional.
     MenuWindow* menus = nullptr;
     Submission* submission = nullptr;

@@ -9,41 +9,12 @@
 #include "package/PackageFormat.h"
 #include "package/PackageWriter.h"
 #include "program/Program.h"
-#include "settings/FileProfile.h"
-#include "support/Fakes.h"
-#include "support/TempFolder.h"
+#include "program/ProgramFixture.h"
 
 namespace brisvane::testing {
 namespace {
 
-// The program on a real program folder seeded from the shipped data, with fake platform
-// services: what a player's first start looks like, file for file.
-class ProgramTest : public ::testing::Test {
-protected:
-    ProgramTest() {
-        for (const char* name : {"Vexa.ini", "English.lan"}) {
-            std::filesystem::copy_file(std::filesystem::path(BRISVANE_SOURCE_DIR) / "data" / name,
-                                       folder.path() / name);
-        }
-        random.fallback = 0.99; // sixes unless a test scripts otherwise
-    }
-
-    std::string ini(const std::string& section, const std::string& key) {
-        return profile.GetINI(section, key, program.IniFile());
-    }
-
-    TempFolder folder;
-    FileProfile profile;
-    FakeClock clock;
-    FakeRandom random;
-    FakeSound sound;
-    FakeShell shell;
-    FakeDialogs dialogs;
-    FakeScreen screen;
-    FakeLocale locale;
-    Program program{ProgramFolder(folder.path()), profile,
-                    Platform{clock, random, sound, shell, dialogs, screen, locale}};
-};
+using ProgramTest = ProgramFixture;
 
 TEST_F(ProgramTest, AFinishedGameIsRecordedInTheSettingsAndTheLogAndTheNextGameStarts) {
     program.mainShell().Load();

@@ -146,14 +146,21 @@ public:
     int platformId() const override { return platform; }
 };
 
-// A settable decimal separator; the game asks the locale for nothing else.
+// A settable decimal separator and month names (1..12; "" for any other number).
 class FakeLocale : public Locale {
 public:
     std::string separator = ".";
+    std::vector<std::string> months{"January", "February", "March",     "April",
+                                    "May",     "June",     "July",      "August",
+                                    "September", "October", "November", "December"};
     std::string decimalSeparator() const override { return separator; }
     std::string shortDate(const DateTime&) const override { return {}; }
     std::string longTime(const DateTime&) const override { return {}; }
-    std::string monthName(int) const override { return {}; }
+    std::string monthName(int month) const override {
+        return month >= 1 && month <= static_cast<int>(months.size())
+                   ? months[static_cast<std::size_t>(month - 1)]
+                   : std::string();
+    }
 };
 
 // Texts from a map; an absent key gives "" as an absent language key does.

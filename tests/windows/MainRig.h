@@ -11,6 +11,7 @@
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 #include "windows/MainView.h"
+#include "windows/SettingsView.h"
 #include "windows/TimerDriver.h"
 
 namespace brisvane::testing {
@@ -25,7 +26,9 @@ public:
         windowShell.endProgram = [] {};
         view = std::make_unique<MainView>(
             MainModels{game, program.display(), program.topTen(), program.sounds(), windowShell,
-                       &program.menuWindow(), &program.submission()});
+                       program.alarmClock(), &program.menuWindow(), &program.submission()});
+        settingsHost = new SettingsViewHost(program.settings(), view->guard(), view.get(),
+                                            [this] { view->render(); });
     }
 
     ControlWidget& widget(const std::string& name) const {
@@ -65,6 +68,7 @@ public:
     GameModel& game;
     MainShell& windowShell;
     std::unique_ptr<MainView> view;
+    SettingsViewHost* settingsHost = nullptr; // owned by the view
 
 private:
     ProgramFolder

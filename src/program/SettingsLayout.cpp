@@ -1,0 +1,158 @@
+// The settings window's controls as designed, and the three page layouts, in twips. Controls
+// inside a frame are placed relative to the frame.
+
+#include "language/Language.h"
+#include "program/SettingsWindow.h"
+
+namespace brisvane {
+
+namespace {
+
+template <typename T> T make(const char* name, int left, int top, int width, int height) {
+    T control;
+    static_cast<Control&>(control) = makeControl(name, left, top, width, height);
+    return control;
+}
+
+struct PageLayout {
+    const char* page;
+    int icon;
+    int width;
+    int height;
+    int command4Top;
+};
+
+constexpr PageLayout Pages[] = {
+    {"all", 71, 6795, 5985, 5130},
+    {"user", 70, 3465, 2530, 1690},
+    {"alarm", 69, 3465, 2100, 1260},
+};
+
+void place(Control& c, int left, int top, int width, int height) {
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+}
+
+} // namespace
+
+void SettingsWindow::designControls() {
+    Caption = "Settings";
+    Width = 6795;
+    Height = 5985;
+    Icon = 0;
+    Page.clear();
+
+    // Left column: language, sound, counters.
+    Frame1 = make<Control>("Frame1", 120, 90, 3195, 2115);
+    Frame1.caption = "Language";
+    List1 = make<ListControl>("List1", 120, 285, 2955, 1200);
+    setTranslate = make<Control>("setTranslate", 120, 1605, 2955, 375);
+    setTranslate.caption = "Translate";
+    Frame3 = make<Control>("Frame3", 120, 2295, 3195, 660);
+    Frame3.caption = "Sound";
+    Check1 = make<CheckBox>("Check1", 150, 285, 2925, 285);
+    Check1.caption = "Mute";
+    Frame6 = make<Control>("Frame6", 120, 3045, 3195, 1665);
+    Frame6.caption = "Info";
+    lblInfo = make<Control>("lblInfo", 150, 285, 2115, 1230);
+    lblInfo2 = make<Control>("lblInfo2", 2310, 285, 765, 1230);
+    Label2 = make<Control>("Label2", 2850, 1380, 225, 225);
+    Label2.caption = "i";
+
+    // Right column: view, warnings, alarm; the clear button below.
+    Frame5 = make<Control>("Frame5", 3450, 90, 3135, 1545);
+    Frame5.caption = "View";
+    Check5 = make<CheckBox>("Check5", 150, 285, 2865, 285);
+    Check5.caption = "Splashscreen";
+    Check7 = make<CheckBox>("Check7", 150, 585, 2865, 285);
+    Check7.caption = "Time";
+    Check8 = make<CheckBox>("Check8", 150, 885, 2865, 285);
+    Check8.caption = "Red square";
+    Check6 = make<CheckBox>("Check6", 150, 1185, 2865, 285);
+    Check6.caption = "Help text";
+    Frame4 = make<Control>("Frame4", 3450, 1725, 3135, 1245);
+    Frame4.caption = "Warn before:";
+    Check2 = make<CheckBox>("Check2", 150, 285, 2865, 285);
+    Check2.caption = "Exit the program";
+    Check4 = make<CheckBox>("Check4", 150, 585, 2865, 285);
+    Check4.caption = "Start a new game";
+    Check3 = make<CheckBox>("Check3", 150, 885, 2865, 285);
+    Check3.caption = "Visit the homepage";
+    Frame7 = make<Control>("Frame7", 3450, 3270, 3135, 975);
+    Frame7.caption = "Alarm";
+    Check9 = make<CheckBox>("Check9", 150, 270, 1305, 315);
+    Check9.caption = "Alarm";
+    Combo1 = make<ListControl>("Combo1", 435, 255, 555, 315);
+    Combo2 = make<ListControl>("Combo2", 1035, 255, 615, 315);
+    Text1 = make<Control>("Text1", 150, 615, 2835, 300);
+    Command3 = make<Control>("Command3", 3450, 4335, 3135, 375);
+    Command3.caption = "Clear highscore";
+
+    // The accounts, shown alone on the page "user". The entry fields take the place of the
+    // list while an account is being added.
+    Frame2 = make<Control>("Frame2", 120, 90, 3135, 1500);
+    Frame2.caption = "User";
+    List3 = make<ListControl>("List3", 150, 285, 1995, 840);
+    Command1 = make<Control>("Command1", 2220, 285, 765, 375);
+    Command1.caption = "New";
+    Command2 = make<Control>("Command2", 2220, 750, 765, 375);
+    Command2.caption = "Remove";
+    Label1 = make<Control>("Label1", 150, 1170, 2835, 240);
+    Label1.caption = "Sign up for an account";
+    lblEnter = make<Control>("lblEnter", 150, 255, 2835, 240);
+    txtUser = make<Control>("txtUser", 150, 540, 1380, 315);
+    txtPass = make<Control>("txtPass", 1605, 540, 1380, 315);
+    butOK = make<Control>("butOK", 2220, 975, 765, 375);
+    butOK.caption = "OK";
+    for (Control* entry : {&lblEnter, &txtUser, &txtPass, &butOK}) {
+        entry->visible = false;
+    }
+
+    Command4 = make<Control>("Command4", 2730, 5130, 1335, 375);
+    Command4.caption = "Close";
+}
+
+void SettingsWindow::applyPage(const std::string& page) {
+    const PageLayout* layout = nullptr;
+    for (const PageLayout& candidate : Pages) {
+        if (page == candidate.page) {
+            layout = &candidate;
+        }
+    }
+    if (layout == nullptr) {
+        return;
+    }
+    Page = page;
+    Icon = layout->icon;
+    Width = layout->width;
+    Height = layout->height;
+    Command4.top = layout->command4Top;
+
+    for (Control* frame : frames()) {
+        frame->visible = false;
+    }
+    Command3.visible = false;
+    if (page == "all") {
+        for (Control* frame : {&Frame1, &Frame3, &Frame4, &Frame5, &Frame6, &Frame7}) {
+            frame->visible = true;
+        }
+        Command3.visible = true;
+        place(Frame7, 3450, 3270, 3135, 975);
+        Check9.width = 225;
+        Check9.caption.clear();
+    } else if (page == "user") {
+        Frame2.visible = true;
+    } else {
+        Frame7.visible = true;
+        place(Frame7, 120, 90, 3135, 1035);
+        Text1.width = 2805;
+        Combo1.left = 1770;
+        Combo2.left = 2370;
+        Check9.width = 1305;
+        Check9.caption = w_.language.T("s18");
+    }
+}
+
+} // namespace brisvane

@@ -1,0 +1,163 @@
+#pragma once
+// The settings window `frmSettings` as a model: the options of section Options, the alarm,
+// the language list, the accounts, the counters and the clearing of the highscore list, on
+// one of three pages ("all", "user", "alarm") or loaded hidden by the first new game.
+//
+// The window is modeless and made afresh at every opening: `Load` starts from the design-time
+// controls. Every option is written at once; the alarm switch and time when the window
+// closes, by whatever way it is closed. The Qt view renders the model and forwards clicks.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/Controls.h"
+#include "common/Ports.h"
+#include "common/Profile.h"
+
+namespace brisvane {
+
+class AlarmClock;
+class DotMatrix;
+class EventLog;
+class GameModel;
+class Language;
+class MainShell;
+class SoundBoard;
+class TopTen;
+
+struct CheckBox : Control {
+    bool checked = false;
+};
+
+// A list or a combo box: `caption` is its text, `items` its entries.
+struct ListControl : Control {
+    std::vector<std::string> items;
+    // The entry equal to `text`, or -1.
+    int indexOf(const std::string& text) const;
+};
+
+class SettingsWindow {
+public:
+    // The frame of the desktop around the window's inside, in twips: the page sizes are the
+    // window's outer sizes.
+    static constexpr int BorderWidth = 90;
+    static constexpr int TitleHeight = 435;
+
+    struct Wiring {
+        Profile& profile;
+        std::string iniFile;
+        Language& language;
+        Dialogs& dialogs;
+        EventLog& log;
+        GameModel& game;
+        TopTen& topTen;
+        SoundBoard& sound;
+        MainShell& mainShell;
+        AlarmClock& clock;
+        DotMatrix& display;
+        std::string versionText; // "7.03"
+        // Re-applies the language to every window (LanUpdate).
+        std::function<void()> lanUpdate;
+    };
+
+    explicit SettingsWindow(Wiring wiring);
+    SettingsWindow(const SettingsWindow&) = delete;
+    SettingsWindow& operator=(const SettingsWindow&) = delete;
+
+    // ---- The window ----
+    std::string Caption; // the title
+    int Width = 0;       // twips, outer
+    int Height = 0;
+    int Icon = 0;        // picture resource of the window icon; 0 = the program's own
+    std::string Page;    // the page laid out: "all", "user", "alarm" or "" (none)
+    bool loaded = false;
+    bool shown = false;
+    int clientWidth() const { return Width - BorderWidth; }
+    int clientHeight() const { return Height - TitleHeight; }
+
+    // ---- Controls; those inside a frame are placed relative to it ----
+    Control Frame1; // language: List1, setTranslate
+    Control Frame2; // accounts: List3, Command1, Command2, Label1, lblEnter, txtUser, txtPass, butOK
+    Control Frame3; // sound: Check1
+    Control Frame4; // warnings: Check2, Check4, Check3
+    Control Frame5; // view: Check5, Check7, Check8, Check6
+    Control Frame6; // counters: lblInfo, lblInfo2, Label2
+    Control Frame7; // alarm: Check9, Combo1, Combo2, Text1
+    CheckBox Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check9;
+    ListControl Combo1; // hour "0".."23"
+    ListControl Combo2; // minute ":00"..":59"
+    Control Text1;      // the reminder; caption = its text
+    ListControl List1;  // installed languages
+    ListControl List3;  // accounts
+    Control Command1, Command2, Command3, Command4;
+    Control Label1, Label2, lblEnter, txtUser, txtPass, butOK;
+    Control lblInfo, lblInfo2;
+    Control setTranslate;
+
+    // The frames, and the controls of each frame, in tab order.
+    std::vector<Control*> frames();
+    std::vector<Control*> childrenOf(const Control& frame);
+    // The controls outside the frames, in tab order.
+    std::vector<Control*> windowControls();
+    // The check box Check1..Check9; nullptr for any other number.
+    CheckBox* check(int n);
+
+    // ---- Seams for the parts that act on the account controls and the translator ----
+    std::function<void()> clickCommand1Hook;       // new account
+    std::function<void()> clickCommand2Hook;       // remove the chosen account
+    std::function<void()> clickButOKHook;          // add the typed account
+    std::function<void(int index)> clickList3Hook; // choose account index (0-based)
+    std::function<void()> clickLabel1Hook;         // the sign-up page
+    std::function<void()> clickSetTranslateHook;   // the language creation window
+    // Load step 1: the language creation window made invisible (loaded first if it is not).
+    std::function<void()> hideLanguageCreation;
+    // Closing step 2: a submission waiting for an account may go out now.
+    std::function<void()> releaseSubmission;
+
+    // ---- Change notification (the view repaints) ----
+    void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+    // ---- Operations ----
+    // Makes the window afresh and runs its load step on `page` ("" or any other text: no
+    // layout). `show` opens it on the screen; false loads it hidden.
+    void Load(const std::string& page, bool show);
+    // Command4 and every other way the player closes the shown window (close box, Escape, the
+    // desktop): the alarm written, a waiting submission released, the window gone.
+    void clickCommand4();
+    // An opener makes the window afresh: the alarm is written as on closing, but a waiting
+    // submission keeps waiting for the window that opens next.
+    void closeForReopening();
+    // Gone without a word: for the hidden window, which the player never saw.
+    void unload();
+
+    // A check box clicked (its new state); Check1..Check8 write their option at once.
+    void clickCheck(int n, bool checked);
+    void changeText1(const std::string& text);
+    void chooseCombo1(const std::string& text);
+    void chooseCombo2(const std::string& text);
+    void clickCommand3();
+    // The language list clicked on the entry with this text.
+    void clickList1(const std::string& text);
+    void clickCommand1();
+    void clickCommand2();
+    void clickButOK();
+    void clickList3(int index);
+    void clickLabel1();
+    void clickSetTranslate();
+    // The alarm went off while the window is open: its box is unticked, so closing the window
+    // does not arm the alarm again.
+    void alarmFired();
+
+private:
+    void designControls();
+    void applyPage(const std::string& page);
+    void loadSteps();
+    void close(bool release);
+    void notify() const;
+
+    Wiring w_;
+    std::function<void()> changed_;
+};
+
+} // namespace brisvane

@@ -1,0 +1,370 @@
+// The settings window without a window: its pages, its load step, every option it writes, the
+// alarm it keeps, and every way of closing it. On a real program folder with the shipped
+// English texts.
+#include <gtest/gtest.h>
+
+#include "program/ProgramFixture.h"
+
+namespace brisvane::testing {
+namespace {
+
+class SettingsWindowTest : public ProgramFixture {
+protected:
+    SettingsWindowTest() { program.mainShell().Load(); }
+
+    SettingsWindow& open(const std::string& page) {
+        program.openSettingsWindow(page);
+        return window;
+    }
+    std::vector<std::string> visibleGroups() {
+        std::vector<std::string> names;
+        for (Control* frame : window.frames()) {
+            if (frame->visible) {
+                names.push_back(frame->objectName);
+            }
+        }
+        if (window.Command3.visible) {
+            names.push_back("Command3");
+        }
+        return names;
+    }
+
+    SettingsWindow& window = program.settings();
+};
+
+TEST_F(SettingsWindowTest, TheFirstNewGameLoadsTheWindowHiddenWithoutALayoutAndAppliesTheTexts) {
+    EXPECT_TRUE(window.loaded);
+    EXPECT_FALSE(window.shown);
+    EXPECT_EQ(window.Page, "");
+    EXPECT_EQ(program.SettingsPage, "");
+    EXPECT_EQ(window.Caption, "Settings");
+    EXPECT_EQ(window.Command4.caption, "Close");
+    EXPECT_EQ(program.mainShell().lblSett.caption, "Settings");
+    EXPECT_EQ(program.mainShell().ShowTime.caption, "0:37") << "the clock from the first frame";
+}
+
+TEST_F(SettingsWindowTest, EachPageHasItsSizeIconGroupsAndTitle) {
+    const struct {
+        const char* page;
+        int width, height, icon, command4Top;
+        std::vector<std::string> groups;
+        const char* title;
+        const char* frame2;
+        const char* frame7;
+    } rows[] = {
+        {"all", 6795, 5985, 71, 5130,
+         {"Frame1", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7", "Command3"}, "Settings",
+         "User", "Alarm"},
+        {"user", 3465, 2530, 70, 1690, {"Frame2"}, "User", "", "Alarm"},
+        {"alarm", 3465, 2100, 69, 1260, {"Frame7"}, "Alarm", "User", ""},
+    };
+    for (const auto& row : rows) {
+        open(row.page);
+        EXPECT_TRUE(window.shown);
+        EXPECT_EQ(window.Page, row.page);
+        EXPECT_EQ(window.Width, row.width) << row.page;
+        EXPECT_EQ(window.Height, row.height) << row.page;
+        EXPECT_EQ(window.Icon, row.icon) << row.page;
+        EXPECT_EQ(visibleGroups(), row.groups) << row.page;
+        EXPECT_EQ(window.Command4.top, row.command4Top) << row.page;
+        EXPECT_EQ(window.Command4.left, (row.width - window.Command4.width) / 2) << row.page;
+        EXPECT_EQ(window.Caption, row.title) << row.page;
+        EXPECT_EQ(window.Frame2.caption, row.frame2) << row.page;
+        EXPECT_EQ(window.Frame7.caption, row.frame7) << row.page;
+    }
+    // The alarm group moves and grows with its page.
+    open("all");
+    EXPECT_EQ(std::vector<int>({window.Frame7.left, window.Frame7.top, window.Frame7.width,
+                                window.Frame7.height}),
+              std::vector<int>({3450, 3270, 3135, 975}));
+    EXPECT_EQ(window.Check9.width, 225);
+    EXPECT_EQ(window.Check9.caption, "");
+    open("alarm");
+    EXPECT_EQ(std::vector<int>({window.Frame7.left, window.Frame7.top, window.Frame7.width,
+                                window.Frame7.height}),
+              std::vector<int>({120, 90, 3135, 1035}));
+    EXPECT_EQ(window.Check9.width, 1305);
+    EXPECT_EQ(window.Check9.caption, "Alarm");
+    EXPECT_EQ(window.Text1.width, 2805);
+    EXPECT_EQ(window.Combo1.left, 1770);
+    EXPECT_EQ(window.Combo2.left, 2370);
+    // Every control inside its group, every group inside the window.
+    for (const char* page : {"all", "user", "alarm"}) {
+        open(page);
+        for (Control* frame : window.frames()) {
+            if (!frame->visible) {
+                continue;
+            }
+            EXPECT_LE(frame->left + frame->width, window.clientWidth()) << frame->objectName;
+            EXPECT_LE(frame->top + frame->height, window.Command4.top) << frame->objectName;
+            for (Control* child : window.childrenOf(*frame)) {
+                EXPECT_LE(child->left + child->width, frame->width) << child->objectName;
+                EXPECT_LE(child->top + child->height, frame->height) << child->objectName;
+            }
+        }
+        EXPECT_LE(window.Command4.top + window.Command4.height, window.clientHeight()) << page;
+    }
+}
+
+TEST_F(SettingsWindowTest, WithoutOptionsEveryBoxIsCheckedAndTwoClicksWriteNoThenYes) {
+    folder.write("Vexa.ini", "[Language]\nantal=1\nselected=1\nl1n=English\nl1p=English.lan\n");
+    open("all");
+    const std::pair<int, const char*> boxes[] = {{2, "WarnExit"},   {3, "WarnHomepage"},
+                                                 {4, "WarnNewGame"}, {5, "ShowSplash"},
+                                                 {6, "ShowHelpText"}, {7, "ShowTime"},
+                                                 {8, "ShowRedSquare"}};
+    for (const auto& [n, key] : boxes) {
+        EXPECT_TRUE(window.check(n)->checked) << key;
+        window.clickCheck(n, false);
+        EXPECT_EQ(ini("Options", key), "No") << key;
+        window.clickCheck(n, true);
+        EXPECT_EQ(ini("Options", key), "Yes") << key;
+    }
+    EXPECT_FALSE(window.Check9.checked);
+    EXPECT_EQ(window.Text1.caption, "(Message)");
+    EXPECT_FALSE(window.Command3.enabled) << "no p1: nothing to clear";
+}
+
+TEST_F(SettingsWindowTest, TheOptionBoxesActOnTheGameWindowAtOnce) {
+    open("all");
+    // The clock.
+    window.clickCheck(7, false);
+    EXPECT_EQ(program.mainShell().ShowTime.caption, "");
+    EXPECT_FALSE(program.alarmClock().Timer3().enabled);
+    clock.current.hour = 14;
+    clock.current.minute = 3;
+    window.clickCheck(7, true);
+    EXPECT_EQ(program.mainShell().ShowTime.caption, "14:03");
+    EXPECT_EQ(program.mainShell().ShowTime.toolTip, " 22 February 2002 ");
+    EXPECT_TRUE(program.alarmClock().Timer3().enabled);
+
+    // The marker goes at once when switched off, and stays when switched on.
+    program.game().clickRoll();
+    ASSERT_TRUE(program.game().Indik.visible);
+    window.clickCheck(8, true);
+    EXPECT_TRUE(program.game().Indik.visible);
+    window.clickCheck(8, false);
+    EXPECT_FALSE(program.game().Indik.visible);
+
+    // The help texts follow their box.
+    window.clickCheck(6, false);
+    EXPECT_EQ(program.mainShell().SoundPic.toolTip, "");
+    window.clickCheck(6, true);
+    EXPECT_EQ(program.mainShell().SoundPic.toolTip, " Turn the sound on or off ");
+
+    // The sound box and the speaker agree.
+    EXPECT_FALSE(window.Check1.checked);
+    window.clickCheck(1, true);
+    EXPECT_EQ(ini("Options", "PlaySound"), "No");
+    EXPECT_EQ(program.mainShell().SoundPic.picture, SoundBoard::IconOff);
+    window.clickCheck(1, false);
+    EXPECT_EQ(ini("Options", "PlaySound"), "Yes");
+    EXPECT_EQ(program.mainShell().SoundPic.picture, SoundBoard::IconOn);
+}
+
+TEST_F(SettingsWindowTest, AMissingSoundSettingShowsOnAndTheMuteBoxStillTurnsItOff) {
+    setIni("Options", "PlaySound", "");
+    program.sounds().load();
+    open("all");
+    EXPECT_FALSE(window.Check1.checked);
+    window.clickCheck(1, true);
+    EXPECT_EQ(ini("Options", "PlaySound"), "No");
+    EXPECT_EQ(program.mainShell().SoundPic.picture, SoundBoard::IconOff);
+}
+
+TEST_F(SettingsWindowTest, TheAlarmTimeIsSplitIntoHourAndMinuteAndSavedBackUnchanged) {
+    const struct {
+        const char* when;
+        const char* hour;
+        const char* minute;
+    } rows[] = {{"7:05", "7", ":05"}, {"14:30", "14", ":30"}, {"0:00", "0", ":00"},
+                {"", "", ""}};
+    for (const auto& row : rows) {
+        setIni("Alarm", "When", row.when);
+        setIni("Alarm", "Status", "On");
+        program.mainShell().Load();
+        open("alarm");
+        EXPECT_EQ(window.Combo1.caption, row.hour) << row.when;
+        EXPECT_EQ(window.Combo2.caption, row.minute) << row.when;
+        EXPECT_TRUE(window.Check9.checked);
+        window.clickCommand4();
+        EXPECT_FALSE(window.loaded);
+        EXPECT_EQ(ini("Alarm", "When"), row.when);
+        EXPECT_EQ(ini("Alarm", "Status"), "On");
+    }
+    open("alarm");
+    EXPECT_EQ(window.Combo1.items.size(), 24u);
+    EXPECT_EQ(window.Combo1.items.back(), "23");
+    EXPECT_EQ(window.Combo2.items.size(), 60u);
+    EXPECT_EQ(window.Combo2.items[5], ":05");
+    window.chooseCombo1("6");
+    window.chooseCombo2(":45");
+    window.clickCommand4();
+    EXPECT_EQ(ini("Alarm", "When"), "6:45");
+    EXPECT_TRUE(program.alarmClock().AlarmOn());
+    EXPECT_EQ(program.alarmClock().AlarmWhen(), "6:45");
+}
+
+TEST_F(SettingsWindowTest, EveryWayOfClosingKeepsTheAlarmJustSet) {
+    int released = 0;
+    window.releaseSubmission = [&] { ++released; };
+    // By its button (or the close box, Escape or the desktop, which the view sends here).
+    open("alarm").clickCheck(9, true);
+    window.chooseCombo1("8");
+    window.chooseCombo2(":15");
+    window.clickCommand4();
+    EXPECT_EQ(ini("Alarm", "Status"), "On");
+    EXPECT_EQ(ini("Alarm", "When"), "8:15");
+    EXPECT_EQ(released, 1);
+
+    // By an opener, which makes it afresh: the alarm is kept, the submission keeps waiting.
+    open("all").clickCheck(9, false);
+    open("user");
+    EXPECT_EQ(ini("Alarm", "Status"), "Off");
+    EXPECT_FALSE(program.alarmClock().AlarmOn());
+    EXPECT_EQ(released, 1);
+    EXPECT_TRUE(window.shown);
+    EXPECT_EQ(window.Page, "user");
+
+    // By the speaker on the game window.
+    open("alarm").clickCheck(9, true);
+    window.chooseCombo1("9");
+    window.chooseCombo2(":00");
+    program.mainShell().clickSoundPic();
+    EXPECT_FALSE(window.loaded);
+    EXPECT_EQ(ini("Alarm", "When"), "9:00");
+
+    // By ending the program.
+    open("alarm").clickCheck(9, true);
+    window.chooseCombo1("10");
+    window.chooseCombo2(":30");
+    program.mainShell().endProgram = [] {};
+    dialogs.yesNoAnswers = {true}; // if the settings ask first
+    program.mainShell().clickExit();
+    EXPECT_EQ(ini("Alarm", "When"), "10:30");
+    program.mainShell().ended = false;
+
+    // The hidden window, which nobody saw, writes nothing when an opener replaces it.
+    program.game().Restart();
+    ASSERT_TRUE(window.loaded);
+    ASSERT_FALSE(window.shown);
+    setIni("Alarm", "When", "hand-edited");
+    open("all");
+    EXPECT_EQ(ini("Alarm", "When"), "hand-edited");
+}
+
+TEST_F(SettingsWindowTest, AnAlarmGoingOffWhileTheWindowIsOpenIsNotArmedAgainOnClosing) {
+    open("alarm").clickCheck(9, true);
+    window.chooseCombo1("0");
+    window.chooseCombo2(":37");
+    window.clickCommand4();
+    open("all");
+    ASSERT_TRUE(window.Check9.checked);
+    program.alarmClock().tick();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_FALSE(window.Check9.checked);
+    window.clickCommand4();
+    EXPECT_EQ(ini("Alarm", "Status"), "Off");
+}
+
+TEST_F(SettingsWindowTest, TheReminderBoxKeepsThePlaceholderOutOfTheSettings) {
+    open("alarm");
+    EXPECT_EQ(window.Text1.caption, "(Message)");
+    window.changeText1("(Message)Tea");
+    EXPECT_EQ(ini("Alarm", "Mess"), "(Message)Tea") << "typing after it keeps all";
+    window.changeText1("(Message");
+    EXPECT_EQ(window.Text1.caption, "");
+    EXPECT_EQ(ini("Alarm", "Mess"), "");
+    window.changeText1("Tea");
+    open("alarm");
+    EXPECT_EQ(window.Text1.caption, "Tea");
+}
+
+TEST_F(SettingsWindowTest, TheClearButtonWorksOnlyWithAHighscoreAndAfterAYes) {
+    open("all");
+    EXPECT_FALSE(window.Command3.enabled) << "p1 reads 0";
+    setIni("Highscore", "p1", "1200");
+    setIni("Highscore", "n1", "Åsa");
+    open("all");
+    ASSERT_TRUE(window.Command3.enabled);
+    EXPECT_EQ(window.Command3.caption, "Clear highscore");
+    dialogs.yesNoAnswers = {false};
+    window.clickCommand3();
+    EXPECT_EQ(ini("Highscore", "p1"), "1200");
+    EXPECT_EQ(dialogs.questions.back().defaultButton, DefaultButton::No);
+    window.clickCommand3(); // the default: No
+    EXPECT_EQ(ini("Highscore", "p1"), "1200");
+    dialogs.yesNoAnswers = {true};
+    window.clickCommand3();
+    EXPECT_EQ(ini("Highscore", "p1"), "0");
+    EXPECT_FALSE(window.Command3.enabled);
+    EXPECT_EQ(program.topTen().Topp(1).toolTip,
+              " Click to send this score to the online highscore list  (0 p) ");
+}
+
+TEST_F(SettingsWindowTest, TheCountersLanguagesAndAccountsComeFromTheSettings) {
+    setIni("Session", "total", "42");
+    setIni("Internet", "entries", "3");
+    setIni("Highscore", "alltime", "1234");
+    setIni("Users", "antal", "2");
+    setIni("Users", "user1", "Åsa");
+    setIni("Users", "user2", "Bo");
+    setIni("Users", "selected", "2");
+    useLanguage("Svenska", "Swedish.lan", "[Language]\ns10=Version:\n");
+    open("user");
+    EXPECT_EQ(window.lblInfo2.caption, "7.03\n\n42\n3\n1234");
+    EXPECT_EQ(window.List1.items, (std::vector<std::string>{"English", "Svenska"}));
+    EXPECT_EQ(window.List1.caption, "Svenska ");
+    EXPECT_EQ(window.List3.items, (std::vector<std::string>{"Åsa", "Bo"}));
+    EXPECT_EQ(window.List3.caption, "Bo");
+    EXPECT_EQ(window.lblInfo.caption, "Version: \n\n\n\n\n");
+
+    setIni("Users", "antal", "");
+    open("user");
+    EXPECT_TRUE(window.List3.items.empty());
+}
+
+TEST_F(SettingsWindowTest, ChoosingALanguageRelabelsTheWindowsAndSaysTheTotalAgain) {
+    useLanguage("Svenska", "Swedish.lan",
+                "[Language]\nc13=Liten stege\nd2=Summa\ns19=Inställningar\ns25=Stäng\n");
+    setIni("Language", "selected", "1");
+    open("all");
+    ASSERT_EQ(window.Command4.caption, "Close");
+
+    window.clickList1("Klingon");
+    EXPECT_EQ(ini("Language", "selected"), "1") << "an unknown name changes nothing";
+    EXPECT_EQ(window.Command4.caption, "Close");
+
+    window.clickList1("Svenska");
+    EXPECT_EQ(ini("Language", "selected"), "2");
+    EXPECT_EQ(window.Command4.caption, "Stäng");
+    EXPECT_EQ(window.Caption, "Inställningar");
+    EXPECT_EQ(program.game().btn[12].caption, "  Liten stege");
+    EXPECT_EQ(program.mainShell().lblSett.caption, "Inställningar");
+    ASSERT_TRUE(program.display().SayTimer().enabled);
+    program.display().SayTimerTick();
+    EXPECT_EQ(program.display().SayText(), "Summa: 0");
+}
+
+TEST_F(SettingsWindowTest, TheAccountAndTranslatorControlsHandTheirClicksOver) {
+    std::vector<std::string> calls;
+    window.clickCommand1Hook = [&] { calls.emplace_back("Command1"); };
+    window.clickCommand2Hook = [&] { calls.emplace_back("Command2"); };
+    window.clickButOKHook = [&] { calls.emplace_back("butOK"); };
+    window.clickList3Hook = [&](int index) { calls.push_back("List3 " + std::to_string(index)); };
+    window.clickLabel1Hook = [&] { calls.emplace_back("Label1"); };
+    window.clickSetTranslateHook = [&] { calls.emplace_back("setTranslate"); };
+    window.hideLanguageCreation = [&] { calls.emplace_back("hide frmSetLan"); };
+    open("user");
+    window.clickCommand1();
+    window.clickButOK();
+    window.clickList3(1);
+    window.clickCommand2();
+    window.clickLabel1();
+    window.clickSetTranslate();
+    EXPECT_EQ(calls, (std::vector<std::string>{"hide frmSetLan", "Command1", "butOK", "List3 1",
+                                               "Command2", "Label1", "setTranslate"}));
+}
+
+} // namespace
+} // namespace brisvane::testing
