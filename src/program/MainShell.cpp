@@ -116,7 +116,7 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
     Homepage.caption = "Homepage";
     lblHelp = makeControl("lblHelp", 8175, 1050, 1500, 240, colour::White);
     lblHelp.caption = "Help";
-    lbl_Roll = makeControl("lbl_Roll", 8040, 3030, 900, 255, colour::Silver);
+    lbl_Roll = makeControl("lbl_Roll", 7590, 3030, 1350, 255, colour::Silver);
     disp_Bonus = makeControl("disp_Bonus", GameModel::ButtonLeft, 7830, 1470, 225, colour::White);
     disp_Total = makeControl("disp_Total", GameModel::ButtonLeft, 8130, 1470, 225, colour::White);
 

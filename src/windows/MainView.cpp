@@ -188,7 +188,8 @@ void MainView::buildWidgets() {
     onClick(bind(game.Undo, Kind::Button), "Undo click", [&game] { game.clickUndo(); });
     ControlWidget* rollsCaption = bind(shell.lbl_Roll, Kind::Label);
     rollsCaption->setFontPixelSize(11);
-    rollsCaption->setAutoSize(true, capTo(shell.lbl_Roll, game.Rolls.left));
+    // Right-aligned against the figure, with room for longer words than "Rolls left".
+    rollsCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ControlWidget* rolls = bind(game.Rolls, Kind::Number);
     rolls->setFontPixelSize(15);
     ControlWidget* perCategory = bind(game.Mrolls, Kind::Number);
