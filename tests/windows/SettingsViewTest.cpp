@@ -162,5 +162,22 @@ TEST_F(SettingsViewTest, TheReminderBoxDropsThePlaceholder) {
     EXPECT_EQ(ini("Alarm", "Mess"), "Tea");
 }
 
+// The accounts group on the user page: a new account typed in (the password never shown) is
+// stored, listed, and named on the game window.
+TEST_F(SettingsViewTest, AnAccountIsAddedOnTheUserPageWithItsPasswordHidden) {
+    rig.click("lb_User");
+    widget<QPushButton>("Command1")->click();
+    auto* user = widget<QLineEdit>("txtUser");
+    auto* password = widget<QLineEdit>("txtPass");
+    ASSERT_TRUE(user->isVisible() && password->isVisible());
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(user, "Zoe");
+    QTest::keyClicks(password, "secret");
+    widget<QPushButton>("butOK")->click();
+    EXPECT_EQ(ini("Users", "user1") + " " + ini("Users", "pass1"), "Zoe secret");
+    EXPECT_EQ(widget<QListWidget>("List3")->count(), 1);
+    EXPECT_EQ(rig.widget("lb_User").caption(), "Zoe");
+}
+
 } // namespace
 } // namespace brisvane::testing
