@@ -13,7 +13,6 @@ Needs python3-xlib and Xvfb (scripts/install-deps installs them).
 """
 
 import argparse
-import importlib.util
 import os
 import statistics
 import sys
@@ -24,9 +23,8 @@ from Xlib import X, display
 from Xlib.ext import damage, xtest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-_spec = importlib.util.spec_from_file_location("startup", os.path.join(ROOT, "bench", "startup.py"))
-startup = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(startup)
+sys.path.insert(0, os.path.join(ROOT, "bench"))
+import startup  # noqa: E402  the start-up benchmark's Xvfb and measuring helpers
 
 # The openers on the game window (its own pixels) and the size of the window each opens.
 OPENERS = {"all": ((506, 406), (447, 370)), "alarm": ((762, 586), (225, 111))}

@@ -20,17 +20,17 @@ std::size_t idx(int i) {
 constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '4', '\n'};
 constexpr std::uint64_t CalibrationSeed = 20020222;
 
-CategorySet upperTableSet(const TableSpec& spec) {
-    return spec.universe & (UpperSet | (spec.joined & LowerSet));
+CategorySet upperTableSet(const TableLayout& layout) {
+    return layout.universe & (UpperSet | (layout.joined & LowerSet));
 }
 
 } // namespace
 
 // ---- Tables ----
 
-Tables::Tables(const TableSpec& spec)
-    : spec_(spec), upper_(upperTableSet(spec), spec.maxRolls),
-      lower_(spec.universe & LowerSet, spec.maxRolls) {}
+Tables::Tables(const TableLayout& layout)
+    : layout_(layout), upper_(upperTableSet(layout), layout.maxRolls),
+      lower_(layout.universe & LowerSet, layout.maxRolls) {}
 
 void Tables::solve(const Progress& progress) {
     // Shares of the work as measured for the full game.
@@ -49,7 +49,7 @@ void Tables::solve(const Progress& progress) {
 void Tables::calibrate(const Progress& progress) {
     leafCorrection_.clear();
     correction_.clear();
-    if (spec_.calibrationGames <= 0) {
+    if (layout_.calibrationGames <= 0) {
         return;
     }
     const auto half = [&](double from) {
@@ -69,12 +69,12 @@ std::vector<double> Tables::selfPlayMisses(const Progress& progress) const {
     Advisor advisor(*this);
     std::mt19937_64 engine(CalibrationSeed);
     const auto die = [&] { return static_cast<int>(engine() % 6) + 1; };
-    std::vector<double> sum(idx(spec_.maxRolls + 1));
-    std::vector<double> count(idx(spec_.maxRolls + 1));
-    for (int g = 0; g < spec_.calibrationGames; ++g) {
+    std::vector<double> sum(idx(layout_.maxRolls + 1));
+    std::vector<double> count(idx(layout_.maxRolls + 1));
+    for (int g = 0; g < layout_.calibrationGames; ++g) {
         Position p;
-        p.open = spec_.universe;
-        p.rollsLeft = spec_.maxRolls;
+        p.open = layout_.universe;
+        p.rollsLeft = layout_.maxRolls;
         // Per state: rolls left, points then, points still expected.
         std::vector<std::array<double, 3>> seen;
         for (auto choices = advisor.rank(p); !choices.empty(); choices = advisor.rank(p)) {
@@ -107,7 +107,7 @@ std::vector<double> Tables::selfPlayMisses(const Progress& progress) const {
             count[static_cast<std::size_t>(rolls)] += 1;
         }
         if (progress && g % 20 == 19) {
-            progress(static_cast<double>(g + 1) / static_cast<double>(spec_.calibrationGames));
+            progress(static_cast<double>(g + 1) / static_cast<double>(layout_.calibrationGames));
         }
     }
     std::vector<double> misses(sum.size(), 0.0);
@@ -120,8 +120,8 @@ std::vector<double> Tables::selfPlayMisses(const Progress& progress) const {
 std::string Tables::fileName() const {
     char name[64];
     std::snprintf(name, sizeof name, "advisor-%05x-%05x-%d.tables",
-                  static_cast<unsigned>(spec_.universe), static_cast<unsigned>(spec_.joined),
-                  spec_.maxRolls);
+                  static_cast<unsigned>(layout_.universe), static_cast<unsigned>(layout_.joined),
+                  layout_.maxRolls);
     return name;
 }
 
@@ -134,8 +134,8 @@ bool Tables::load(const std::filesystem::path& file) {
     std::uint32_t header[3];
     in.read(magic, sizeof magic);
     in.read(reinterpret_cast<char*>(header), sizeof header);
-    if (!in || std::memcmp(magic, Magic, sizeof Magic) != 0 || header[0] != spec_.universe ||
-        header[1] != spec_.joined || header[2] != static_cast<std::uint32_t>(spec_.maxRolls)) {
+    if (!in || std::memcmp(magic, Magic, sizeof Magic) != 0 || header[0] != layout_.universe ||
+        header[1] != layout_.joined || header[2] != static_cast<std::uint32_t>(layout_.maxRolls)) {
         return false;
     }
     std::uint32_t corrections = 0;
@@ -169,8 +169,8 @@ void Tables::save(const std::filesystem::path& file) const {
     const std::filesystem::path temporary = file.string() + ".part";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        const std::uint32_t header[3] = {spec_.universe, spec_.joined,
-                                         static_cast<std::uint32_t>(spec_.maxRolls)};
+        const std::uint32_t header[3] = {layout_.universe, layout_.joined,
+                                         static_cast<std::uint32_t>(layout_.maxRolls)};
         out.write(Magic, sizeof Magic);
         out.write(reinterpret_cast<const char*>(header), sizeof header);
         const auto corrections = static_cast<std::uint32_t>(correction_.size());
@@ -193,10 +193,10 @@ void Tables::save(const std::filesystem::path& file) const {
     std::filesystem::rename(temporary, file);
 }
 
-std::unique_ptr<Tables> Tables::loadOrSolve(const TableSpec& spec,
+std::unique_ptr<Tables> Tables::loadOrSolve(const TableLayout& layout,
                                             const std::filesystem::path& folder,
                                             const Progress& progress) {
-    auto tables = std::make_unique<Tables>(spec);
+    auto tables = std::make_unique<Tables>(layout);
     const std::filesystem::path file = folder / tables->fileName();
     if (!folder.empty() && tables->load(file)) {
         return tables;
@@ -214,12 +214,12 @@ std::unique_ptr<Tables> Tables::loadOrSolve(const TableSpec& spec,
 }
 
 bool Tables::solvesOutright(CategorySet open) const {
-    return (open & ~upperTableSet(spec_)) == 0 || (open & UpperSet) == 0;
+    return (open & ~upperTableSet(layout_)) == 0 || (open & UpperSet) == 0;
 }
 
 void Tables::estimate(CategorySet open, int upper, int maxT, double* out) const {
     std::fill(out, out + maxT + 1, -std::numeric_limits<double>::infinity());
-    const CategorySet movable = open & upperTableSet(spec_) & LowerSet;
+    const CategorySet movable = open & upperTableSet(layout_) & LowerSet;
     // Every subset of the movable categories goes with the upper part, the rest below.
     for (CategorySet moved = movable;; moved = (moved - 1) & movable) {
         const CategorySet first = (open & UpperSet) | moved;
@@ -298,18 +298,18 @@ void Advisor::calibrated(std::vector<Choice>& choices, const Position& p) const 
 }
 
 void Advisor::check(const Position& p) const {
-    const TableSpec& spec = tables_.spec();
-    if ((p.open & ~spec.universe) != 0) {
+    const TableLayout& layout = tables_.layout();
+    if ((p.open & ~layout.universe) != 0) {
         throw std::invalid_argument("a category is open that the advisor's tables do not cover");
     }
-    if (p.rollsLeft < 0 || p.rollsLeft > spec.maxRolls) {
-        throw std::invalid_argument("rolls left must be 0.." + std::to_string(spec.maxRolls));
+    if (p.rollsLeft < 0 || p.rollsLeft > layout.maxRolls) {
+        throw std::invalid_argument("rolls left must be 0.." + std::to_string(layout.maxRolls));
     }
     if (p.upper < 0 || p.total < p.upper) {
         throw std::invalid_argument("the points must be 0 or more, the total no less than the "
                                     "upper points");
     }
-    if (!reachableUpper(spec.universe & UpperSet & ~p.open)
+    if (!reachableUpper(layout.universe & UpperSet & ~p.open)
              .test(idx(std::min(p.upper, BonusLine)))) {
         throw std::invalid_argument("the filled upper categories cannot add up to " +
                                     std::to_string(p.upper) + " points");
@@ -516,10 +516,10 @@ std::string formatRecord(const std::vector<Step>& steps) {
 
 Review review(Advisor& advisor, const std::vector<Step>& steps) {
     const DiceSpace& space = DiceSpace::get();
-    const TableSpec& spec = advisor.tables().spec();
+    const TableLayout& layout = advisor.tables().layout();
     Position p;
-    p.open = spec.universe;
-    p.rollsLeft = spec.maxRolls;
+    p.open = layout.universe;
+    p.rollsLeft = layout.maxRolls;
     Review r;
     r.expectedStart = advisor.expectedFinal(p);
 

@@ -44,7 +44,7 @@
 namespace brisvane::advisor {
 
 // What the advisor's tables cover.
-struct TableSpec {
+struct TableLayout {
     CategorySet universe = AllCategories; // the categories of the game
     // Lower categories solved together with the upper section: those that a hunt for many
     // dice of one face serves as well, and Chance, where a failed hunt ends.
@@ -58,23 +58,23 @@ struct TableSpec {
 
 class Tables {
 public:
-    explicit Tables(const TableSpec& spec = {});
+    explicit Tables(const TableLayout& layout = {});
 
-    const TableSpec& spec() const { return spec_; }
+    const TableLayout& layout() const { return layout_; }
     const SubGame& upperPart() const { return upper_; }
     const SubGame& lowerPart() const { return lower_; }
 
     void solve(const Progress& progress = {});
-    // The file name the tables of this spec are kept under.
+    // The file name the tables of this layout are kept under.
     std::string fileName() const;
     // Loads the tables from `file`; false (and nothing changed) when the file is missing or
-    // is not exactly tables of this spec.
+    // is not exactly tables of this layout.
     bool load(const std::filesystem::path& file);
     // Writes the tables through a temporary file, so a reader never sees half of them.
     void save(const std::filesystem::path& file) const;
-    // The tables of `spec` from `folder` (fileName()), solved and stored there when missing
+    // The tables of `layout` from `folder` (fileName()), solved and stored there when missing
     // or unreadable. A folder that cannot be written only costs the solve next time.
-    static std::unique_ptr<Tables> loadOrSolve(const TableSpec& spec,
+    static std::unique_ptr<Tables> loadOrSolve(const TableLayout& layout,
                                                const std::filesystem::path& folder,
                                                const Progress& progress = {});
 
@@ -107,7 +107,7 @@ private:
         return v.empty() ? 0.0 : v[static_cast<std::size_t>(i)];
     }
 
-    TableSpec spec_;
+    TableLayout layout_;
     SubGame upper_;
     SubGame lower_;
     std::vector<double> leafCorrection_; // by rolls left; empty = none

@@ -160,7 +160,7 @@ public:
     // Set when the program is to end; the view closes at once and nothing else runs.
     bool ended = false;
 
-    // ---- Hooks for the parts that act on clicks of the shell's controls ----
+    // ---- Hooks for the windows and modules that act on clicks of the shell's controls ----
     std::function<void()> endProgram;                // ends the program at once
     std::function<void()> closeSettings;             // the settings window, if open
     std::function<void()> openSettings;              // lblSett: settings window on its page "all"

@@ -103,7 +103,7 @@ public:
     // The check box Check1..Check9; nullptr for any other number.
     CheckBox* check(int n);
 
-    // ---- Seams for the parts that act on the account controls and the translator ----
+    // ---- Seams for the account page and the translation windows ----
     std::function<void()> clickCommand1Hook;       // new account
     std::function<void()> clickCommand2Hook;       // remove the chosen account
     std::function<void()> clickButOKHook;          // add the typed account

@@ -16,7 +16,7 @@ using namespace category;
 
 // Two upper categories and three lower ones over eight rolls: small enough for the debug
 // build, large enough that the estimate matters.
-const TableSpec Small{bitOf(Twos) | bitOf(Sixes) | bitOf(OnePair) | bitOf(Chance) | bitOf(Yatzy),
+const TableLayout Small{bitOf(Twos) | bitOf(Sixes) | bitOf(OnePair) | bitOf(Chance) | bitOf(Yatzy),
                       bitOf(Chance) | bitOf(Yatzy), 8, 40};
 
 const Tables& smallTables() {
@@ -174,10 +174,10 @@ TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
         EXPECT_EQ(again.correction(r), solved->correction(r));
     }
 
-    TableSpec other = Small;
+    TableLayout other = Small;
     other.maxRolls = 7;
-    Tables wrongSpec(other);
-    EXPECT_FALSE(wrongSpec.load(file));
+    Tables wrongLayout(other);
+    EXPECT_FALSE(wrongLayout.load(file));
     // A cut file is not taken either; loadOrSolve then solves and writes it afresh.
     std::filesystem::resize_file(file, std::filesystem::file_size(file) - 8);
     EXPECT_FALSE(again.load(file));

@@ -119,9 +119,9 @@ TEST(SubGame, ReachableUpperPointsAreTheSumsOfFilledCategories) {
 }
 
 TEST(SubGame, APolicyIsNeverBetterThanBestPlayAndTheTablesPlayTheirOwnGamesPerfectly) {
-    const TableSpec spec{bitOf(Ones) | bitOf(Twos) | bitOf(OnePair) | bitOf(Chance), bitOf(Chance),
+    const TableLayout layout{bitOf(Ones) | bitOf(Twos) | bitOf(OnePair) | bitOf(Chance), bitOf(Chance),
                          5, 40};
-    Tables tables(spec);
+    Tables tables(layout);
     tables.solve();
     Advisor advisor(tables);
     const auto policyMean = [&](CategorySet game, int rolls) {
@@ -136,8 +136,8 @@ TEST(SubGame, APolicyIsNeverBetterThanBestPlayAndTheTablesPlayTheirOwnGamesPerfe
     const CategorySet own = bitOf(Ones) | bitOf(Twos) | bitOf(Chance);
     EXPECT_NEAR(policyMean(own, 5), solved(own, 5), 1e-9);
     // All four need the estimate; the advisor may lose a little but never gains.
-    const double best = solved(spec.universe, 5);
-    const double advised = policyMean(spec.universe, 5);
+    const double best = solved(layout.universe, 5);
+    const double advised = policyMean(layout.universe, 5);
     EXPECT_LE(advised, best + 1e-9);
     EXPECT_GT(advised, 0.9 * best);
 }

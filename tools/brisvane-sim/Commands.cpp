@@ -25,7 +25,7 @@ using advisor::Tables;
 
 struct TableChoice {
     std::filesystem::path folder;
-    advisor::TableSpec spec;
+    advisor::TableLayout layout;
 };
 
 // Takes "--tables DIR" and "--joined K,K,..." (the lower categories solved with the upper
@@ -51,7 +51,7 @@ std::optional<TableChoice> takeTables(Args& args) {
             if (!joined || (*joined & advisor::UpperSet) != 0) {
                 return std::nullopt;
             }
-            choice.spec.joined = *joined;
+            choice.layout.joined = *joined;
         }
         args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
                    args.begin() + static_cast<std::ptrdiff_t>(i + 2));
@@ -62,7 +62,7 @@ std::optional<TableChoice> takeTables(Args& args) {
 std::unique_ptr<Tables> loadTables(const TableChoice& choice) {
     int shown = -1;
     const auto start = std::chrono::steady_clock::now();
-    auto tables = Tables::loadOrSolve(choice.spec, choice.folder, [&](double share) {
+    auto tables = Tables::loadOrSolve(choice.layout, choice.folder, [&](double share) {
         const int percent = static_cast<int>(share * 100);
         if (percent != shown) {
             shown = percent;
