@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "InstallLayout.h"
+#include "advisor/AdviceSource.h"
 #include "common/ProgramFolder.h"
 #include "game/SystemRandom.h"
 #include "program/Program.h"
@@ -18,6 +19,7 @@
 #include "windows/ModuleSound.h"
 #include "program/Splash.h"
 #include "windows/SplashView.h"
+#include "windows/ThreadWorker.h"
 #include "windows/TranslationWindows.h"
 #include "windows/XdgMail.h"
 
@@ -46,8 +48,19 @@ int main(int argc, char* argv[]) {
     QtScreen screen;
     QtLocale locale;
     XdgMail mail;
+    ThreadWorker worker;
     Program program(folder, profile,
-                    Platform{clock, random, sound, shell, dialogs, screen, locale, &mail});
+                    Platform{clock, random, sound, shell, dialogs, screen, locale, &mail, &worker});
+    // The advisor's tables are kept per user, beside an installed copy's own folder, also when
+    // the game runs from a build or unpacked folder.
+    std::filesystem::path tables =
+        ProgramFolder::dataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!tables.empty()) {
+        tables /= "brisvane";
+    }
+    program.advice().prepare = [tables](const advisor::Progress& progress) {
+        return advisor::prepareAdvice(tables, progress);
+    };
     // The settings file holds the players' passwords.
     profile.markPrivate(program.IniFile());
     FileProfile::removeStaleTemporaries(program.IniFile());
@@ -68,7 +81,7 @@ int main(int argc, char* argv[]) {
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
                                  program.sounds(), program.mainShell(), program.alarmClock(),
                                  &program.menuWindow(),
-                                 &program.submission()});
+                                 &program.submission(), &program.advice()});
     dialogs.setParent(&mainView);
     // Unpacking a large package takes a moment: the busy pointer says so.
     program.resources().showBusy = [](bool busy) {

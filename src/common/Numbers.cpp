@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <limits>
 
 namespace brisvane {
@@ -30,6 +31,20 @@ std::int64_t integerPart(std::string_view text) {
 
 int intValue(std::string_view text) {
     return static_cast<int>(std::clamp<std::int64_t>(integerPart(text), INT_MIN, INT_MAX));
+}
+
+std::string oneDecimal(double value, const std::string& separator) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%.1f", value);
+    std::string shown = buffer;
+    if (shown == "-0.0") {
+        shown = "0.0";
+    }
+    const std::size_t point = shown.find('.');
+    if (point != std::string::npos) {
+        shown.replace(point, 1, separator);
+    }
+    return shown;
 }
 
 }  // namespace brisvane

@@ -1,5 +1,6 @@
 #pragma once
-// Numbers stored as texts (settings keys such as alltime, total, p1..p10, antal, selected).
+// Numbers stored as texts (settings keys such as alltime, total, p1..p10, antal, selected),
+// and numbers shown to the player.
 
 #include <cstdint>
 #include <string>
@@ -14,5 +15,9 @@ std::int64_t integerPart(std::string_view text);
 
 // integerPart clamped to the int range.
 int intValue(std::string_view text);
+
+// `value` with one decimal and `separator` for the point ("508.1", "-12,3"); a value that
+// rounds to zero has no sign.
+std::string oneDecimal(double value, const std::string& separator = ".");
 
 }  // namespace brisvane

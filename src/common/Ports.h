@@ -3,6 +3,7 @@
 // live in windows/, the fakes in tests/support/. The core never talks to the platform
 // in any other way (file reading and writing through std::filesystem excepted).
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -117,6 +118,19 @@ class Mail {
 public:
     virtual ~Mail() = default;
     virtual MailResult send(const MailMessage& message) = 0;
+};
+
+// Runs one long piece of work away from the user-interface thread, so the windows stay
+// responsive meanwhile. The work must not touch the windows: it leaves its results where its
+// owner looks for them on the user-interface thread, and its owner waits for it before going
+// away.
+class Worker {
+public:
+    virtual ~Worker() = default;
+    // Starts `work`, after the work started before it has returned.
+    virtual void start(std::function<void()> work) = 0;
+    // Returns when the work started last has returned.
+    virtual void wait() = 0;
 };
 
 // The desktop's display conventions.

@@ -13,4 +13,8 @@ public:
     virtual std::string T(const std::string& key) const = 0;
 };
 
+// The text of `key`, or `fallback` where the language file has none (a language made before
+// the key existed).
+std::string textOr(const Texts& texts, const std::string& key, const char* fallback);
+
 }  // namespace brisvane

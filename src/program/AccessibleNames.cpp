@@ -107,6 +107,9 @@ Spoken AccessibleNames::die(const Control& control, int die) const {
     const bool pickedUp = !control.visible && face != 0 && game_.Undo.enabled;
     Spoken spoken;
     spoken.name = speech::dieName(die, face, pickedUp);
+    if (rollAgain_ != nullptr && (*rollAgain_)[static_cast<std::size_t>(die - 1)]) {
+        spoken.name += ", advised to roll again";
+    }
     spoken.description = speech::plainCaption(control.toolTip);
     spoken.checkable = true;
     spoken.checked = pickedUp;

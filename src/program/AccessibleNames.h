@@ -5,6 +5,7 @@
 // score), so their names come from what they mean in the game and from the language's texts.
 // Qt-free: the window's accessibility interface asks here, and the tests read it directly.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,8 @@ public:
     // What `control`, a control of the game window, says now. A control this class has no
     // special knowledge of says its caption.
     Spoken describe(const Control& control) const;
+    // The dice the advisor would roll again (die i at i-1), told with each die; null: none.
+    void setAdvice(const std::array<bool, 6>* rollAgain) { rollAgain_ = rollAgain; }
 
 private:
     std::string text(const char* key, const char* fallback) const;
@@ -63,6 +66,7 @@ private:
 
     const GameModel& game_;
     const Texts& texts_;
+    const std::array<bool, 6>* rollAgain_ = nullptr;
 };
 
 } // namespace brisvane

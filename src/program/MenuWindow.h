@@ -20,6 +20,10 @@ struct MenuEntry {
     bool enabled = true;
     bool visible = true;
     std::function<void()> action; // empty: the entry is shown and does nothing
+    // A switch: shown ticked while this says it is on; empty for a plain entry.
+    std::function<bool()> checked;
+    // The key that does the same in the game window, shown beside the caption.
+    std::string shortcut;
 };
 
 struct Menu {

@@ -20,6 +20,8 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                                ProgramVersion, ProgramName}),
       game_(GameWiring{profile_, iniFile_, language_, platform_.clock, platform_.random,
                        platform_.locale, platform_.dialogs, *this}),
+      advice_(AdvicePanel::Wiring{profile_, iniFile_, language_, platform_.locale, game_,
+                                  platform_.worker}),
       mainShell_(MainShell::Wiring{profile_, iniFile_, language_, platform_.dialogs,
                                    platform_.shell, platform_.screen, log_, game_, topTen_,
                                    sounds_, ProgramVersion, ProgramRevision,
@@ -62,6 +64,17 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
     clock_.fired = [this] { settings_.alarmFired(); };
     wireLinks();
     wireSettings();
+    wireAdvice();
+}
+
+void Program::wireAdvice() {
+    // Before any window listens, so the advice is up to date when the window draws.
+    game_.subscribe([this] { advice_.gameChanged(); });
+    menuWindow_.xx_meny.addSeparator("xx_empty4");
+    MenuEntry& entry = menuWindow_.xx_meny.add("xx_advice", advice_.switchCaption(),
+                                               [this] { advice_.toggle(); });
+    entry.checked = [this] { return advice_.on(); };
+    entry.shortcut = "H";
 }
 
 // The settings window hosts the accounts group and leads to the translation windows.
@@ -136,6 +149,8 @@ std::string Program::versionText() {
 void Program::LanUpdate() {
     languageTexts_.apply();
     menuWindow_.www_homepage().caption = language_.T("s6");
+    menuWindow_.xx_meny.entry("xx_advice").caption = advice_.switchCaption();
+    advice_.languageChanged();
 }
 
 void Program::openSettingsWindow(const std::string& page) {
@@ -219,6 +234,7 @@ void Program::playRefusedSound() {
 void Program::resetForNewGame() {
     sounds_.Restart();
     display_.Restart();
+    advice_.newGame();
 }
 
 void Program::touchSettingsWindow() {
@@ -238,7 +254,11 @@ void Program::UpdatTopp() {
 }
 
 void Program::endOfGame(GameModel& game) {
-    recordFinishedGame(recorder_, game);
+    std::optional<GameReview> review;
+    if (const auto r = advice_.review()) {
+        review = GameReview{r->expectedStart, r->skill, r->luck};
+    }
+    recordFinishedGame(recorder_, game, advice_.advised(), review);
 }
 
 } // namespace brisvane

@@ -22,6 +22,7 @@
 #include "package/Resources.h"
 #include "links/Links.h"
 #include "program/AccountPage.h"
+#include "program/AdvicePanel.h"
 #include "program/LanguageCreationWindow.h"
 #include "program/MainShell.h"
 #include "program/MenuWindow.h"
@@ -47,6 +48,8 @@ struct Platform {
     const Locale& locale;
     // The user's mail program, for sending language files; none when null.
     Mail* mail = nullptr;
+    // Runs the advisor's preparation; without one the game has no advice and no review.
+    Worker* worker = nullptr;
 };
 
 class Program : private GameHooks {
@@ -109,6 +112,10 @@ public:
 
     // The settings window was closed: releases a submission waiting for an account.
     void settingsClosed() { submission_.settingsClosed(); }
+    // The advice of the game window and the review of each game; the program's start sets how
+    // its advisor is made (AdvicePanel::prepare).
+    AdvicePanel& advice() { return advice_; }
+
     // The clock and the alarm of the game window.
     AlarmClock& alarmClock() { return clock_; }
     SettingsWindow& settings() { return settings_; }
@@ -151,6 +158,7 @@ private:
     void endOfGame(GameModel& game) override;
 
     void wireLinks();
+    void wireAdvice();
     void wireSettings();
     // The accounts group's state, as the account page holds it, into the settings window.
     void showAccounts();
@@ -166,6 +174,7 @@ private:
     TopTen topTen_;
     ResultRecorder recorder_;
     GameModel game_;
+    AdvicePanel advice_;
     MainShell mainShell_;
     AlarmClock clock_;
     SettingsWindow settings_;

@@ -3,12 +3,19 @@
 namespace brisvane {
 
 FinishedGame finishedGame(GameModel& game) {
-    return {game.state().TotalScore, game.state().PlaySeconds, [&game] { game.TimerPlay.stop(); },
-            [&game] { game.Restart(); }};
+    FinishedGame finished;
+    finished.TotalScore = game.state().TotalScore;
+    finished.PlaySeconds = game.state().PlaySeconds;
+    finished.stopTimerPlay = [&game] { game.TimerPlay.stop(); };
+    finished.Restart = [&game] { game.Restart(); };
+    return finished;
 }
 
-void recordFinishedGame(ResultRecorder& recorder, GameModel& game) {
-    const FinishedGame finished = finishedGame(game);
+void recordFinishedGame(ResultRecorder& recorder, GameModel& game, bool advised,
+                        std::optional<GameReview> review) {
+    FinishedGame finished = finishedGame(game);
+    finished.advised = advised;
+    finished.review = review;
     recorder.GeKey(finished.TotalScore);
     recorder.KollaScore(finished);
 }

@@ -13,7 +13,9 @@ namespace brisvane {
 // `game` must outlive the result.
 FinishedGame finishedGame(GameModel& game);
 
-// GeKey, then KollaScore, which ends with game.Restart().
-void recordFinishedGame(ResultRecorder& recorder, GameModel& game);
+// GeKey, then KollaScore, which ends with game.Restart(). `advised` and `review` say how the
+// game went with the advisor (see FinishedGame).
+void recordFinishedGame(ResultRecorder& recorder, GameModel& game, bool advised = false,
+                        std::optional<GameReview> review = std::nullopt);
 
 } // namespace brisvane

@@ -54,18 +54,21 @@ void ResultRecorder::KollaScore(const FinishedGame& game) {
     // Everything the end of a game stores goes into the settings file in one replacement, so
     // a program killed meanwhile never leaves places of two different games mixed.
     std::vector<ProfileChange> changes;
-    if (game.TotalScore > integerPart(w_.profile.GetINI(HsTable::Section, "alltime", w_.iniFile))) {
-        changes.push_back({HsTable::Section, "alltime", std::to_string(game.TotalScore)});
+    if (!game.advised) {
+        if (game.TotalScore >
+            integerPart(w_.profile.GetINI(HsTable::Section, "alltime", w_.iniFile))) {
+            changes.push_back({HsTable::Section, "alltime", std::to_string(game.TotalScore)});
+        }
+        // Asked exactly when the game takes a place, also in a hand-edited list out of order,
+        // so no place is ever filled with someone else's name.
+        if (table.placeFor(game.TotalScore) > 0) {
+            candidate.name = askName();
+            changes.push_back({HsTable::Section, "name", candidate.name});
+        }
+        table.insertCandidate();
+        const std::vector<ProfileChange> places = table.changes();
+        changes.insert(changes.end(), places.begin(), places.end());
     }
-    // Asked exactly when the game takes a place, also in a hand-edited list out of order, so
-    // no place is ever filled with someone else's name.
-    if (table.placeFor(game.TotalScore) > 0) {
-        candidate.name = askName();
-        changes.push_back({HsTable::Section, "name", candidate.name});
-    }
-    table.insertCandidate();
-    const std::vector<ProfileChange> places = table.changes();
-    changes.insert(changes.end(), places.begin(), places.end());
     const std::int64_t session = intValue(w_.profile.GetINI("Session", "total", w_.iniFile));
     changes.push_back({"Session", "total", std::to_string(session + 1)});
 
@@ -82,14 +85,42 @@ void ResultRecorder::KollaScore(const FinishedGame& game) {
         line += ". New highscore, place " + std::to_string(table.NewPlace) + " \"" +
                 candidate.name + "\"";
     }
+    if (game.review) {
+        line += reviewLogText(*game.review);
+    }
+    if (game.advised) {
+        line += " (advised)";
+    }
     w_.writeLog(line);
 
     if (!saved) {
         w_.dialogs.message(w_.programTitle, notSavedText(why));
     }
-    w_.dialogs.message(w_.programTitle,
-                       w_.texts.T("b5") + " " + std::to_string(game.TotalScore) + " p");
+    w_.dialogs.message(w_.programTitle, finalText(game));
     game.Restart();
+}
+
+std::string ResultRecorder::reviewLogText(const GameReview& review) {
+    return ". Review: expected " + oneDecimal(review.expectedStart) + ", choices cost " +
+           oneDecimal(review.skill) + ", luck " + oneDecimal(review.luck);
+}
+
+std::string ResultRecorder::finalText(const FinishedGame& game) const {
+    std::string text = w_.texts.T("b5") + " " + std::to_string(game.TotalScore) + " p";
+    if (game.review) {
+        const std::string point = w_.locale != nullptr ? w_.locale->decimalSeparator() : ".";
+        const auto figure = [&](const char* key, const char* fallback, double value) {
+            return "\n" + textOr(w_.texts, key, fallback) + ": " + oneDecimal(value, point) + " p";
+        };
+        text += "\n" + figure("s36", "Expected at the start", game.review->expectedStart) +
+                figure("s37", "Your choices cost", game.review->skill) +
+                figure("s38", "Luck", game.review->luck);
+    }
+    if (game.advised) {
+        text += "\n\n" + textOr(w_.texts, "s39",
+                                 "Played with advice: this game does not enter the top ten.");
+    }
+    return text;
 }
 
 std::string ResultRecorder::notSavedText(const std::string& why) {

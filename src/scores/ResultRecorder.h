@@ -29,6 +29,15 @@ struct RecorderWiring {
     std::function<void(const std::string&)> writeLog; // appends one line to the event log
     std::string programVersion = "7.0";
     std::string programTitle = "Brisvane"; // title of the final score box
+    // The desktop's decimal separator for the review's figures; "." without a locale.
+    const Locale* locale = nullptr;
+};
+
+// How a finished game went against the advisor (see the advisor's review).
+struct GameReview {
+    double expectedStart = 0; // the advisor's expected final score before the first roll
+    double skill = 0;         // points the player's choices cost against the advisor's best
+    double luck = 0;          // final score - expected start + skill
 };
 
 // The game just over, as the recording sees it.
@@ -37,6 +46,10 @@ struct FinishedGame {
     int PlaySeconds = 0;
     std::function<void()> stopTimerPlay; // switches the play-time timer off
     std::function<void()> Restart;       // sets up the next game
+    // Advice was shown during the game: it is logged as advised and takes neither a place of
+    // the top ten nor the best ever, so the table stays a table of players.
+    bool advised = false;
+    std::optional<GameReview> review; // shown and logged when there is one
 };
 
 class ResultRecorder {
@@ -49,7 +62,7 @@ class ResultRecorder {
     void GeKey(int totalScore);
 
     // Records the finished game, in this order: play timer off, name prompt (only when the
-    // game enters the top ten), the best ever, the name, the list and the finished-games
+    // game enters the top ten; an advised game never does), the best ever, the name, the list and the finished-games
     // counter Session/total written in one replacement of the settings file, UpdatTopp, the
     // log line, the final score box, Restart. Stored numbers that are absent or not numbers
     // count as 0. When the settings file cannot be written the player is told why, once, and
@@ -58,6 +71,8 @@ class ResultRecorder {
 
     // The message of a result that could not be saved; `why` is the system's reason.
     static std::string notSavedText(const std::string& why);
+    // ". Review: expected 508.1, choices cost 12.3, luck -15.8", the end of the log line.
+    static std::string reviewLogText(const GameReview& review);
 
     // The key made by the last GeKey ("" once it has been recorded or cleared).
     const std::string& candidateKey() const { return candidateKey_; }
@@ -74,6 +89,8 @@ class ResultRecorder {
 
   private:
     std::string askName();
+    // The final score box's text: the score, the review, and whether advice was shown.
+    std::string finalText(const FinishedGame& game) const;
 
     RecorderWiring w_;
     std::string candidateKey_;

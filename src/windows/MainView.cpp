@@ -20,6 +20,7 @@
 #include "display/DotMatrix.h"
 #include "display/SoundBoard.h"
 #include "game/GameModel.h"
+#include "program/AdvicePanel.h"
 #include "scores/Submission.h"
 #include "scores/TopTen.h"
 #include "windows/Art.h"
@@ -194,6 +195,11 @@ void MainView::buildWidgets() {
     rolls->setFontPixelSize(15);
     ControlWidget* perCategory = bind(game.Mrolls, Kind::Number);
     perCategory->setFontPixelSize(12);
+    if (AdvicePanel* advice = m_.advice) {
+        bind(advice->lblAdvice, Kind::Label)->setFontPixelSize(12);
+        addTimer("TimerAdvice", advice->TimerAdvice, [advice] { advice->tickTimerAdvice(); });
+        names_.setAdvice(&advice->rollAgain);
+    }
 
     // The score card.
     for (int k = 1; k <= CategoryCount; ++k) {
@@ -381,6 +387,7 @@ void MainView::render() {
         categories_[i]->setFocusRing(static_cast<int>(i) + 1 == m_.shell.CardFocus);
     }
     renderHandCursors();
+    renderAdviceMarks();
     const Control& text1 = m_.game.Text1;
     text1_->setGeometry(twips::toPixels(text1));
     text1_->setVisible(text1.visible);
@@ -393,6 +400,47 @@ void MainView::render() {
     }
     renderFrame();
     rendering_ = false;
+}
+
+namespace {
+
+// Where the advice ring of a die is drawn, around the die's body.
+QRectF adviceRing(const Control& die) {
+    const QRectF place = QRectF(twips::toPixels(die));
+    const qreal side = std::min(place.width(), place.height()) * 0.86 + 8;
+    return {place.center().x() - side / 2, place.center().y() - side / 2, side, side};
+}
+
+} // namespace
+
+void MainView::renderAdviceMarks() {
+    if (m_.advice == nullptr || m_.advice->rollAgain == marksShown_) {
+        return;
+    }
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (m_.advice->rollAgain[i] != marksShown_[i]) {
+            update(adviceRing(m_.game.Image[i]).adjusted(-6, -6, 6, 6).toAlignedRect());
+        }
+    }
+    marksShown_ = m_.advice->rollAgain;
+}
+
+// The dice the advisor would roll again: a yellow ring with a soft glow around each.
+void MainView::paintAdvice(QPainter& painter) {
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (!marksShown_[i]) {
+            continue;
+        }
+        const QRectF ring = adviceRing(m_.game.Image[i]);
+        const qreal radius = ring.width() * 0.2;
+        for (int halo = 3; halo >= 1; --halo) {
+            painter.setPen(QPen(QColor(255, 230, 0, 26), 2.0 * halo + 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(ring, radius, radius);
+        }
+        painter.setPen(QPen(QColor(255, 230, 0), 2.2));
+        painter.drawRoundedRect(ring, radius, radius);
+    }
 }
 
 void MainView::renderHandCursors() {
@@ -494,6 +542,8 @@ void MainView::keyPressEvent(QKeyEvent* event) {
             shell.keyUndo();
         } else if (key == Qt::Key_F2) {
             shell.keyNewGame();
+        } else if (key == Qt::Key_H && m_.advice != nullptr) {
+            m_.advice->toggle();
         } else {
             handled = false;
         }
@@ -605,6 +655,8 @@ void MainView::paintTable(QPainter& painter) {
         const QRectF body(place.center().x() - side / 2, place.center().y() - side / 2, side, side);
         painter.drawRoundedRect(body.adjusted(2, 2, -2, -2), side * 0.17, side * 0.17);
     }
+
+    paintAdvice(painter);
 
     // The top ten under the table, a line for each place.
     const QRectF topTen(30, 350, 452, 176);

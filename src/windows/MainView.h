@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <map>
 #include <vector>
 
@@ -22,6 +23,7 @@ class QScreen;
 
 namespace brisvane {
 
+class AdvicePanel;
 class AlarmClock;
 class DotDisplay;
 class DotMatrix;
@@ -44,6 +46,8 @@ struct MainModels {
     // The pop-up menus of `Homepage` and `Logo`, and the submission's timers; optional.
     MenuWindow* menus = nullptr;
     Submission* submission = nullptr;
+    // The advice and its switch (key H); optional.
+    AdvicePanel* advice = nullptr;
 };
 
 class MainView : public QWidget {
@@ -97,6 +101,9 @@ private:
     void renderHandCursors();
     void decorate();
     void paintTable(class QPainter& painter);
+    void paintAdvice(class QPainter& painter);
+    // Repaints the table around the dice whose advice mark changed.
+    void renderAdviceMarks();
 
     MainModels m_;
     AccessibleNames names_;
@@ -113,6 +120,7 @@ private:
     // The score card's category rows, in category order (the keyboard's focus ring).
     std::vector<ControlWidget*> categories_;
     int gameListener_ = 0;
+    std::array<bool, 6> marksShown_{};
     bool rendering_ = false;
     bool decorationQueued_ = false;
     bool decorated_ = false;

@@ -84,6 +84,15 @@ QMenu* MenuView::build(const Menu& model) {
             continue;
         }
         action->setEnabled(entry.enabled);
+        if (entry.checked) {
+            action->setCheckable(true);
+            action->setChecked(entry.checked());
+        }
+        if (!entry.shortcut.empty()) {
+            // Shown only: the game window handles the key itself.
+            action->setText(action->text() + QLatin1Char('\t') +
+                            QString::fromStdString(entry.shortcut));
+        }
         const std::string entryName = entry.objectName;
         connect(action, &QAction::triggered, this, [this, entryName] {
             const std::string where = entryName + " click";

@@ -137,6 +137,49 @@ TEST_F(ResultRecorderTest, AGameBelowTheTenthPlaceAsksNothingAndLogsOnlyTheResul
     EXPECT_FALSE(topTen.Topp(2).bold);
 }
 
+// A game played with advice counts and is logged, but takes no place and no best ever; the
+// review goes into the log line (with a point) and the final box (in the desktop's figures).
+TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAndShown) {
+    storePlaces({400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
+    profile.SetINI("Highscore", "alltime", "400", Ini);
+    profile.SetINI("Session", "total", "11", Ini);
+    texts.texts.insert({{"s36", "Expected at the start"}, {"s38", "Luck"}}); // s37, s39 absent
+    locale.separator = ",";
+    ResultRecorder local(RecorderWiring{
+        .profile = profile, .iniFile = Ini, .texts = texts, .dialogs = dialogs, .clock = clock,
+        .random = random, .topTen = topTen,
+        .sndA = [this](int n) { events.push_back("sound " + std::to_string(n)); },
+        .writeLog = [this](const std::string& line) { events.push_back("log " + line); },
+        .locale = &locale});
+
+    FinishedGame game{987, 845, [] {}, [] {}};
+    game.advised = true;
+    game.review = GameReview{508.06, 12.34, 491.28};
+    local.GeKey(987);
+    local.KollaScore(game);
+
+    EXPECT_TRUE(dialogs.inputs.empty()) << "no name is asked";
+    EXPECT_EQ(stored("p1") + " " + stored("alltime"), "400 400");
+    EXPECT_EQ(profile.GetINI("Session", "total", Ini), "12");
+    EXPECT_EQ(events.back(), "log Session 12: Score: 987, time: 14:05. Review: expected 508.1, "
+                             "choices cost 12.3, luck 491.3 (advised)");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Final score: 987 p\n\nExpected at the start: 508,1 p\nYour choices cost: 12,3 p\n"
+              "Luck: 491,3 p\n\nPlayed with advice: this game does not enter the top ten.");
+    EXPECT_EQ(topTen.NewPlace, 0);
+
+    // The same game played alone takes its place and keeps the review, without the mark.
+    events.clear();
+    dialogs.inputAnswers = {"Anna"};
+    game.advised = false;
+    local.GeKey(987);
+    local.KollaScore(game);
+    EXPECT_EQ(stored("p1") + " " + stored("n1") + " " + stored("alltime"), "987 Anna 987");
+    EXPECT_EQ(events.back(), "log Session 13: Score: 987, time: 14:05. New highscore, place 1 "
+                             "\"Anna\". Review: expected 508.1, choices cost 12.3, luck 491.3");
+}
+
 // A settings file that cannot be written loses the result: the player hears so once, with the
 // reason, and the log does not claim a new highscore.
 TEST_F(ResultRecorderTest, AResultThatCannotBeSavedIsReportedAndNotLoggedAsSaved) {

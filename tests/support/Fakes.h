@@ -3,6 +3,7 @@
 // so every test is deterministic and needs no display, audio device or network.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -164,6 +165,26 @@ public:
 };
 
 // Texts from a map; an absent key gives "" as an absent language key does.
+// Keeps the work it is given until the test runs it, or until its owner waits for it.
+class FakeWorker : public Worker {
+public:
+    std::vector<std::function<void()>> pending;
+    int started = 0;
+
+    void start(std::function<void()> work) override {
+        ++started;
+        pending.push_back(std::move(work));
+    }
+    void wait() override { runAll(); }
+    void runAll() {
+        auto jobs = std::move(pending);
+        pending.clear();
+        for (auto& job : jobs) {
+            job();
+        }
+    }
+};
+
 class FakeTexts : public Texts {
 public:
     std::map<std::string, std::string> texts;

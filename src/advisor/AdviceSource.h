@@ -1,0 +1,29 @@
+#pragma once
+// What the game window asks of the advisor: the ranked choices of the state on the table and
+// the review of a finished game. The real source needs the advisor's tables, which take a
+// while to load (or, the first time, to solve), so the window prepares it away from its own
+// thread and asks it afterwards; tests give the window a source of their own.
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "advisor/Advisor.h"
+
+namespace brisvane::advisor {
+
+class AdviceSource {
+public:
+    virtual ~AdviceSource() = default;
+    // As Advisor::rank.
+    virtual std::vector<Choice> rank(const Position& position) = 0;
+    // As advisor::review; throws std::invalid_argument for a record it cannot replay.
+    virtual Review review(const std::vector<Step>& steps) = 0;
+};
+
+// The advisor of the whole game, with its tables from `folder` (solved and kept there when
+// missing; see Tables::loadOrSolve). `progress` may throw to stop the work.
+std::unique_ptr<AdviceSource> prepareAdvice(const std::filesystem::path& folder,
+                                            const Progress& progress);
+
+} // namespace brisvane::advisor

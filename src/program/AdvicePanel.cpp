@@ -1,0 +1,237 @@
+#include "program/AdvicePanel.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "advisor/AdvisorPlayer.h"
+#include "common/Numbers.h"
+
+namespace brisvane {
+namespace {
+
+using advisor::Choice;
+using advisor::Position;
+
+// Thrown into the preparation by its progress calls when the panel goes away.
+struct Stopped {};
+
+bool samePosition(const Position& a, const Position& b) {
+    return a.open == b.open && a.upper == b.upper && a.total == b.total &&
+           a.rollsLeft == b.rollsLeft && a.rolled == b.rolled && (!a.rolled || a.dice == b.dice);
+}
+
+// `pattern` with "%1" replaced by `value`; a pattern without it gets the value after a blank.
+std::string fill(const std::string& pattern, const std::string& value) {
+    const std::size_t at = pattern.find("%1");
+    if (at == std::string::npos) {
+        return pattern + " " + value;
+    }
+    return pattern.substr(0, at) + value + pattern.substr(at + 2);
+}
+
+// The alternatives the tool tip lists after the advisor's own choice.
+constexpr std::size_t ShownAlternatives = 3;
+
+} // namespace
+
+AdvicePanel::AdvicePanel(Wiring wiring)
+    : lblAdvice(makeControl("lblAdvice", 1050, 4530, 6800, 285)), w_(std::move(wiring)) {
+    lblAdvice.foreColor = colour::Yellow;
+    lblAdvice.visible = false;
+}
+
+AdvicePanel::~AdvicePanel() {
+    if (preparation_ != nullptr) {
+        preparation_->stop = true;
+        w_.worker->wait();
+    }
+}
+
+void AdvicePanel::toggle() {
+    on_ = !on_;
+    // Not kept when the file cannot be written: the switch still holds for this run.
+    w_.profile.SetINI(Section, Key, on_ ? "Yes" : "No", w_.iniFile);
+    if (on_) {
+        startPreparing();
+    }
+    show();
+}
+
+void AdvicePanel::newGame() {
+    if (!loaded_) {
+        loaded_ = true;
+        on_ = w_.profile.GetINI(Section, Key, w_.iniFile) == "Yes";
+        if (on_) {
+            startPreparing();
+        }
+    }
+    advised_ = false;
+}
+
+void AdvicePanel::gameChanged() {
+    const GameState& state = w_.game.state();
+    recorder_.observe(state);
+    // Prepared from the first roll on, so the review is ready when the game ends.
+    if (state.RollsLeft < GameModel::StartRolls) {
+        startPreparing();
+    }
+    show();
+}
+
+void AdvicePanel::startPreparing() {
+    if (preparation_ != nullptr || w_.worker == nullptr || !prepare) {
+        return;
+    }
+    preparation_ = std::make_shared<Preparation>();
+    w_.worker->start([work = preparation_, prepare = prepare] {
+        try {
+            work->source = prepare([&work](double share) {
+                if (work->stop) {
+                    throw Stopped{};
+                }
+                work->permille = static_cast<int>(std::lround(share * 1000));
+            });
+        } catch (const Stopped&) {
+        } catch (const std::exception& error) {
+            work->failure = error.what();
+        } catch (...) {
+            work->failure = "unknown error";
+        }
+        work->done.store(true, std::memory_order_release);
+    });
+    TimerAdvice.start();
+}
+
+void AdvicePanel::tickTimerAdvice() {
+    if (!TimerAdvice.enabled || preparation_ == nullptr) {
+        return;
+    }
+    if (preparation_->done.load(std::memory_order_acquire)) {
+        TimerAdvice.stop();
+        source_ = std::move(preparation_->source);
+        failure_ = source_ != nullptr ? "" : preparation_->failure;
+    }
+    show();
+}
+
+std::optional<advisor::Review> AdvicePanel::review() {
+    if (source_ == nullptr || !recorder_.complete()) {
+        return std::nullopt;
+    }
+    try {
+        return source_->review(recorder_.steps());
+    } catch (const std::invalid_argument&) {
+        // A game the record does not hold whole (a new game started before its end).
+        return std::nullopt;
+    }
+}
+
+std::string AdvicePanel::switchCaption() const {
+    return text("s29", "Advice");
+}
+
+void AdvicePanel::show() {
+    rollAgain.fill(false);
+    lblAdvice.toolTip.clear();
+    lblAdvice.visible = on_;
+    if (!on_) {
+        lblAdvice.caption.clear();
+        return;
+    }
+    const std::string title = switchCaption() + ": ";
+    if (source_ == nullptr) {
+        const bool failed = preparation_ != nullptr && !TimerAdvice.enabled;
+        if (failed || w_.worker == nullptr || !prepare) {
+            lblAdvice.caption = title + text("s35", "not available");
+            lblAdvice.toolTip = failure_;
+        } else {
+            const int percent = preparation_ == nullptr ? 0 : preparation_->permille / 10;
+            lblAdvice.caption =
+                title + text("s34", "getting ready") + " " + std::to_string(percent) + " %";
+        }
+        return;
+    }
+    if (w_.game.TimerEnd.enabled) {
+        lblAdvice.visible = false; // the game is over
+        return;
+    }
+    showChoices(advisor::positionOf(w_.game));
+}
+
+void AdvicePanel::showChoices(const Position& position) {
+    if (!rankedFor_ || !samePosition(*rankedFor_, position)) {
+        rankedFor_ = position;
+        try {
+            choices_ = source_->rank(position);
+        } catch (const std::invalid_argument&) {
+            // A state the advisor does not know (the test button's jump to the last roll).
+            choices_.clear();
+        }
+    }
+    if (choices_.empty()) {
+        lblAdvice.visible = false;
+        return;
+    }
+    const Choice& best = choices_.front();
+    lblAdvice.caption = switchCaption() + ": " + describe(best);
+    std::string tip = text("s33", "Expected final score") + ": " + points(best.expected);
+    for (std::size_t i = 1; i < choices_.size() && i <= ShownAlternatives; ++i) {
+        tip += "\n" + describe(choices_[i]) + ": " + points(choices_[i].expected);
+    }
+    lblAdvice.toolTip = tip;
+    if (position.rolled) {
+        advised_ = true;
+        markDice(best);
+    }
+}
+
+void AdvicePanel::markDice(const Choice& choice) {
+    if (choice.kind != Choice::Kind::Roll) {
+        return;
+    }
+    const GameState& state = w_.game.state();
+    advisor::Counts wanted = choice.rollAgain;
+    // Dice the player has already picked up count first, so a pick that agrees stays marked.
+    for (const int held : {0, 1}) {
+        for (std::size_t i = 0; i < 6; ++i) {
+            const int face = state.DiceValue[i];
+            if (state.DiceHeld[i] != held || face < 1 || face > 6) {
+                continue;
+            }
+            auto& left = wanted[static_cast<std::size_t>(face - 1)];
+            if (left > 0) {
+                --left;
+                rollAgain[i] = true;
+            }
+        }
+    }
+}
+
+std::string AdvicePanel::describe(const Choice& choice) const {
+    if (choice.kind == Choice::Kind::Fill) {
+        std::string name = w_.texts.T("c" + std::to_string(choice.category));
+        if (name.empty()) {
+            name = std::string(categoryName(choice.category));
+        }
+        return fill(text("s32", "fill %1"), name + " (" + std::to_string(choice.points) + ")");
+    }
+    std::string faces;
+    int count = 0;
+    for (int face = 1; face <= 6; ++face) {
+        for (int n = 0; n < choice.rollAgain[static_cast<std::size_t>(face - 1)]; ++n) {
+            faces += (faces.empty() ? "" : " ") + std::to_string(face);
+            ++count;
+        }
+    }
+    return count == 6 ? text("s31", "roll all six") : fill(text("s30", "roll again %1"), faces);
+}
+
+std::string AdvicePanel::points(double value) const {
+    return oneDecimal(value, w_.locale.decimalSeparator());
+}
+
+std::string AdvicePanel::text(const char* key, const char* fallback) const {
+    return textOr(w_.texts, key, fallback);
+}
+
+} // namespace brisvane

@@ -1,0 +1,126 @@
+#pragma once
+// The advice of the game window: a switch (key H, the tools menu), remembered in the settings
+// file as Options/Advice ("Yes" = on, off when absent). While it is on, after every roll the
+// dice the advisor would roll again are marked, the label `lblAdvice` names its choice, and
+// its tool tip gives the expected final score of that choice and of the next best ones.
+// A game in which advice was shown is an advised game: it is logged as such and takes no
+// place in the top ten.
+//
+// The panel also writes down every game as it is played, so that the end of a game can show
+// the review: the advisor's expected score at the start, what the player's choices cost
+// against its best, and what the dice gave or took.
+//
+// The advisor needs tables that take a moment to load (and, the first time, about a minute
+// to solve). They are prepared on the worker's thread from the first roll on, or when the
+// switch is turned on; meanwhile the label shows how far the work is. Qt-free.
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "advisor/AdviceSource.h"
+#include "advisor/StepRecorder.h"
+#include "common/Controls.h"
+#include "common/ModelTimer.h"
+#include "common/Ports.h"
+#include "common/Profile.h"
+#include "common/Texts.h"
+#include "game/GameModel.h"
+
+namespace brisvane {
+
+class AdvicePanel {
+public:
+    struct Wiring {
+        Profile& profile;
+        std::string iniFile;
+        const Texts& texts;
+        const Locale& locale;
+        const GameModel& game;
+        Worker* worker = nullptr; // none: no advice and no review
+    };
+    static constexpr const char* Section = "Options";
+    static constexpr const char* Key = "Advice";
+
+    // Makes the advisor, on the worker's thread; `progress` gets the share done (0..1) and may
+    // throw to stop the work.
+    using Prepare = std::function<std::unique_ptr<advisor::AdviceSource>(
+        const advisor::Progress& progress)>;
+
+    explicit AdvicePanel(Wiring wiring);
+    // Stops a preparation under way and waits for it.
+    ~AdvicePanel();
+    AdvicePanel(const AdvicePanel&) = delete;
+    AdvicePanel& operator=(const AdvicePanel&) = delete;
+
+    // How the advisor is made; unset, the game has no advice and no review.
+    Prepare prepare;
+
+    // ---- Controls ----
+    Control lblAdvice;
+    // Runs while the advisor is being prepared, to show how far it is.
+    ModelTimer TimerAdvice{250};
+    // Die i (at i-1) is one the advisor would pick up and roll again.
+    std::array<bool, 6> rollAgain{};
+
+    // ---- Operations ----
+    bool on() const { return on_; }
+    // The key H and the tools menu's entry: switches advice on or off and remembers it.
+    void toggle();
+    // The game changed: follows it and brings the advice up to date.
+    void gameChanged();
+    // A new game begins (before its first state is shown); the first one after start-up reads
+    // the switch from the settings file.
+    void newGame();
+    // The language changed: the label's texts are written again.
+    void languageChanged() { show(); }
+    void tickTimerAdvice();
+
+    // Whether advice was shown for a roll of the game on the table.
+    bool advised() const { return advised_; }
+    // The review of the game just finished, when the advisor is ready and the game was
+    // written down whole; nothing otherwise.
+    std::optional<advisor::Review> review();
+    // Whether the advisor is ready to answer.
+    bool ready() const { return source_ != nullptr; }
+
+    // The caption of the tools menu's entry.
+    std::string switchCaption() const;
+
+private:
+    // What the worker's thread leaves behind; shared, so it outlives a panel that goes away
+    // while the work still runs.
+    struct Preparation {
+        std::atomic<int> permille{0};
+        std::atomic<bool> stop{false};
+        std::atomic<bool> done{false};
+        std::unique_ptr<advisor::AdviceSource> source;
+        std::string failure;
+    };
+
+    void startPreparing();
+    void show();
+    void showChoices(const advisor::Position& position);
+    void markDice(const advisor::Choice& choice);
+    std::string text(const char* key, const char* fallback) const;
+    std::string describe(const advisor::Choice& choice) const;
+    std::string points(double value) const;
+
+    Wiring w_;
+    bool on_ = false;
+    bool loaded_ = false;
+    bool advised_ = false;
+    advisor::StepRecorder recorder_;
+    std::shared_ptr<Preparation> preparation_;
+    std::unique_ptr<advisor::AdviceSource> source_;
+    std::string failure_;
+    // The choices of the position shown last, kept while the position stays.
+    std::optional<advisor::Position> rankedFor_;
+    std::vector<advisor::Choice> choices_;
+};
+
+} // namespace brisvane
