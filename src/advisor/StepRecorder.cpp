@@ -14,7 +14,8 @@ void StepRecorder::observe(const GameState& state) {
     const GameState& before = last_;
     if (!seen_ || (fresh(state) && !fresh(before))) {
         steps_.clear();
-        complete_ = true;
+        // A game first seen under way has lost its first steps.
+        complete_ = fresh(state);
         last_ = state;
         seen_ = true;
         return;

@@ -80,6 +80,7 @@ TEST(StepRecorder, AWholeGameReplaysToTheSameScores) {
                 last = game.state();
             }
         });
+        recorder.observe(game.state()); // the table as the game starts
         AutoPlayer(game).playGame();
         ASSERT_TRUE(recorder.steps().empty()) << "the next game starts a new record";
 
@@ -117,6 +118,14 @@ TEST_F(StepRecorderAtTheTable, PicksUpUndoAndPutBackCountOnlyAsTheyStandAtTheRol
 }
 
 TEST_F(StepRecorderAtTheTable, StepsNoRecordCanHoldMakeItIncomplete) {
+    StepRecorder late; // starts watching a game already under way
+    roll({1, 1, 2, 2, 3, 3});
+    late.observe(game.state());
+    game.clickCategory(category::Chance);
+    late.observe(game.state());
+    EXPECT_FALSE(late.complete());
+    game.clickNyttSpel();
+
     roll({2, 2, 5, 6, 1, 3});
     game.clickDie(1);
     game.clickUndo();

@@ -47,8 +47,9 @@ protected:
     FakeDialogs dialogs;
     FakeScreen screen;
     FakeLocale locale;
+    FakeWorker worker;
     Program program{ProgramFolder(folder.path()), profile,
-                    Platform{clock, random, sound, shell, dialogs, screen, locale}};
+                    Platform{clock, random, sound, shell, dialogs, screen, locale, nullptr, &worker}};
 };
 
 } // namespace brisvane::testing

@@ -6,6 +6,8 @@
 
 #include "common/Numbers.h"
 #include "game/AutoPlayer.h"
+
+#include <memory>
 #include "package/PackageFormat.h"
 #include "package/PackageWriter.h"
 #include "program/Program.h"
@@ -44,6 +46,54 @@ TEST_F(ProgramTest, AFinishedGameIsRecordedInTheSettingsAndTheLogAndTheNextGameS
     ASSERT_FALSE(sound.played.empty());
     EXPECT_EQ(sound.played.front().path, folder.file("dice.wav"));
     EXPECT_EQ(Program::versionText(), "7.03");
+}
+
+// The advice switch of the tools menu, a game played with it and one without: the advised
+// game counts and is logged, but leaves the top ten to players; both get their review.
+TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
+    class EveryDieAgain : public advisor::AdviceSource {
+    public:
+        std::vector<advisor::Choice> rank(const advisor::Position&) override {
+            advisor::Choice all;
+            all.rollAgain = {6, 0, 0, 0, 0, 0};
+            all.expected = 499.5;
+            return {all};
+        }
+        advisor::Review review(const std::vector<advisor::Step>& steps) override {
+            return advisor::Review{499.5, 10, 300, static_cast<double>(steps.size()), 40};
+        }
+    };
+    program.advice().prepare = [](const advisor::Progress&) {
+        return std::make_unique<EveryDieAgain>();
+    };
+    program.mainShell().Load();
+    ASSERT_TRUE(program.menuWindow().choose("xx_advice"));
+    EXPECT_EQ(ini("Options", "Advice"), "Yes");
+    EXPECT_TRUE(program.menuWindow().xx_meny.entry("xx_advice").checked());
+    worker.runAll();
+    program.advice().tickTimerAdvice();
+
+    const int advised = AutoPlayer(program.game()).playGame().TotalScore;
+    EXPECT_TRUE(dialogs.inputs.empty()) << "no name is asked for an advised game";
+    EXPECT_EQ(ini("Highscore", "p1"), "0");
+    EXPECT_EQ(ini("Session", "total"), "1");
+    const std::string log = folder.read("Vexa.log");
+    EXPECT_NE(log.find("Score: " + std::to_string(advised)), std::string::npos);
+    EXPECT_NE(log.find(". Review: expected 499.5, choices cost 10.0, luck "), std::string::npos);
+    EXPECT_NE(log.find(" (advised).\r\n"), std::string::npos);
+    EXPECT_NE(dialogs.messages.back().text.find("Expected at the start: 499.5 p"),
+              std::string::npos);
+
+    ASSERT_TRUE(program.menuWindow().choose("xx_advice"));
+    EXPECT_FALSE(program.menuWindow().xx_meny.entry("xx_advice").checked());
+    dialogs.inputAnswers.push_back(std::string("Bo"));
+    const int alone = AutoPlayer(program.game()).playGame().TotalScore;
+    EXPECT_EQ(ini("Highscore", "p1") + " " + ini("Highscore", "n1"),
+              std::to_string(alone) + " Bo");
+    const std::string both = folder.read("Vexa.log");
+    const std::string second = both.substr(log.size());
+    EXPECT_EQ(second.find("(advised)"), std::string::npos) << second;
+    EXPECT_NE(second.find(". Review: expected 499.5"), std::string::npos) << second;
 }
 
 TEST_F(ProgramTest, GamesInARowKeepTheTableSortedAndCountEveryGame) {

@@ -47,7 +47,12 @@ TEST(LinksViewTest, TheMenusPopUpFromTheirLabelsAndWorkByKeyboard) {
               (std::vector<std::string>{
                   "xx_newsversion &News in this version", "xx_empty2", "xx_viewlog &View logfile",
                   "xx_stoplog &Stop logging", "xx_viewini V&iew ini-file", "xx_empty3",
-                  "xx_unpack &Unpack resources", "xx_delres &Remove unpacked resources"}));
+                  "xx_unpack &Unpack resources", "xx_delres &Remove unpacked resources",
+                  "xx_empty4", "xx_advice &Advice\tH"}));
+    QAction* advice = tools->findChild<QAction*>(QStringLiteral("xx_advice"));
+    ASSERT_NE(advice, nullptr);
+    EXPECT_TRUE(advice->isCheckable());
+    EXPECT_FALSE(advice->isChecked()) << "advice is off until switched on";
     QTest::keyClick(tools, Qt::Key_I); // the underlined letter
     EXPECT_EQ(rig.shell.opened.back(), rig.folder.file("Vexa.ini"));
 }

@@ -21,12 +21,14 @@ public:
     // `settings` go into Options of the copied Vexa.ini before anything loads.
     explicit MainRig(std::initializer_list<std::pair<std::string, std::string>> settings = {})
         : program(copyShippedData(settings), profile,
-                  Platform{clock, random, speaker, shell, dialogs, screen, locale}),
+                  Platform{clock, random, speaker, shell, dialogs, screen, locale, nullptr,
+                           &worker}),
           game(program.game()), windowShell(program.mainShell()) {
         windowShell.endProgram = [] {};
         view = std::make_unique<MainView>(
             MainModels{game, program.display(), program.topTen(), program.sounds(), windowShell,
-                       program.alarmClock(), &program.menuWindow(), &program.submission()});
+                       program.alarmClock(), &program.menuWindow(), &program.submission(),
+                       &program.advice()});
         settingsHost = new SettingsViewHost(program.settings(), view->guard(), view.get(),
                                             [this] { view->render(); });
     }
@@ -64,6 +66,7 @@ public:
     FakeSound speaker;
     FakeShell shell;
     FakeScreen screen;
+    FakeWorker worker;
     Program program;
     GameModel& game;
     MainShell& windowShell;

@@ -241,5 +241,57 @@ TEST(MainViewTest, ErrorsAreLoggedAndMarkedNotACrash) {
     }
 }
 
+// Advice by the key H: the caption on the felt, a ring around each die to roll again, the
+// same said to a screen reader; H again takes it all away.
+TEST(MainViewTest, TheKeyHShowsTheAdviceOnTheTableAndToAScreenReader) {
+    class AgainTheOnes : public advisor::AdviceSource {
+    public:
+        std::vector<advisor::Choice> rank(const advisor::Position&) override {
+            advisor::Choice ones;
+            ones.rollAgain = {1, 0, 0, 0, 0, 0};
+            ones.expected = 501;
+            return {ones};
+        }
+        advisor::Review review(const std::vector<advisor::Step>&) override { return {}; }
+    };
+    MainRig rig;
+    rig.program.advice().prepare = [](const advisor::Progress&) {
+        return std::make_unique<AgainTheOnes>();
+    };
+    rig.view->loadAndShow();
+    rig.key(Qt::Key_H);
+    EXPECT_EQ(rig.widget("lblAdvice").caption(), "Advice: getting ready 0 %");
+    rig.worker.runAll();
+    rig.view->timer(QStringLiteral("TimerAdvice"))->fire();
+    rig.random.queueFaces({1, 2, 3, 4, 5, 6});
+    rig.key(Qt::Key_Space);
+
+    ControlWidget& label = rig.widget("lblAdvice");
+    EXPECT_TRUE(label.isVisible());
+    EXPECT_EQ(label.caption(), "Advice: roll again 1");
+    EXPECT_EQ(label.spoken().name, "Advice: roll again 1");
+    EXPECT_EQ(label.spoken().description, "Expected final score: 501.0");
+    EXPECT_EQ(rig.widget("Image1").spoken().name, "Die 1: one, advised to roll again");
+    EXPECT_EQ(rig.widget("Image2").spoken().name, "Die 2: two");
+
+    // The ring lies on the felt just outside the die's body, left of its middle.
+    const auto ringAt = [&rig](const std::string& die) {
+        const QRect place = rig.widget(die).geometry();
+        const double side = std::min(place.width(), place.height()) * 0.86 + 8;
+        const QImage frame = rig.view->grab().toImage();
+        const QColor c = frame.pixelColor(
+            QPoint(static_cast<int>(place.center().x() - side / 2 + 0.5), place.center().y()));
+        return c.red() > 200 && c.green() > 170 && c.blue() < 120;
+    };
+    EXPECT_TRUE(ringAt("Image1"));
+    EXPECT_FALSE(ringAt("Image2"));
+
+    rig.key(Qt::Key_H);
+    EXPECT_FALSE(label.isVisible());
+    EXPECT_FALSE(ringAt("Image1"));
+    EXPECT_EQ(rig.widget("Image1").spoken().name, "Die 1: one");
+    EXPECT_EQ(rig.profile.GetINI("Options", "Advice", rig.folder.file("Vexa.ini")), "No");
+}
+
 } // namespace
 } // namespace brisvane::testing

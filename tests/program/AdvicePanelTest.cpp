@@ -1,0 +1,212 @@
+// The advice of the game window: the switch and its setting, the preparation on the worker,
+// the marked dice, the caption and tool tip in the language, and what makes a game advised.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "../game/GameFixture.h"
+#include "program/AdvicePanel.h"
+
+namespace brisvane::testing {
+namespace {
+
+using advisor::Choice;
+using advisor::Position;
+
+Choice rollAgain(advisor::Counts faces, double expected) {
+    Choice c;
+    c.rollAgain = faces;
+    c.expected = expected;
+    return c;
+}
+
+Choice fillWith(int category, int points, double expected) {
+    Choice c;
+    c.kind = Choice::Kind::Fill;
+    c.category = category;
+    c.points = points;
+    c.expected = expected;
+    return c;
+}
+
+// Answers every rolled position with the same choices, and an empty table with a roll.
+class ScriptedAdvice : public advisor::AdviceSource {
+public:
+    std::vector<Choice> choices;
+    std::vector<Position> asked;
+    std::vector<advisor::Step> reviewed;
+
+    std::vector<Choice> rank(const Position& position) override {
+        asked.push_back(position);
+        if (!position.rolled) {
+            return {rollAgain({6, 0, 0, 0, 0, 0}, 500)};
+        }
+        return choices;
+    }
+    advisor::Review review(const std::vector<advisor::Step>& steps) override {
+        reviewed = steps;
+        return advisor::Review{500, 3, 480, -17, 1};
+    }
+};
+
+class AdvicePanelTest : public GameFixture {
+protected:
+    AdvicePanelTest() {
+        panel->prepare = [this](const advisor::Progress& progress) {
+            progress(0.42);
+            return std::move(owned);
+        };
+        game.subscribe([this] { panel->gameChanged(); });
+        start();
+        panel->newGame();
+    }
+    // The worker's work done, and seen by the panel's timer.
+    void prepared() {
+        worker.runAll();
+        panel->tickTimerAdvice();
+    }
+    const Control& label() const { return panel->lblAdvice; }
+
+    FakeWorker worker;
+    std::unique_ptr<ScriptedAdvice> owned = std::make_unique<ScriptedAdvice>();
+    ScriptedAdvice& advice = *owned;
+    std::unique_ptr<AdvicePanel> panel = std::make_unique<AdvicePanel>(
+        AdvicePanel::Wiring{profile, Ini, texts, locale, game, &worker});
+};
+
+TEST_F(AdvicePanelTest, TheSwitchIsOffUntilTurnedOnIsRememberedAndShowsTheWorkUntilReady) {
+    EXPECT_FALSE(panel->on());
+    EXPECT_FALSE(label().visible);
+    EXPECT_EQ(worker.started, 0) << "nothing is prepared before the first roll";
+
+    panel->toggle();
+    EXPECT_EQ(profile.GetINI("Options", "Advice", Ini), "Yes");
+    EXPECT_TRUE(label().visible);
+    EXPECT_EQ(label().caption, "Advice: getting ready 0 %");
+    ASSERT_EQ(worker.started, 1);
+    EXPECT_TRUE(panel->TimerAdvice.enabled);
+
+    worker.runAll();
+    EXPECT_FALSE(panel->ready()) << "taken over on the window's own thread only";
+    panel->tickTimerAdvice();
+    EXPECT_TRUE(panel->ready());
+    EXPECT_FALSE(panel->TimerAdvice.enabled);
+    EXPECT_EQ(label().caption, "Advice: roll all six");
+    EXPECT_EQ(label().toolTip, "Expected final score: 500.0");
+    EXPECT_FALSE(panel->advised()) << "advice on an empty table advises nothing";
+
+    panel->toggle();
+    EXPECT_EQ(profile.GetINI("Options", "Advice", Ini), "No");
+    EXPECT_FALSE(label().visible);
+
+    // The next start reads the switch at its first game and prepares at once.
+    profile.SetINI("Options", "Advice", "Yes", Ini);
+    FakeWorker second;
+    AdvicePanel again(AdvicePanel::Wiring{profile, Ini, texts, locale, game, &second});
+    again.prepare = [](const advisor::Progress&) { return std::make_unique<ScriptedAdvice>(); };
+    again.newGame();
+    EXPECT_TRUE(again.on());
+    EXPECT_EQ(second.started, 1);
+}
+
+TEST_F(AdvicePanelTest, TheDiceToRollAgainAreMarkedThoseAlreadyPickedUpFirst) {
+    locale.separator = ",";
+    panel->toggle();
+    prepared();
+    advice.choices = {rollAgain({1, 1, 0, 0, 0, 0}, 510), fillWith(6, 6, 505.26),
+                      fillWith(19, 19, 490), rollAgain({0, 2, 0, 0, 0, 0}, 480),
+                      fillWith(7, 4, 470)};
+    roll({2, 2, 5, 6, 1, 3});
+    EXPECT_EQ(label().caption, "Advice: roll again 1 2");
+    EXPECT_EQ(panel->rollAgain, (std::array<bool, 6>{true, false, false, false, true, false}));
+    EXPECT_EQ(label().toolTip, "Expected final score: 510,0\nfill Sixes (6): 505,3\n"
+                               "fill Chance (19): 490,0\nroll again 2 2: 480,0");
+    EXPECT_TRUE(panel->advised());
+
+    game.clickDie(2); // the other 2: the mark moves to it
+    EXPECT_EQ(panel->rollAgain, (std::array<bool, 6>{false, true, false, false, true, false}));
+    EXPECT_EQ(advice.asked.size(), 2u) << "picking up does not change the position";
+
+    advice.choices = {fillWith(19, 26, 512)};
+    roll({6});
+    EXPECT_EQ(label().caption, "Advice: fill Chance (26)");
+    EXPECT_EQ(panel->rollAgain, (std::array<bool, 6>{}));
+}
+
+TEST_F(AdvicePanelTest, CaptionsComeFromTheLanguageWithTheirPlaceholders) {
+    texts.texts.insert({{"s29", "Rat"}, {"s30", "%1 neu würfeln"}, {"s32", "%1 eintragen"},
+                        {"s33", "Erwartet"}, {"c6", "Sechser"}});
+    panel->toggle();
+    prepared();
+    advice.choices = {fillWith(6, 24, 520), rollAgain({0, 0, 1, 0, 0, 0}, 515)};
+    roll({6, 6, 6, 6, 3, 1});
+    EXPECT_EQ(label().caption, "Rat: Sechser (24) eintragen");
+    EXPECT_EQ(label().toolTip, "Erwartet: 520.0\n3 neu würfeln: 515.0");
+}
+
+TEST_F(AdvicePanelTest, AGameIsAdvisedOnlyWhenAdviceWasShownForARoll) {
+    roll({1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(worker.started, 1) << "prepared from the first roll, for the review";
+    panel->toggle(); // on, but not ready: nothing is advised yet
+    EXPECT_FALSE(panel->advised());
+    advice.choices = {fillWith(13, 21, 500)};
+    prepared();
+    EXPECT_TRUE(panel->advised());
+    panel->toggle(); // off again: the game stays advised
+    game.clickCategory(category::Chance);
+    EXPECT_TRUE(panel->advised());
+
+    game.clickNyttSpel();
+    panel->newGame();
+    EXPECT_FALSE(panel->advised());
+}
+
+TEST_F(AdvicePanelTest, TheReviewReplaysTheWholeGameOnceTheAdvisorIsReady) {
+    roll({1, 2, 3, 4, 5, 6});
+    EXPECT_FALSE(panel->review()) << "not ready yet";
+    prepared();
+    game.clickDie(1);
+    roll({6});
+    game.clickCategory(category::Chance);
+    const auto review = panel->review();
+    ASSERT_TRUE(review);
+    EXPECT_DOUBLE_EQ(review->luck, -17);
+    EXPECT_EQ(advisor::formatRecord(advice.reviewed),
+              "roll 1 2 3 4 5 6\nagain 1\nroll 6 2 3 4 5 6\nfill Chance\n");
+
+    roll({1, 2, 3, 4, 5, 6});
+    game.clickDie(1);
+    game.clickUndo();
+    roll({}); // after Undo nothing is picked up: no record holds that roll
+    EXPECT_FALSE(panel->review());
+}
+
+TEST_F(AdvicePanelTest, AFailedPreparationSaysWhyAndAPanelGoingAwayStopsItsWork) {
+    panel->prepare = [](const advisor::Progress&) -> std::unique_ptr<advisor::AdviceSource> {
+        throw std::runtime_error("No space left on device");
+    };
+    panel->toggle();
+    prepared();
+    EXPECT_EQ(label().caption, "Advice: not available");
+    EXPECT_EQ(label().toolTip, "No space left on device");
+
+    FakeWorker slow;
+    int steps = 0;
+    auto going = std::make_unique<AdvicePanel>(
+        AdvicePanel::Wiring{profile, Ini, texts, locale, game, &slow});
+    going->prepare = [&steps](const advisor::Progress& progress) {
+        for (; steps < 1000; ++steps) {
+            progress(steps / 1000.0);
+        }
+        return std::make_unique<ScriptedAdvice>();
+    };
+    going->toggle();
+    going.reset(); // waits for the work, which stops at its next progress call
+    EXPECT_TRUE(slow.pending.empty());
+    EXPECT_EQ(steps, 0);
+}
+
+} // namespace
+} // namespace brisvane::testing
