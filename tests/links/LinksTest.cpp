@@ -45,7 +45,7 @@ TEST(LinksTest, WithoutTheWarningEveryPageOpensAtOnceSilentlyAndIsLogged) {
     for (const std::string warn : {"", "Maybe"}) {
         for (const WebEntry& entry : webEntries()) {
             ProgramRig rig;
-            rig.set("Options", "WarnHomepage", warn);
+            rig.setIni("Options", "WarnHomepage", warn);
             rig.program.sounds().load();
             entry.click(rig.program);
             EXPECT_TRUE(rig.dialogs.questions.empty()) << entry.name;
@@ -61,8 +61,8 @@ TEST(LinksTest, WarningSwitchedOffBeepsTwiceWhereTheSoundAllowsOnlyTheTextMessag
     for (const bool soundOn : {false, true}) {
         for (const WebEntry& entry : webEntries()) {
             ProgramRig rig;
-            rig.set("Options", "WarnHomepage", "No");
-            rig.set("Options", "PlaySound", soundOn ? "Yes" : "No");
+            rig.setIni("Options", "WarnHomepage", "No");
+            rig.setIni("Options", "PlaySound", soundOn ? "Yes" : "No");
             rig.program.sounds().load();
             entry.click(rig.program);
             const std::string name = entry.name;
@@ -78,7 +78,7 @@ TEST(LinksTest, WarningSwitchedOffBeepsTwiceWhereTheSoundAllowsOnlyTheTextMessag
     // Without the beep file the page opens in silence.
     ProgramRig rig;
     std::filesystem::remove(rig.folder.file("beep.wav"));
-    rig.set("Options", "WarnHomepage", "No");
+    rig.setIni("Options", "WarnHomepage", "No");
     rig.program.menuWindow().choose("www_sms");
     EXPECT_TRUE(rig.sound.played.empty());
     EXPECT_EQ(rig.shell.opened.size(), 1u);
@@ -104,9 +104,9 @@ TEST(LinksTest, TheWarningAsksFirstAndNoOpensAndLogsNothing) {
 
 TEST(LinksTest, AnAddressIsJoinedAsStoredAndTheLanguageNameEncoded) {
     ProgramRig rig;
-    rig.set("Options", "WarnHomepage", "No");
-    rig.set("Internet", "home", "http://a.example/x?y=1");
-    rig.set("Internet", "sms", "http://a.example/sms?to=46&x=1");
+    rig.setIni("Options", "WarnHomepage", "No");
+    rig.setIni("Internet", "home", "http://a.example/x?y=1");
+    rig.setIni("Internet", "sms", "http://a.example/sms?to=46&x=1");
     std::filesystem::path lan = rig.folder.file("English.lan");
     rig.profile.SetINI("Info", "international", "Brazilian Portuguese", lan.string());
     rig.program.menuWindow().choose("www_homepage");
@@ -120,7 +120,7 @@ TEST(LinksTest, AnAddressIsJoinedAsStoredAndTheLanguageNameEncoded) {
     EXPECT_EQ(rig.program.links().MainLink, "http://a.example/help?lan=Brazilian%20Portuguese");
 
     // An unset address is logged as a visit but hands nothing to the desktop.
-    rig.set("Internet", "help", "");
+    rig.setIni("Internet", "help", "");
     rig.program.mainShell().clickLblHelp();
     EXPECT_EQ(rig.shell.opened.size(), 2u);
     EXPECT_EQ(rig.logLines().back(), "Visit homepage (Help).");
@@ -165,9 +165,9 @@ TEST(LinksTest, OnlyWebAddressesAndFilesThatExistAreHandedToTheDesktop) {
     }
 
     ProgramRig rig;
-    rig.set("Internet", "send", "");
-    rig.set("Highscore", "p1", "10");
-    rig.set("Highscore", "k1", "1");
+    rig.setIni("Internet", "send", "");
+    rig.setIni("Highscore", "p1", "10");
+    rig.setIni("Highscore", "k1", "1");
     rig.program.accounts().add("Anna", "pw");
     rig.dialogs.yesNoAnswers = {true};
     rig.program.topTen().ToppClick(1);

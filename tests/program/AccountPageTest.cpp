@@ -126,7 +126,7 @@ TEST_F(AccountPageTest, ChoosingAnAccountSelectsItForSendingAndLogsIt) {
     EXPECT_EQ(rig.logLines().back(), "Change user: Anna.");
 
     // A hand-edited file with an unnamed account: chosen, shown as no user, not logged.
-    rig.set("Users", "user2", "");
+    rig.setIni("Users", "user2", "");
     page.Load();
     page.List3Index = 1;
     page.List3_Click();

@@ -13,10 +13,10 @@ const std::string Send = "https://brisvane.example.org/highscore/send";
 class SubmissionTest : public ::testing::Test {
 protected:
     SubmissionTest() {
-        rig.set("Highscore", "p1", "287");
-        rig.set("Highscore", "n1", "Anna");
-        rig.set("Highscore", "k1", "56589792707");
-        rig.set("Highscore", "d1", "202");
+        rig.setIni("Highscore", "p1", "287");
+        rig.setIni("Highscore", "n1", "Anna");
+        rig.setIni("Highscore", "k1", "56589792707");
+        rig.setIni("Highscore", "d1", "202");
         rig.program.mainShell().openUser = [this] { ++userPageOpened; };
     }
     // Clicks place `place` and answers the question with `yes`.
@@ -78,7 +78,7 @@ TEST_F(SubmissionTest, APlainAccountSendsTheExactAddressCountsItAndLogsIt) {
 
 TEST_F(SubmissionTest, EveryValueReachesTheServiceAsTyped) {
     rig.program.accounts().add("Tom & Jerry", "a=b?c#d+e%f");
-    rig.set("Highscore", "k1", "5-2559792707");
+    rig.setIni("Highscore", "k1", "5-2559792707");
     click(1);
     runTimers();
     ASSERT_EQ(rig.shell.opened.size(), 1u);
@@ -121,7 +121,7 @@ TEST_F(SubmissionTest, WithoutAnAccountItWaitsForOneAndGoesOutWhenTheSettingsClo
 
 TEST_F(SubmissionTest, ShowUserAsksForTheAccountEveryTimeAndNoChangesNothing) {
     rig.program.accounts().add("Anna", "pw");
-    rig.set("Options", "ShowUser", "Yes");
+    rig.setIni("Options", "ShowUser", "Yes");
     for (int round = 1; round <= 2; ++round) {
         click(1);
         EXPECT_EQ(userPageOpened, round);
@@ -132,7 +132,7 @@ TEST_F(SubmissionTest, ShowUserAsksForTheAccountEveryTimeAndNoChangesNothing) {
     }
 
     // Only exactly "Yes" asks; No to the question, or an empty place, starts nothing.
-    rig.set("Options", "ShowUser", "yes");
+    rig.setIni("Options", "ShowUser", "yes");
     click(1, false);
     click(2);
     EXPECT_EQ(rig.dialogs.questions.size(), 3u) << "an empty place is not offered";
@@ -144,8 +144,8 @@ TEST_F(SubmissionTest, ShowUserAsksForTheAccountEveryTimeAndNoChangesNothing) {
 }
 
 TEST_F(SubmissionTest, ASecondClickWhileWaitingSendsThePlaceClickedLast) {
-    rig.set("Highscore", "p2", "250");
-    rig.set("Highscore", "k2", "11");
+    rig.setIni("Highscore", "p2", "250");
+    rig.setIni("Highscore", "k2", "11");
     click(1);
     EXPECT_EQ(send.state(), SubmissionState::Waiting);
     rig.program.accounts().add("Anna", "pw");
@@ -156,7 +156,7 @@ TEST_F(SubmissionTest, ASecondClickWhileWaitingSendsThePlaceClickedLast) {
     EXPECT_NE(rig.shell.opened[0].find("&points=250&key=11&"), std::string::npos);
 
     // A list cleared while the submission waits leaves nothing to send.
-    rig.set("Options", "ShowUser", "Yes");
+    rig.setIni("Options", "ShowUser", "Yes");
     click(2);
     rig.dialogs.yesNoAnswers = {true};
     ASSERT_TRUE(rig.program.topTen().ClearHighscore(rig.dialogs, [](const std::string&) {}));
@@ -170,7 +170,7 @@ TEST_F(SubmissionTest, ASecondClickWhileWaitingSendsThePlaceClickedLast) {
 
 TEST_F(SubmissionTest, APlaceWithoutADateIsSentWithTheCurrentMonth) {
     rig.program.accounts().add("Anna", "pw");
-    rig.set("Highscore", "d1", "");
+    rig.setIni("Highscore", "d1", "");
     rig.clock.current = DateTime{2026, 12, 7, 1, 0, 0, 0};
     click(1);
     runTimers();
@@ -196,8 +196,8 @@ TEST(SubmissionTextTest, TheScreenAndTheSystemAsTheServiceKnowsThem) {
     // From the screen in twips, a fraction of a pixel dropped, and this system's number.
     ProgramRig rig;
     rig.program.accounts().add("Anna", "pw");
-    rig.set("Highscore", "p1", "10");
-    rig.set("Highscore", "k1", "1");
+    rig.setIni("Highscore", "p1", "10");
+    rig.setIni("Highscore", "k1", "1");
     rig.screen.width = 800 * 15 + 14;
     rig.screen.platform = 100;
     rig.dialogs.yesNoAnswers.push_back(true);

@@ -17,14 +17,15 @@ class ProgramRig {
 public:
     ProgramRig()
         : program(seeded(), profile,
-                  Platform{clock, random, sound, shell, dialogs, screen, locale}) {
+                  Platform{clock, random, sound, shell, dialogs, screen, locale, nullptr,
+                           &worker}) {
         program.language().updateLanguageFile();
     }
 
     std::string ini(const std::string& section, const std::string& key) {
         return profile.GetINI(section, key, program.IniFile());
     }
-    void set(const std::string& section, const std::string& key, const std::string& value) {
+    void setIni(const std::string& section, const std::string& key, const std::string& value) {
         profile.SetINI(section, key, value, program.IniFile());
     }
     // The log's lines without their date and time, each with its final period.
@@ -54,6 +55,7 @@ public:
     FakeDialogs dialogs;
     FakeScreen screen;
     FakeLocale locale;
+    FakeWorker worker;
     Program program;
 
 private:
