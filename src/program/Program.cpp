@@ -17,7 +17,7 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
       recorder_(RecorderWiring{profile_, iniFile_, language_, platform_.dialogs, platform_.clock,
                                platform_.random, topTen_, [this](int n) { sounds_.sndA(n); },
                                [this](const std::string& line) { log_.WriteLog(line); },
-                               ProgramVersion, ProgramName}),
+                               ProgramVersion, ProgramName, &platform_.locale}),
       game_(GameWiring{profile_, iniFile_, language_, platform_.clock, platform_.random,
                        platform_.locale, platform_.dialogs, *this}),
       advice_(AdvicePanel::Wiring{profile_, iniFile_, language_, platform_.locale, game_,

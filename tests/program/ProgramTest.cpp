@@ -66,6 +66,7 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
     program.advice().prepare = [](const advisor::Progress&) {
         return std::make_unique<EveryDieAgain>();
     };
+    locale.separator = ",";
     program.mainShell().Load();
     ASSERT_TRUE(program.menuWindow().choose("xx_advice"));
     EXPECT_EQ(ini("Options", "Advice"), "Yes");
@@ -81,7 +82,7 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
     EXPECT_NE(log.find("Score: " + std::to_string(advised)), std::string::npos);
     EXPECT_NE(log.find(". Review: expected 499.5, choices cost 10.0, luck "), std::string::npos);
     EXPECT_NE(log.find(" (advised).\r\n"), std::string::npos);
-    EXPECT_NE(dialogs.messages.back().text.find("Expected at the start: 499.5 p"),
+    EXPECT_NE(dialogs.messages.back().text.find("Expected at the start: 499,5 p"),
               std::string::npos);
 
     ASSERT_TRUE(program.menuWindow().choose("xx_advice"));
