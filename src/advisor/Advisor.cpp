@@ -1,6 +1,7 @@
 #include "advisor/Advisor.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -17,11 +18,23 @@ std::size_t idx(int i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '4', '\n'};
+constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '5', '\n'};
 constexpr std::uint64_t CalibrationSeed = 20020222;
 
 CategorySet upperTableSet(const TableLayout& layout) {
     return layout.universe & (UpperSet | (layout.joined & LowerSet));
+}
+
+// Categories on either side of a split: 0..20.
+constexpr std::size_t Sides = CategoryCount + 1;
+
+// The best of a[s] + b[t - s] over the shares s = 0..t.
+double bestShare(const double* a, const double* b, int t) {
+    double best = -std::numeric_limits<double>::infinity();
+    for (int s = 0; s <= t; ++s) {
+        best = std::max(best, a[s] + b[t - s]);
+    }
+    return best;
 }
 
 } // namespace
@@ -43,7 +56,75 @@ void Tables::solve(const Progress& progress) {
     };
     upper_.solve(part(0.0, 0.55));
     lower_.solve(part(0.55, 0.8));
+    measureSplitGaps();
     calibrate(part(0.8, 1.0));
+}
+
+void Tables::measureSplitGaps() {
+    const int maxT = layout_.maxRolls;
+    const auto cell = [&](int t, int a, int b) {
+        return (idx(t) * Sides + idx(a)) * Sides + idx(b);
+    };
+    splitGap_.assign(idx(maxT + 1) * Sides * Sides, 0.0);
+    std::vector<double> count(splitGap_.size(), 0.0);
+    // Every state of the upper table with open categories of both kinds, split every way into
+    // the upper categories with some of the joined ones, and the other joined ones: the exact
+    // value against the best share of the rolls, averaged over the upper points that can be.
+    const CategorySet all = upperTableSet(layout_);
+    for (CategorySet open = all;; open = (open - 1) & all) {
+        const CategorySet joined = open & LowerSet;
+        if ((open & UpperSet) != 0 && joined != 0) {
+            const auto reach = reachableUpper(layout_.universe & UpperSet & ~open);
+            for (CategorySet second = joined; second != 0; second = (second - 1) & joined) {
+                const CategorySet first = open & ~second;
+                const int a = std::popcount(first);
+                const int b = std::popcount(second);
+                const double* split = lower_.row(second, 0);
+                for (int u = 0; u < UpperSlots; ++u) {
+                    if (!reach.test(idx(u))) {
+                        continue;
+                    }
+                    const double* exact = upper_.row(open, u);
+                    const double* part = upper_.row(first, u);
+                    for (int t = 0; t <= maxT; ++t) {
+                        splitGap_[cell(t, a, b)] += exact[t] - bestShare(part, split, t);
+                        count[cell(t, a, b)] += 1;
+                    }
+                }
+            }
+        }
+        if (open == 0) {
+            break;
+        }
+    }
+    std::vector<double> mean(splitGap_.size(), 0.0);
+    for (std::size_t i = 0; i < mean.size(); ++i) {
+        mean[i] = count[i] > 0 ? splitGap_[i] / count[i] : 0.0;
+    }
+    // Splits with more categories on a side than the upper table can show take the gap of the
+    // nearest measured one: fewer on the lower side first, then fewer on the upper side.
+    for (int a = 1; a < static_cast<int>(Sides); ++a) {
+        for (int b = 1; b < static_cast<int>(Sides); ++b) {
+            int ma = a;
+            int mb = b;
+            while (mb > 1 && count[cell(maxT, 1, mb)] == 0) {
+                --mb;
+            }
+            while (ma > 1 && count[cell(maxT, ma, mb)] == 0) {
+                --ma;
+            }
+            for (int t = 0; t <= maxT; ++t) {
+                splitGap_[cell(t, a, b)] = mean[cell(t, ma, mb)];
+            }
+        }
+    }
+}
+
+double Tables::splitGap(int rolls, int first, int second) const {
+    if (splitGap_.empty() || first <= 0 || second <= 0) {
+        return 0.0;
+    }
+    return splitGap_[(idx(rolls) * Sides + idx(first)) * Sides + idx(second)];
 }
 
 void Tables::calibrate(const Progress& progress) {
@@ -119,7 +200,8 @@ std::vector<double> Tables::selfPlayMisses(const Progress& progress) const {
 
 std::string Tables::fileName() const {
     char name[64];
-    std::snprintf(name, sizeof name, "advisor-%05x-%05x-%d.tables",
+    // The number after "advisor" is the method's: other methods' tables are never taken.
+    std::snprintf(name, sizeof name, "advisor5-%05x-%05x-%d.tables",
                   static_cast<unsigned>(layout_.universe), static_cast<unsigned>(layout_.joined),
                   layout_.maxRolls);
     return name;
@@ -149,6 +231,14 @@ bool Tables::load(const std::filesystem::path& file) {
             static_cast<std::streamsize>(leafCorrection.size() * sizeof(double)));
     in.read(reinterpret_cast<char*>(correction.data()),
             static_cast<std::streamsize>(correction.size() * sizeof(double)));
+    std::uint32_t gaps = 0;
+    in.read(reinterpret_cast<char*>(&gaps), sizeof gaps);
+    if (!in || (gaps != 0 && gaps != (header[2] + 1) * Sides * Sides)) {
+        return false;
+    }
+    std::vector<double> splitGap(gaps);
+    in.read(reinterpret_cast<char*>(splitGap.data()),
+            static_cast<std::streamsize>(splitGap.size() * sizeof(double)));
     std::vector<double> upper(upper_.data().size());
     std::vector<double> lower(lower_.data().size());
     in.read(reinterpret_cast<char*>(upper.data()),
@@ -162,6 +252,7 @@ bool Tables::load(const std::filesystem::path& file) {
     lower_.data() = std::move(lower);
     leafCorrection_ = std::move(leafCorrection);
     correction_ = std::move(correction);
+    splitGap_ = std::move(splitGap);
     return true;
 }
 
@@ -179,6 +270,10 @@ void Tables::save(const std::filesystem::path& file) const {
                   static_cast<std::streamsize>(leafCorrection_.size() * sizeof(double)));
         out.write(reinterpret_cast<const char*>(correction_.data()),
                   static_cast<std::streamsize>(correction_.size() * sizeof(double)));
+        const auto gaps = static_cast<std::uint32_t>(splitGap_.size());
+        out.write(reinterpret_cast<const char*>(&gaps), sizeof gaps);
+        out.write(reinterpret_cast<const char*>(splitGap_.data()),
+                  static_cast<std::streamsize>(splitGap_.size() * sizeof(double)));
         out.write(reinterpret_cast<const char*>(upper_.data().data()),
                   static_cast<std::streamsize>(upper_.data().size() * sizeof(double)));
         out.write(reinterpret_cast<const char*>(lower_.data().data()),
@@ -220,18 +315,17 @@ bool Tables::solvesOutright(CategorySet open) const {
 void Tables::estimate(CategorySet open, int upper, int maxT, double* out) const {
     std::fill(out, out + maxT + 1, -std::numeric_limits<double>::infinity());
     const CategorySet movable = open & upperTableSet(layout_) & LowerSet;
+    const bool exact = solvesOutright(open);
     // Every subset of the movable categories goes with the upper part, the rest below.
     for (CategorySet moved = movable;; moved = (moved - 1) & movable) {
         const CategorySet first = (open & UpperSet) | moved;
         const CategorySet second = open & LowerSet & ~moved;
         const double* a = upper_.row(first, upper);
         const double* b = lower_.row(second, 0);
+        const int sideA = exact ? 0 : std::popcount(first);
+        const int sideB = std::popcount(second);
         for (int t = 0; t <= maxT; ++t) {
-            double best = out[t];
-            for (int s = 0; s <= t; ++s) {
-                best = std::max(best, a[s] + b[t - s]);
-            }
-            out[t] = best;
+            out[t] = std::max(out[t], bestShare(a, b, t) + splitGap(t, sideA, sideB));
         }
         if (moved == 0) {
             break;

@@ -18,11 +18,18 @@
 //    put the open joined categories on either side counts, and the best is taken. Playing the
 //    two parts one after the other with those shares is a legal way to play, so this split
 //    never promises more than best play reaches on average.
-// 3. That floor undervalues rolls kept for later, the more the more rolls are left; a
-//    correction by rolls left, measured by games the advisor plays against itself when the
-//    tables are solved, is added to it (see Tables::leafCorrection). With it the estimate is
-//    no longer a proven floor, but play gains several points a game.
-// 4. Over the current turn the advisor is exact (TurnSolver): after every possible roll it
+// 3. That floor misses what play gains by moving rolls between the parts as the dice fall,
+//    and by filling a category of one part with dice meant for the other: with six upper and
+//    three lower categories open and 27 rolls left, close to 30 points. What a split misses is
+//    measured once, where best play is known: on the states of the upper table, split into
+//    the upper categories with some of the joined ones and the other joined ones, as the mean
+//    by rolls left and number of categories on either side (see Tables::splitGap); it is added
+//    to every split, and the best split so corrected is the estimate.
+// 4. What the estimate still misses on average, the more the more rolls are left, is
+//    measured by games the advisor plays against itself when the tables are solved, and added
+//    by rolls left (see Tables::leafCorrection). With these corrections the estimate is no
+//    longer a proven floor, but play is much nearer to best play.
+// 5. Over the current turn the advisor is exact (TurnSolver): after every possible roll it
 //    weighs every placement (points, bonus, and the estimate of the rest) against every hand
 //    of dice to keep, for every roll the turn may still spend.
 //
@@ -79,16 +86,18 @@ public:
                                                const Progress& progress = {});
 
     // The estimate of the points still to come with `open` (within the universe), the upper
-    // points so far and t = 0..maxT rolls left, into out[0..maxT].
+    // points so far and t = 0..maxT rolls left, into out[0..maxT]: the best split of the rolls
+    // with its gap (splitGap) added, or the exact value when one table holds all of `open`.
     void estimate(CategorySet open, int upper, int maxT, double* out) const;
     // Whether one table holds all of `open`: then the estimate is the exact value.
     bool solvesOutright(CategorySet open) const;
 
-    // The split estimate is a floor: play that can switch between the sections does better,
-    // the more so the more rolls are left. Two corrections by rolls left are measured when the
-    // tables are solved, each the mean, over the states with r rolls left met in games the
-    // advisor plays against itself, of the points its play then made beyond its expectation:
-    // - leafCorrection(t), measured with the bare estimate, is added to the estimate after a
+    // The split with its gap (splitGap) still misses some of what play that switches between
+    // the sections makes, the more so the more rolls are left. Two corrections by rolls left
+    // are measured when the tables are solved, each the mean, over the states with r rolls
+    // left met in games the advisor plays against itself, of the points its play then made
+    // beyond its expectation:
+    // - leafCorrection(t), measured with the estimate alone, is added to the estimate after a
     //   placement with t rolls left, inside the advisor's decisions, unless one table holds
     //   all the open categories (then the estimate is exact); it mends the estimate's habit of
     //   valuing a saved roll too low;
@@ -98,8 +107,16 @@ public:
     //   of those games.
     double leafCorrection(int rolls) const { return at(leafCorrection_, rolls); }
     double correction(int rollsLeft) const { return at(correction_, rollsLeft); }
+    // What a split of t rolls between `first` open categories with the upper section and
+    // `second` open categories in the lower table misses of best play, on average: measured
+    // when the tables are solved, on the states of the upper table itself (where best play is
+    // known exactly), split every way into the upper categories with some of the joined ones
+    // and the other joined ones, over every upper points value they can have. Sides larger
+    // than those states show take the nearest measured size. 0 when a side is empty.
+    double splitGap(int rolls, int first, int second) const;
 
 private:
+    void measureSplitGaps();
     void calibrate(const Progress& progress);
     // Plays the calibration games; per rolls left, the mean of made minus expected points.
     std::vector<double> selfPlayMisses(const Progress& progress) const;
@@ -112,6 +129,7 @@ private:
     SubGame lower_;
     std::vector<double> leafCorrection_; // by rolls left; empty = none
     std::vector<double> correction_;     // by rolls left; empty = none
+    std::vector<double> splitGap_;       // by rolls, then categories per side; empty = none
 };
 
 // A state of a game as the advisor sees it.

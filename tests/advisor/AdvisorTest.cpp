@@ -159,6 +159,78 @@ TEST(Tables, TheCorrectionMovesTheExpectedScoresOfAStateAlikeAndKeepsTheRanking)
     }
 }
 
+// The split alone: `first` with the upper table, `second` with the lower one, and the best
+// share of t rolls between them.
+double bareSplit(const Tables& tables, CategorySet first, CategorySet second, int t,
+                 int upper = 0) {
+    const double* a = tables.upperPart().row(first, upper);
+    const double* b = tables.lowerPart().row(second, 0);
+    double best = -1;
+    for (int s = 0; s <= t; ++s) {
+        best = std::max(best, a[s] + b[t - s]);
+    }
+    return best;
+}
+
+TEST(Tables, TheSplitGapIsWhatTheSplitsOfTheUpperTableMissAndNeverLessThanNothing) {
+    const Tables& tables = smallTables();
+    const CategorySet all = bitOf(Twos) | bitOf(Sixes) | bitOf(Chance) | bitOf(Yatzy);
+    for (int t = 0; t <= Small.maxRolls; ++t) {
+        for (int a = 0; a <= CategoryCount; ++a) {
+            for (int b = 0; b <= CategoryCount; ++b) {
+                // A split is a way to play, so best play never makes less.
+                EXPECT_GE(tables.splitGap(t, a, b), -1e-9) << t << " " << a << " " << b;
+                if (a == 0 || b == 0 || t == 0) {
+                    EXPECT_EQ(tables.splitGap(t, a, b), 0.0);
+                }
+            }
+        }
+        // Three categories against one: only the whole upper table at 0 upper points, with
+        // Chance or Yatzy on its own.
+        const double exact = tables.upperPart().value(all, 0, t);
+        const double gap =
+            (exact - bareSplit(tables, all & ~bitOf(Chance), bitOf(Chance), t) + exact -
+             bareSplit(tables, all & ~bitOf(Yatzy), bitOf(Yatzy), t)) /
+            2;
+        EXPECT_NEAR(tables.splitGap(t, 3, 1), gap, 1e-9) << t;
+    }
+    EXPECT_GT(tables.splitGap(Small.maxRolls, 3, 1), 0.5);
+}
+
+TEST(Tables, TheEstimateIsExactWhereATableHoldsEverythingAndNeverBelowTheSplitElsewhere) {
+    const Tables& tables = smallTables();
+    SubGame best(Small.universe, Small.maxRolls);
+    best.solve();
+    std::vector<double> estimate(Small.maxRolls + 1);
+    for (CategorySet open = Small.universe; open != 0; open = (open - 1) & Small.universe) {
+        const auto reach = reachableUpper(Small.universe & UpperSet & ~open);
+        for (int u = 0; u < UpperSlots; ++u) {
+            if (!reach.test(static_cast<std::size_t>(u))) {
+                continue;
+            }
+            tables.estimate(open, u, Small.maxRolls, estimate.data());
+            for (int t = 0; t <= Small.maxRolls; ++t) {
+                const double e = estimate[static_cast<std::size_t>(t)];
+                if (tables.solvesOutright(open)) {
+                    EXPECT_NEAR(e, best.value(open, u, t), 1e-9);
+                } else {
+                    double split = -1;
+                    const CategorySet movable = open & Small.joined;
+                    for (CategorySet moved = movable;; moved = (moved - 1) & movable) {
+                        split = std::max(split, bareSplit(tables, (open & UpperSet) | moved,
+                                                          open & LowerSet & ~moved, t, u));
+                        if (moved == 0) {
+                            break;
+                        }
+                    }
+                    EXPECT_GE(e, split - 1e-9);
+                    EXPECT_LE(split, best.value(open, u, t) + 1e-9) << "the split is a floor";
+                }
+            }
+        }
+    }
+}
+
 TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
     testing::TempFolder folder;
     const auto solved = Tables::loadOrSolve(Small, folder.path());
@@ -171,7 +243,9 @@ TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
     EXPECT_EQ(again.lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8),
               solved->lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8));
     for (int r = 0; r <= Small.maxRolls; ++r) {
-        EXPECT_EQ(again.correction(r), solved->correction(r));
+        EXPECT_EQ(again.correction(r), solved->correction(r));    for (int a = 1; a <= 3; ++a) {
+            EXPECT_EQ(again.splitGap(r, a, 1), solved->splitGap(r, a, 1));
+        }
     }
 
     TableLayout other = Small;
