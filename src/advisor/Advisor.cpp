@@ -187,7 +187,8 @@ std::vector<double> Tables::selfPlayMisses(const Progress& progress) const {
             sum[static_cast<std::size_t>(rolls)] += p.total - total - expected;
             count[static_cast<std::size_t>(rolls)] += 1;
         }
-        if (progress && g % 20 == 19) {
+        // After every game, so a caller that stops the work by its progress waits one game at most.
+        if (progress) {
             progress(static_cast<double>(g + 1) / static_cast<double>(layout_.calibrationGames));
         }
     }
@@ -239,17 +240,24 @@ bool Tables::load(const std::filesystem::path& file) {
     std::vector<double> splitGap(gaps);
     in.read(reinterpret_cast<char*>(splitGap.data()),
             static_cast<std::streamsize>(splitGap.size() * sizeof(double)));
-    std::vector<double> upper(upper_.data().size());
-    std::vector<double> lower(lower_.data().size());
-    in.read(reinterpret_cast<char*>(upper.data()),
-            static_cast<std::streamsize>(upper.size() * sizeof(double)));
-    in.read(reinterpret_cast<char*>(lower.data()),
-            static_cast<std::streamsize>(lower.size() * sizeof(double)));
-    if (!in || in.peek() != std::char_traits<char>::eof()) {
+    // The big tables are read in place, so loading never holds them twice; the file must
+    // hold exactly what is left of them first.
+    const auto bytes = [](const std::vector<double>& v) {
+        return static_cast<std::streamsize>(v.size() * sizeof(double));
+    };
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const std::streamoff at = in.tellg();
+    if (error || !in || at < 0 ||
+        size - static_cast<std::uintmax_t>(at) !=
+            static_cast<std::uintmax_t>(bytes(upper_.data()) + bytes(lower_.data()))) {
         return false;
     }
-    upper_.data() = std::move(upper);
-    lower_.data() = std::move(lower);
+    in.read(reinterpret_cast<char*>(upper_.data().data()), bytes(upper_.data()));
+    in.read(reinterpret_cast<char*>(lower_.data().data()), bytes(lower_.data()));
+    if (!in) {
+        return false;
+    }
     leafCorrection_ = std::move(leafCorrection);
     correction_ = std::move(correction);
     splitGap_ = std::move(splitGap);

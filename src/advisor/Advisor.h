@@ -74,8 +74,9 @@ public:
     void solve(const Progress& progress = {});
     // The file name the tables of this layout are kept under.
     std::string fileName() const;
-    // Loads the tables from `file`; false (and nothing changed) when the file is missing or
-    // is not exactly tables of this layout.
+    // Loads the tables from `file`; false when the file is missing or is not exactly tables
+    // of this layout. Nothing is changed then, except by a read that fails half-way (an I/O
+    // error), which leaves the values to be solved again.
     bool load(const std::filesystem::path& file);
     // Writes the tables through a temporary file, so a reader never sees half of them.
     void save(const std::filesystem::path& file) const;
