@@ -115,6 +115,7 @@ void AdvicePanel::tickTimerAdvice() {
 }
 
 std::optional<advisor::Review> AdvicePanel::review() {
+    tickTimerAdvice(); // an advisor that has just become ready serves this game already
     if (source_ == nullptr || !recorder_.complete()) {
         return std::nullopt;
     }

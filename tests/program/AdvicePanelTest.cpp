@@ -166,7 +166,7 @@ TEST_F(AdvicePanelTest, AGameIsAdvisedOnlyWhenAdviceWasShownForARoll) {
 TEST_F(AdvicePanelTest, TheReviewReplaysTheWholeGameOnceTheAdvisorIsReady) {
     roll({1, 2, 3, 4, 5, 6});
     EXPECT_FALSE(panel->review()) << "not ready yet";
-    prepared();
+    worker.runAll(); // ready, though the panel's timer has not looked yet
     game.clickDie(1);
     roll({6});
     game.clickCategory(category::Chance);
