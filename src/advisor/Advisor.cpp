@@ -309,11 +309,26 @@ std::unique_ptr<Tables> Tables::loadOrSolve(const TableLayout& layout,
         try {
             std::filesystem::create_directories(folder);
             tables->save(file);
+            tables->removeOlderMethods(folder);
         } catch (const std::exception&) {
             // Not kept: the next start solves them again.
         }
     }
     return tables;
+}
+
+void Tables::removeOlderMethods(const std::filesystem::path& folder) const {
+    const std::string own = fileName();
+    const std::string layoutPart = own.substr(own.find('-')); // "-fffff-c0c00-60.tables"
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name != own && name.rfind("advisor", 0) == 0 && name.size() > layoutPart.size() &&
+            name.compare(name.size() - layoutPart.size(), layoutPart.size(), layoutPart) == 0 &&
+            name.find('-') == name.size() - layoutPart.size()) {
+            std::filesystem::remove(entry.path(), error);
+        }
+    }
 }
 
 bool Tables::solvesOutright(CategorySet open) const {

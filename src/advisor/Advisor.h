@@ -90,6 +90,10 @@ public:
     // points so far and t = 0..maxT rolls left, into out[0..maxT]: the best split of the rolls
     // with its gap (splitGap) added, or the exact value when one table holds all of `open`.
     void estimate(CategorySet open, int upper, int maxT, double* out) const;
+    // Removes from `folder` the tables of this layout that an earlier method left there (about
+    // 50 MB each for the whole game); tables of other layouts stay.
+    void removeOlderMethods(const std::filesystem::path& folder) const;
+
     // Whether one table holds all of `open`: then the estimate is the exact value.
     bool solvesOutright(CategorySet open) const;
 

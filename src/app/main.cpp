@@ -80,8 +80,7 @@ int main(int argc, char* argv[]) {
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
                                  program.sounds(), program.mainShell(), program.alarmClock(),
-                                 &program.menuWindow(),
-                                 &program.submission(), &program.advice()});
+                                 &program.menuWindow(), &program.submission(), &program.advice()});
     dialogs.setParent(&mainView);
     // Unpacking a large package takes a moment: the busy pointer says so.
     program.resources().showBusy = [](bool busy) {

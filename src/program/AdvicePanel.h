@@ -48,8 +48,8 @@ public:
 
     // Makes the advisor, on the worker's thread; `progress` gets the share done (0..1) and may
     // throw to stop the work.
-    using Prepare = std::function<std::unique_ptr<advisor::AdviceSource>(
-        const advisor::Progress& progress)>;
+    using Prepare =
+        std::function<std::unique_ptr<advisor::AdviceSource>(const advisor::Progress& progress)>;
 
     explicit AdvicePanel(Wiring wiring);
     // Stops a preparation under way and waits for it.

@@ -243,7 +243,8 @@ TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
     EXPECT_EQ(again.lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8),
               solved->lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8));
     for (int r = 0; r <= Small.maxRolls; ++r) {
-        EXPECT_EQ(again.correction(r), solved->correction(r));    for (int a = 1; a <= 3; ++a) {
+        EXPECT_EQ(again.correction(r), solved->correction(r));
+        for (int a = 1; a <= 3; ++a) {
             EXPECT_EQ(again.splitGap(r, a, 1), solved->splitGap(r, a, 1));
         }
     }
@@ -255,8 +256,18 @@ TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
     // A cut file is not taken either; loadOrSolve then solves and writes it afresh.
     std::filesystem::resize_file(file, std::filesystem::file_size(file) - 8);
     EXPECT_FALSE(again.load(file));
+    // Solving afresh also clears this layout's tables of earlier methods, not other layouts'.
+    const std::string name = file.filename().string();
+    const std::string layoutPart = name.substr(name.find('-'));
+    for (const std::string old : {"advisor" + layoutPart, "advisor4" + layoutPart}) {
+        folder.write(old, "old");
+    }
+    folder.write(Tables(other).fileName(), "other");
     const auto healed = Tables::loadOrSolve(Small, folder.path());
     EXPECT_TRUE(again.load(file));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / ("advisor" + layoutPart)));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / ("advisor4" + layoutPart)));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / Tables(other).fileName()));
 }
 
 // Plays the small game with seeded dice; `own` = follow the advisor, else a careless player

@@ -107,9 +107,9 @@ TEST_F(StepRecorderAtTheTable, PicksUpUndoAndPutBackCountOnlyAsTheyStandAtTheRol
     roll({2, 2, 5, 6, 1, 3});
     game.clickDie(1);
     game.clickDie(4);
-    game.clickUndo();  // both back
-    game.clickDie(2);  // a 2
-    game.clickDie(5);  // the 1
+    game.clickUndo(); // both back
+    game.clickDie(2); // a 2
+    game.clickDie(5); // the 1
     roll({4, 4});
     game.clickCategory(category::Chance);
     EXPECT_EQ(advisor::formatRecord(recorder.steps()),

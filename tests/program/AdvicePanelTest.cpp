@@ -136,8 +136,11 @@ TEST_F(AdvicePanelTest, TheDiceToRollAgainAreMarkedThoseAlreadyPickedUpFirst) {
 }
 
 TEST_F(AdvicePanelTest, CaptionsComeFromTheLanguageWithTheirPlaceholders) {
-    texts.texts.insert({{"s29", "Rat"}, {"s30", "%1 neu würfeln"}, {"s32", "%1 eintragen"},
-                        {"s33", "Erwartet"}, {"c6", "Sechser"}});
+    texts.texts.insert({{"s29", "Rat"},
+                        {"s30", "%1 neu würfeln"},
+                        {"s32", "%1 eintragen"},
+                        {"s33", "Erwartet"},
+                        {"c6", "Sechser"}});
     panel->toggle();
     prepared();
     advice.choices = {fillWith(6, 24, 520), rollAgain({0, 0, 1, 0, 0, 0}, 515)};
