@@ -87,6 +87,8 @@ public:
     std::optional<advisor::Review> review();
     // Whether the advisor is ready to answer.
     bool ready() const { return source_ != nullptr; }
+    // Whether the advisor is being prepared.
+    bool preparing() const { return preparation_ != nullptr && TimerAdvice.enabled; }
 
     // The caption of the tools menu's entry.
     std::string switchCaption() const;

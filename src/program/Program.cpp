@@ -254,11 +254,14 @@ void Program::UpdatTopp() {
 }
 
 void Program::endOfGame(GameModel& game) {
-    std::optional<GameReview> review;
+    FinishedGame finished = finishedGame(game);
+    finished.advised = advice_.advised();
     if (const auto r = advice_.review()) {
-        review = GameReview{r->expectedStart, r->skill, r->luck};
+        finished.review = GameReview{r->expectedStart, r->skill, r->luck};
+    } else {
+        finished.reviewPending = advice_.preparing();
     }
-    recordFinishedGame(recorder_, game, advice_.advised(), review);
+    recordFinishedGame(recorder_, finished);
 }
 
 } // namespace brisvane

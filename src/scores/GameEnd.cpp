@@ -11,13 +11,13 @@ FinishedGame finishedGame(GameModel& game) {
     return finished;
 }
 
-void recordFinishedGame(ResultRecorder& recorder, GameModel& game, bool advised,
-                        std::optional<GameReview> review) {
-    FinishedGame finished = finishedGame(game);
-    finished.advised = advised;
-    finished.review = review;
+void recordFinishedGame(ResultRecorder& recorder, const FinishedGame& finished) {
     recorder.GeKey(finished.TotalScore);
     recorder.KollaScore(finished);
+}
+
+void recordFinishedGame(ResultRecorder& recorder, GameModel& game) {
+    recordFinishedGame(recorder, finishedGame(game));
 }
 
 } // namespace brisvane

@@ -13,9 +13,8 @@ namespace brisvane {
 // `game` must outlive the result.
 FinishedGame finishedGame(GameModel& game);
 
-// GeKey, then KollaScore, which ends with game.Restart(). `advised` and `review` say how the
-// game went with the advisor (see FinishedGame).
-void recordFinishedGame(ResultRecorder& recorder, GameModel& game, bool advised = false,
-                        std::optional<GameReview> review = std::nullopt);
+// GeKey, then KollaScore, which ends with the game's Restart().
+void recordFinishedGame(ResultRecorder& recorder, const FinishedGame& finished);
+void recordFinishedGame(ResultRecorder& recorder, GameModel& game);
 
 } // namespace brisvane

@@ -115,6 +115,9 @@ std::string ResultRecorder::finalText(const FinishedGame& game) const {
         text += "\n" + figure("s36", "Expected at the start", game.review->expectedStart) +
                 figure("s37", "Your choices cost", game.review->skill) +
                 figure("s38", "Luck", game.review->luck);
+    } else if (game.reviewPending) {
+        text += "\n\n" + textOr(w_.texts, "s40",
+                                 "No review for this game: the advisor was still getting ready.");
     }
     if (game.advised) {
         text += "\n\n" + textOr(w_.texts, "s39",

@@ -50,6 +50,8 @@ struct FinishedGame {
     // the top ten nor the best ever, so the table stays a table of players.
     bool advised = false;
     std::optional<GameReview> review; // shown and logged when there is one
+    // No review because the advisor was still getting ready: the final box says so.
+    bool reviewPending = false;
 };
 
 class ResultRecorder {

@@ -14,7 +14,7 @@
 namespace brisvane {
 namespace {
 
-const std::pair<char, int> Families[] = {{'b', 8}, {'c', 20}, {'d', 8}, {'h', 9}, {'s', 39}};
+const std::pair<char, int> Families[] = {{'b', 8}, {'c', 20}, {'d', 8}, {'h', 9}, {'s', 40}};
 
 class ShippedData : public ::testing::Test {
 protected:

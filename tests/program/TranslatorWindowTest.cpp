@@ -21,8 +21,8 @@ TEST_F(TranslatorWindowTest, ANewLanguageOpensOnItsFirstKeyAndStepsOneKeyAcrossF
     ASSERT_TRUE(t().visible);
     EXPECT_FALSE(program.languageCreation().visible);
     EXPECT_EQ(t().lblSel.caption, "Deutsch");
-    EXPECT_EQ(t().lblWhich.caption, "of 84");
-    EXPECT_EQ(t().Combo1Items.size(), 84u);
+    EXPECT_EQ(t().lblWhich.caption, "of 85");
+    EXPECT_EQ(t().Combo1Items.size(), 85u);
     EXPECT_EQ(t().lblID.caption, "(d1)");
     EXPECT_EQ(t().lblEnglish.caption, "Welcome!");
     EXPECT_EQ(t().inLan.caption, "");
@@ -58,7 +58,7 @@ TEST_F(TranslatorWindowTest, ANewLanguageOpensOnItsFirstKeyAndStepsOneKeyAcrossF
         EXPECT_EQ(t().Combo1.caption, step.position);
     }
     const std::pair<const char*, const char*> jumps[] = {
-        {"48", "(b1)"}, {"56", "(h1)"}, {"65", "(c1)"}, {"47", "(s39)"}, {"84", "(c20)"}};
+        {"49", "(b1)"}, {"57", "(h1)"}, {"66", "(c1)"}, {"48", "(s40)"}, {"85", "(c20)"}};
     for (const auto& [position, key] : jumps) {
         t().Combo1Click(position);
         EXPECT_EQ(t().lblID.caption, key) << position;
@@ -82,7 +82,7 @@ TEST_F(TranslatorWindowTest, TypedTextIsWrittenAfterThePauseOrBeforeAnyMove) {
     EXPECT_FALSE(t().Timer2.enabled);
     EXPECT_EQ(work("d1"), "Willkommen");
     EXPECT_EQ(t().lblPerc.caption, "1%");
-    EXPECT_EQ(t().lblBar.width, 16) << "1365 / 84 twips";
+    EXPECT_EQ(t().lblBar.width, 16) << "1365 / 85 twips";
 
     // Moving at once after typing, by each way of moving, loses nothing.
     t().inLanChange("Summe");
@@ -127,9 +127,9 @@ TEST_F(TranslatorWindowTest, SavingAppearsOnlyWhenEveryKeyHasAText) {
         type("Text " + std::to_string(p));
     }
     EXPECT_EQ(t().lblPerc.caption, "35%");
-    EXPECT_EQ(t().lblBar.width, 488);
+    EXPECT_EQ(t().lblBar.width, 482);
     EXPECT_FALSE(t().bSave.visible);
-    for (int p = 31; p <= 84; ++p) {
+    for (int p = 31; p <= 85; ++p) {
         t().clickNext();
         EXPECT_FALSE(t().bSave.visible) << p;
         type("Text " + std::to_string(p));

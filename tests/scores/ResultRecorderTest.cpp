@@ -178,6 +178,15 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     EXPECT_EQ(stored("p1") + " " + stored("n1") + " " + stored("alltime"), "987 Anna 987");
     EXPECT_EQ(events.back(), "log Session 13: Score: 987, time: 14:05. New highscore, place 1 "
                              "\"Anna\". Review: expected 508.1, choices cost 12.3, luck 491.3");
+    // Without a review because the advisor was still getting ready, the box says so.
+    game.review.reset();
+    game.reviewPending = true;
+    local.GeKey(987);
+    local.KollaScore(game);
+    EXPECT_EQ(dialogs.messages.back().text,
+              "Final score: 987 p\n\nNo review for this game: the advisor was still getting ready.");
+    EXPECT_EQ(events.back(), "log Session 14: Score: 987, time: 14:05. New highscore, place 2 "
+                             "\"Anonymous\"");
 }
 
 // A settings file that cannot be written loses the result: the player hears so once, with the
