@@ -146,8 +146,13 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     texts.texts.insert({{"s36", "Expected at the start"}, {"s38", "Luck"}}); // s37, s39 absent
     locale.separator = ",";
     ResultRecorder local(RecorderWiring{
-        .profile = profile, .iniFile = Ini, .texts = texts, .dialogs = dialogs, .clock = clock,
-        .random = random, .topTen = topTen,
+        .profile = profile,
+        .iniFile = Ini,
+        .texts = texts,
+        .dialogs = dialogs,
+        .clock = clock,
+        .random = random,
+        .topTen = topTen,
         .sndA = [this](int n) { events.push_back("sound " + std::to_string(n)); },
         .writeLog = [this](const std::string& line) { events.push_back("log " + line); },
         .locale = &locale});
@@ -183,8 +188,8 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     game.reviewPending = true;
     local.GeKey(987);
     local.KollaScore(game);
-    EXPECT_EQ(dialogs.messages.back().text,
-              "Final score: 987 p\n\nNo review for this game: the advisor was still getting ready.");
+    EXPECT_EQ(dialogs.messages.back().text, "Final score: 987 p\n\nNo review for this game: the "
+                                            "advisor was still getting ready.");
     EXPECT_EQ(events.back(), "log Session 14: Score: 987, time: 14:05. New highscore, place 2 "
                              "\"Anonymous\"");
 }
