@@ -28,25 +28,11 @@ from Xlib import X, display
 from Xlib.ext import damage, xtest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "scripts"))
+from xvfb import start_xvfb  # noqa: E402  the X server the scripts share
 WIDTH, HEIGHT = 800, 600
 ROLL = (584, 267)  # the Roll label, in the window's pixels
 TIMEOUT_S = 30.0
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return xvfb, ":" + number.decode().strip()
 
 
 def start_pulse(folder):

@@ -30,6 +30,8 @@ from Xlib import X, display
 from Xlib.ext import damage
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "scripts"))
+from xvfb import start_xvfb  # noqa: E402  the X server the scripts share
 WIDTH, HEIGHT = 800, 600
 SETTLE_S = 3.0
 IDLE_S = 10.0
@@ -46,23 +48,6 @@ int main(int argc, char* argv[]) {
     return QApplication::exec();
 }
 """
-
-
-def start_xvfb():
-    """Starts Xvfb on a free display; returns (process, display name)."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return xvfb, ":" + number.decode().strip()
 
 
 def build_floor(folder):

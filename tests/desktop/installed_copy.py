@@ -21,6 +21,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from xvfb import start_xvfb  # noqa: E402  the X server the scripts share
+
 PREFIX = "/usr"
 SIZES = (16, 22, 24, 32, 48, 64, 128, 256, 512)
 START_TIMEOUT_S = 60.0
@@ -146,22 +149,6 @@ def start(binary, home, display_name, wanted, until):
             print(errors.decode(errors="replace"))
 
 
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return xvfb, ":" + number.decode().strip()
-
-
 def main():
     build, app_id = sys.argv[1], sys.argv[2]
     try:
@@ -179,7 +166,7 @@ def main():
         home = os.path.join(folder, "home")
         os.mkdir(home, 0o700)
         own = os.path.join(home, ".local/share/brisvane")
-        xvfb, display_name = start_xvfb()
+        xvfb, display_name = start_xvfb("1024x768x24", reset=True)
         try:
             # First start: the window's class is the entry's, and the player's folder is made.
             wm_class = entry.get("StartupWMClass")
