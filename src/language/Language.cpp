@@ -72,10 +72,6 @@ void Language::restoreReference() {
                                  {"Language", "l" + n + "m", "No"}});
 }
 
-std::string Language::UplinkLan(const std::string& mainLink) const {
-    return mainLink + "?lan=" + info("international");
-}
-
 bool Language::chooseByName(const std::string& displayName) {
     const int count = intValue(profile_->GetINI("Language", "antal", iniFile_));
     for (int i = 1; i <= count; ++i) {

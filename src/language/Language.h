@@ -42,10 +42,6 @@ public:
     // there; only without a readable reference does every text read as "".
     void updateLanguageFile();
 
-    // `mainLink` + "?lan=" + the international name of the current language ("" when the
-    // language file does not give one).
-    std::string UplinkLan(const std::string& mainLink) const;
-
     // Makes the first installed language (1 to `antal`) whose display name equals
     // `displayName` exactly the selected one: writes `selected` and updates LanguageFile.
     // Returns false, changing nothing, when no name matches; then nothing needs re-applying.

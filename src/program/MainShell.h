@@ -102,7 +102,6 @@ public:
         std::string iniFile;
         const Texts& texts;
         Dialogs& dialogs;
-        Shell& shell;
         const Screen& screen;
         EventLog& log;
         GameModel& game;

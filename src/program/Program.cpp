@@ -23,7 +23,7 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
       advice_(AdvicePanel::Wiring{profile_, iniFile_, language_, platform_.locale, game_,
                                   platform_.worker}),
       mainShell_(MainShell::Wiring{profile_, iniFile_, language_, platform_.dialogs,
-                                   platform_.shell, platform_.screen, log_, game_, topTen_,
+                                   platform_.screen, log_, game_, topTen_,
                                    sounds_, ProgramVersion, ProgramRevision,
                                    [this](const std::string& name) {
                                        return folder_.resolve(name);

@@ -32,8 +32,7 @@ TEST_F(LanguageTest, TheSelectedLanguageGivesTheTextsWhateverTheCaseOfItsFileNam
     EXPECT_EQ(language.LanguageFile(), folder.file("deutsch.LAN"));
     EXPECT_EQ(language.T("c13"), "Kleine Straße");
     EXPECT_EQ(language.T("c14"), "") << "a key the file lacks";
-    EXPECT_EQ(language.UplinkLan("https://example.org/help"),
-              "https://example.org/help?lan=German");
+    EXPECT_EQ(language.info("international"), "German");
 
     std::filesystem::create_directory(folder.file("Broken.lan"));
     language.setLanguageFile(folder.file("Broken.lan"));
