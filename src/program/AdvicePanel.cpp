@@ -177,7 +177,12 @@ void AdvicePanel::showChoices(const Position& position) {
     lblAdvice.caption = switchCaption() + ": " + describe(best);
     std::string tip = text("s33", "Expected final score") + ": " + points(best.expected);
     for (std::size_t i = 1; i < choices_.size() && i <= ShownAlternatives; ++i) {
-        tip += "\n" + describe(choices_[i]) + ": " + points(choices_[i].expected);
+        std::string line = describe(choices_[i]);
+        // A line of its own begins with a capital, where the phrase begins with a letter.
+        if (!line.empty() && line[0] >= 'a' && line[0] <= 'z') {
+            line[0] = static_cast<char>(line[0] - 'a' + 'A');
+        }
+        tip += "\n" + line + ": " + points(choices_[i].expected);
     }
     lblAdvice.toolTip = tip;
     if (position.rolled) {

@@ -121,8 +121,8 @@ TEST_F(AdvicePanelTest, TheDiceToRollAgainAreMarkedThoseAlreadyPickedUpFirst) {
     roll({2, 2, 5, 6, 1, 3});
     EXPECT_EQ(label().caption, "Advice: roll again 1 2");
     EXPECT_EQ(panel->rollAgain, (std::array<bool, 6>{true, false, false, false, true, false}));
-    EXPECT_EQ(label().toolTip, "Expected final score: 510,0\nfill Sixes (6): 505,3\n"
-                               "fill Chance (19): 490,0\nroll again 2 2: 480,0");
+    EXPECT_EQ(label().toolTip, "Expected final score: 510,0\nFill Sixes (6): 505,3\n"
+                               "Fill Chance (19): 490,0\nRoll again 2 2: 480,0");
     EXPECT_TRUE(panel->advised());
 
     game.clickDie(2); // the other 2: the mark moves to it
