@@ -74,6 +74,7 @@ protected:
         .topTen = topTen,
         .sndA = [this](int n) { events.push_back("sound " + std::to_string(n)); },
         .writeLog = [this](const std::string& line) { events.push_back("log " + line); },
+        .locale = &locale,
     }};
 };
 
@@ -145,23 +146,12 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     profile.SetINI("Session", "total", "11", Ini);
     texts.texts.insert({{"s36", "Expected at the start"}, {"s38", "Luck"}}); // s37, s39 absent
     locale.separator = ",";
-    ResultRecorder local(RecorderWiring{
-        .profile = profile,
-        .iniFile = Ini,
-        .texts = texts,
-        .dialogs = dialogs,
-        .clock = clock,
-        .random = random,
-        .topTen = topTen,
-        .sndA = [this](int n) { events.push_back("sound " + std::to_string(n)); },
-        .writeLog = [this](const std::string& line) { events.push_back("log " + line); },
-        .locale = &locale});
 
     FinishedGame game{987, 845, [] {}, [] {}};
     game.advised = true;
     game.review = GameReview{508.06, 12.34, 491.28};
-    local.GeKey(987);
-    local.KollaScore(game);
+    recorder.GeKey(987);
+    recorder.KollaScore(game);
 
     EXPECT_TRUE(dialogs.inputs.empty()) << "no name is asked";
     EXPECT_EQ(stored("p1") + " " + stored("alltime"), "400 400");
@@ -178,16 +168,16 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     events.clear();
     dialogs.inputAnswers = {"Anna"};
     game.advised = false;
-    local.GeKey(987);
-    local.KollaScore(game);
+    recorder.GeKey(987);
+    recorder.KollaScore(game);
     EXPECT_EQ(stored("p1") + " " + stored("n1") + " " + stored("alltime"), "987 Anna 987");
     EXPECT_EQ(events.back(), "log Session 13: Score: 987, time: 14:05. New highscore, place 1 "
                              "\"Anna\". Review: expected 508.1, choices cost 12.3, luck 491.3");
     // Without a review because the advisor was still getting ready, the box says so.
     game.review.reset();
     game.reviewPending = true;
-    local.GeKey(987);
-    local.KollaScore(game);
+    recorder.GeKey(987);
+    recorder.KollaScore(game);
     EXPECT_EQ(dialogs.messages.back().text, "Final score: 987 p\n\nNo review for this game: the "
                                             "advisor was still getting ready.");
     EXPECT_EQ(events.back(), "log Session 14: Score: 987, time: 14:05. New highscore, place 2 "

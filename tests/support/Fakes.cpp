@@ -1,5 +1,7 @@
 #include "support/Fakes.h"
 
+#include <cstdio>
+
 namespace brisvane::testing {
 
 void FakeClock::advanceSeconds(int seconds) {
@@ -10,6 +12,12 @@ void FakeClock::advanceSeconds(int seconds) {
     current.hour = static_cast<int>(total / 3600);
     current.minute = static_cast<int>(total / 60 % 60);
     current.second = static_cast<int>(total % 60);
+}
+
+std::string FakeLocale::longTime(const DateTime& when) const {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", when.hour, when.minute, when.second);
+    return text;
 }
 
 void FakeRandom::queueFaces(std::initializer_list<int> faces) {

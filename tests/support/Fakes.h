@@ -156,7 +156,7 @@ public:
                                     "September", "October", "November", "December"};
     std::string decimalSeparator() const override { return separator; }
     std::string shortDate(const DateTime&) const override { return {}; }
-    std::string longTime(const DateTime&) const override { return {}; }
+    std::string longTime(const DateTime& when) const override;
     std::string monthName(int month) const override {
         return month >= 1 && month <= static_cast<int>(months.size())
                    ? months[static_cast<std::size_t>(month - 1)]

@@ -17,8 +17,7 @@ class ProgramRig {
 public:
     ProgramRig()
         : program(seeded(), profile,
-                  Platform{clock, random, sound, shell, dialogs, screen, locale, nullptr,
-                           &worker}) {
+                  Platform{clock, random, sound, shell, dialogs, screen, locale, &mail, &worker}) {
         program.language().updateLanguageFile();
     }
 
@@ -55,6 +54,7 @@ public:
     FakeDialogs dialogs;
     FakeScreen screen;
     FakeLocale locale;
+    FakeMail mail;
     FakeWorker worker;
     Program program;
 
