@@ -73,12 +73,7 @@ GameResult AdvisorPlayer::playGame(std::vector<Step>* record) {
             }
         }
     }
-    const GameState& s = game_.state();
-    const GameResult result{s.TotalScore, s.BonusGiven == 1,
-                            s.Score[static_cast<std::size_t>(category::Yatzy - 1)] > 0,
-                            s.CategoriesLeft};
-    game_.tickTimerEnd();
-    return result;
+    return finishGame(game_);
 }
 
 } // namespace brisvane::advisor

@@ -111,37 +111,38 @@ void SubGame::forEachState(const Progress& progress, SolveOne&& solveOne) {
     }
 }
 
-void SubGame::solve(const Progress& progress) {
-    TurnSolver turn;
+template <class Play> void SubGame::fillStates(const Progress& progress, Play&& play) {
     forEachState(progress, [&](CategorySet open, int upper) {
         double* out = &values_[offset(open, upper)];
         out[0] = 0;
         if (maxRolls_ == 0) {
             return;
         }
-        turn.solve(
-            open, upper, maxRolls_ - 1,
-            [&](int k, int u, int t) { return value(open & ~bitOf(k), u, t); }, false);
+        const TurnSolver::Leaf after = [&](int k, int u, int t) {
+            return value(open & ~bitOf(k), u, t);
+        };
+        const TurnSolver& turn = play(open, upper, after);
         for (int r = 1; r <= maxRolls_; ++r) {
             out[r] = turn.startValue(r);
         }
     });
 }
 
+void SubGame::solve(const Progress& progress) {
+    TurnSolver turn;
+    fillStates(progress, [&](CategorySet open, int upper,
+                             const TurnSolver::Leaf& after) -> const TurnSolver& {
+        turn.solve(open, upper, maxRolls_ - 1, after, false);
+        return turn;
+    });
+}
+
 void SubGame::evaluatePolicy(const Decider& decider, const Progress& progress) {
     TurnSolver turn;
-    forEachState(progress, [&](CategorySet open, int upper) {
-        double* out = &values_[offset(open, upper)];
-        out[0] = 0;
-        if (maxRolls_ == 0) {
-            return;
-        }
-        const TurnSolver& choose = decider(open, upper, maxRolls_ - 1);
-        turn.evaluate(choose, maxRolls_ - 1,
-                      [&](int k, int u, int t) { return value(open & ~bitOf(k), u, t); });
-        for (int r = 1; r <= maxRolls_; ++r) {
-            out[r] = turn.startValue(r);
-        }
+    fillStates(progress, [&](CategorySet open, int upper,
+                             const TurnSolver::Leaf& after) -> const TurnSolver& {
+        turn.evaluate(decider(open, upper, maxRolls_ - 1), maxRolls_ - 1, after);
+        return turn;
     });
 }
 

@@ -59,6 +59,9 @@ private:
     std::size_t offset(CategorySet open, int upper) const;
     std::size_t compress(CategorySet open) const;
     template <class SolveOne> void forEachState(const Progress& progress, SolveOne&& solveOne);
+    // Every state's values from the turn that `play` solves or evaluates for it, with the
+    // values of the smaller sets as its leaves.
+    template <class Play> void fillStates(const Progress& progress, Play&& play);
 
     CategorySet categories_;
     int maxRolls_;

@@ -80,11 +80,15 @@ GameResult AutoPlayer::playGame() {
             pickUpDice();
         }
     }
-    const GameState& s = game_.state();
+    return finishGame(game_);
+}
+
+GameResult finishGame(GameModel& game) {
+    const GameState& s = game.state();
     const GameResult result{s.TotalScore, s.BonusGiven == 1,
                             s.Score[static_cast<std::size_t>(category::Yatzy - 1)] > 0,
                             s.CategoriesLeft};
-    game_.tickTimerEnd();
+    game.tickTimerEnd();
     return result;
 }
 

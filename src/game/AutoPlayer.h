@@ -21,6 +21,10 @@ struct GameResult {
     int categoriesLeft = 0; // categories still open when the game ended
 };
 
+// The result of the game on the table, whose end is pending; then lets the end run (which
+// starts the next game).
+GameResult finishGame(GameModel& game);
+
 class AutoPlayer {
 public:
     explicit AutoPlayer(GameModel& game) : game_(game) {}

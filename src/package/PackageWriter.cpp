@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/Text.h"
-#include "package/FileIo.h"
+#include "common/FileIo.h"
 #include "package/PackageFormat.h"
 
 namespace brisvane::package {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/Text.h"
-#include "package/FileIo.h"
+#include "common/FileIo.h"
 #include "package/PackageFormat.h"
 
 namespace brisvane {
@@ -36,11 +36,11 @@ bool clsUnPackage::ExtractFile(const std::string& sFilename) {
         return false;
     }
     std::int64_t packageSize = 0;
-    const package::Descriptor in = package::openRegularForReading(package_, packageSize);
+    const Descriptor in = openRegularForReading(package_, packageSize);
     if (!in.valid() || entry->position + entry->size > packageSize) {
         return false; // the package changed since it was read
     }
-    package::ReplacementFile out(destination_ + sFilename);
+    ReplacementFile out(destination_ + sFilename);
     if (!out.valid()) {
         return false;
     }
@@ -58,13 +58,13 @@ bool clsUnPackage::ExtractFile(const std::string& sFilename) {
 bool clsUnPackage::Initialise() {
     entries_.clear();
     std::int64_t size = 0;
-    const package::Descriptor in = package::openRegularForReading(package_, size);
+    const Descriptor in = openRegularForReading(package_, size);
     if (!in.valid()) {
         return false;
     }
     std::array<unsigned char, package::HeaderSize> header{};
     if (size < static_cast<std::int64_t>(header.size()) ||
-        !package::readAt(in.get(), reinterpret_cast<char*>(header.data()), header.size(), 0) ||
+        !readAt(in.get(), reinterpret_cast<char*>(header.data()), header.size(), 0) ||
         std::string_view(reinterpret_cast<const char*>(header.data()), 4) != package::Signature) {
         return false;
     }
@@ -75,7 +75,7 @@ bool clsUnPackage::Initialise() {
 
     std::vector<unsigned char> records(count * package::RecordSize);
     std::int64_t position = static_cast<std::int64_t>(package::HeaderSize + records.size());
-    if (position > size || !package::readAt(in.get(), reinterpret_cast<char*>(records.data()),
+    if (position > size || !readAt(in.get(), reinterpret_cast<char*>(records.data()),
                                             records.size(), package::HeaderSize)) {
         return false;
     }
@@ -94,7 +94,7 @@ bool clsUnPackage::Initialise() {
     // All names at once: at most 255 x 255 bytes.
     std::string names(nameBytes, '\0');
     if (position + static_cast<std::int64_t>(nameBytes) > size ||
-        !package::readAt(in.get(), names.data(), names.size(), position)) {
+        !readAt(in.get(), names.data(), names.size(), position)) {
         return false;
     }
     position += static_cast<std::int64_t>(nameBytes);

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "common/FileIo.h"
 #include "common/Text.h"
 
 namespace brisvane {
@@ -21,44 +22,6 @@ namespace {
 }
 
 bool isAbsence(int code) { return code == ENOENT || code == ENOTDIR; }
-
-// Closes a descriptor on every path out of a function.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now and reports whether the close succeeded (a deferred write error shows here).
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -266,7 +229,7 @@ std::string FileProfile::replaceFile(const std::string& file, const std::string&
         return done;
     };
     errno = 0;
-    const bool written = step(::fchmod(fd.get(), mode) == 0) && step(writeAll(fd.get(), contents)) &&
+    const bool written = step(::fchmod(fd.get(), mode) == 0) && step(writeAll(fd.get(), contents.data(), contents.size())) &&
                          step(::fsync(fd.get()) == 0) && step(fd.close()) &&
                          step(::rename(temporary.c_str(), target.c_str()) == 0);
     if (!written) {

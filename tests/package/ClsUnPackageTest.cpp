@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "package/FileIo.h"
+#include "common/FileIo.h"
 #include "package/PackageFormat.h"
 #include "package/PackageWriter.h"
 #include "support/TempFolder.h"
@@ -93,7 +93,7 @@ TEST_F(ClsUnPackageTest, EveryChunkSizeCopiesTheBytesUnchangedAndBadBufferTextsM
                  {"5001", 5001}, {" 512 ", 512}, {"32767", 32767}, {"0", 2048},
                  {"", 2048},     {"abc", 2048},  {"-5", 2048},     {"40000", 2048}};
     for (const bool kernelCopy : {true, false}) {
-        package::allowKernelCopy(kernelCopy);
+        allowKernelCopy(kernelCopy);
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(c.buffer) +
                          (kernelCopy ? ", kernel copy" : ", through memory"));
@@ -108,7 +108,7 @@ TEST_F(ClsUnPackageTest, EveryChunkSizeCopiesTheBytesUnchangedAndBadBufferTextsM
             EXPECT_EQ(dest("tail.bin"), "xyz");
         }
     }
-    package::allowKernelCopy(true);
+    allowKernelCopy(true);
 }
 
 TEST_F(ClsUnPackageTest, LookupIgnoresLetterCaseTheLastMatchWinsAndTheGivenNameIsWritten) {
@@ -230,7 +230,7 @@ TEST_F(ClsUnPackageTest, WhatIsNotAFileIsNoPackageAndAPipeDoesNotHang) {
 TEST_F(ClsUnPackageTest, AFailedExtractionKeepsTheOldFileAndLeavesNoPartialFile) {
     const std::string big = pattern(10000, 3);
     for (const bool kernelCopy : {true, false}) {
-        package::allowKernelCopy(kernelCopy);
+        allowKernelCopy(kernelCopy);
         writeRaw({{"data.bin", 10000}}, big);
         ASSERT_TRUE(reader.Initialise());
         folder.write("dest/data.bin", "the good old file");
@@ -240,7 +240,7 @@ TEST_F(ClsUnPackageTest, AFailedExtractionKeepsTheOldFileAndLeavesNoPartialFile)
         EXPECT_EQ(dest("data.bin"), "the good old file");
         EXPECT_EQ(destFiles(), std::vector<std::string>{"data.bin"});
     }
-    package::allowKernelCopy(true);
+    allowKernelCopy(true);
 
     // Without a destination nothing is written anywhere.
     writeRaw({{"data.bin", 10000}}, big);

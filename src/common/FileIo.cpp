@@ -1,4 +1,4 @@
-#include "package/FileIo.h"
+#include "common/FileIo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace brisvane::package {
+namespace brisvane {
 
 namespace {
 bool kernelCopyAllowed = true;
@@ -173,4 +173,4 @@ bool ReplacementFile::commit() {
     return true;
 }
 
-} // namespace brisvane::package
+} // namespace brisvane

@@ -1,13 +1,13 @@
 #pragma once
-// Small POSIX file helpers of the package reader and writer: a descriptor that closes itself,
-// whole reads and writes that retry on interruption, and a file written beside its final name
-// and renamed over it only when complete.
+// Small POSIX file helpers of the package reader and writer and of the settings file: a
+// descriptor that closes itself, whole reads and writes that retry on interruption, and a file
+// written beside its final name and renamed over it only when complete.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-namespace brisvane::package {
+namespace brisvane {
 
 class Descriptor {
 public:
@@ -73,4 +73,4 @@ private:
     bool kernelCopy_ = true;
 };
 
-} // namespace brisvane::package
+} // namespace brisvane
