@@ -17,6 +17,7 @@
 
 #include "program/SettingsWindow.h"
 #include "windows/EventGuard.h"
+#include "windows/DarkPalette.h"
 #include "windows/Twips.h"
 
 namespace brisvane {
@@ -25,44 +26,6 @@ namespace {
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// The game window's colours.
-const QColor Ground(0x16, 0x1e, 0x27);
-const QColor GroundDeep(0x0c, 0x11, 0x17);
-const QColor Ink(0xe4, 0xea, 0xf0);
-const QColor Accent(0xff, 0xe6, 0x00);
-const QColor Field(0x0f, 0x15, 0x1c);
-const QColor Raised(0x26, 0x34, 0x44);
-
-QPalette darkPalette() {
-    QPalette p;
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(group, QPalette::Window, Ground);
-        p.setColor(group, QPalette::WindowText, Ink);
-        p.setColor(group, QPalette::Base, Field);
-        p.setColor(group, QPalette::AlternateBase, Ground);
-        p.setColor(group, QPalette::Text, Ink);
-        p.setColor(group, QPalette::Button, Raised);
-        p.setColor(group, QPalette::ButtonText, Ink);
-        p.setColor(group, QPalette::Highlight, Accent);
-        p.setColor(group, QPalette::HighlightedText, GroundDeep);
-        p.setColor(group, QPalette::ToolTipBase, Field);
-        p.setColor(group, QPalette::ToolTipText, Ink);
-        p.setColor(group, QPalette::Light, QColor(0x3a, 0x4a, 0x5c));
-        p.setColor(group, QPalette::Mid, QColor(0x2a, 0x36, 0x44));
-        p.setColor(group, QPalette::Dark, QColor(0x08, 0x0c, 0x10));
-        p.setColor(group, QPalette::Shadow, Qt::black);
-        p.setColor(group, QPalette::Link, Accent);
-        p.setColor(group, QPalette::PlaceholderText, QColor(0x7f, 0x8c, 0x99));
-    }
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6c, 0x78, 0x84));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6c, 0x78, 0x84));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6c, 0x78, 0x84));
-    p.setColor(QPalette::Disabled, QPalette::Button, QColor(0x1c, 0x26, 0x31));
-    p.setColor(QPalette::Disabled, QPalette::Window, Ground);
-    p.setColor(QPalette::Disabled, QPalette::Base, Field);
-    return p;
 }
 
 // Fusion on the dark ground: check boxes, text boxes, lists and groups drawn to show there
@@ -75,7 +38,7 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override {
         if (hint == SH_GroupBox_TextLabelColor) {
-            return static_cast<int>(Accent.rgb());
+            return static_cast<int>(dark::Accent.rgb());
         }
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
@@ -109,8 +72,8 @@ private:
         const bool focus = option->state.testFlag(State_HasFocus);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(focus ? Accent : QColor(0x3b, 0x49, 0x59), 1));
-        painter->setBrush(fill ? QBrush(Field) : QBrush(Qt::NoBrush));
+        painter->setPen(QPen(focus ? dark::Accent : QColor(0x3b, 0x49, 0x59), 1));
+        painter->setBrush(fill ? QBrush(dark::Field) : QBrush(Qt::NoBrush));
         painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
         painter->restore();
     }
@@ -123,17 +86,17 @@ private:
         const QRectF box = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        QColor edge = on || hot ? Accent : QColor(0x6a, 0x7b, 0x8d);
-        QColor fill = on ? Accent : Field;
+        QColor edge = on || hot ? dark::Accent : QColor(0x6a, 0x7b, 0x8d);
+        QColor fill = on ? dark::Accent : dark::Field;
         if (!enabled) {
             edge = QColor(0x44, 0x50, 0x5c);
-            fill = on ? QColor(0x6c, 0x78, 0x84) : Field;
+            fill = on ? dark::Dimmed : dark::Field;
         }
         painter->setPen(QPen(edge, 1.2));
         painter->setBrush(fill);
         painter->drawRoundedRect(box, 3, 3);
         if (on) {
-            QPen tick(GroundDeep, std::max<qreal>(1.6, box.width() / 7));
+            QPen tick(dark::GroundDeep, std::max<qreal>(1.6, box.width() / 7));
             tick.setCapStyle(Qt::RoundCap);
             tick.setJoinStyle(Qt::RoundJoin);
             painter->setPen(tick);
@@ -167,7 +130,7 @@ QString withMnemonic(const QString& caption, QString* taken) {
 void paintPageIcon(QPainter& p, int id, qreal s) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(Accent);
+    p.setBrush(dark::Accent);
     if (id == 69) {
         QPainterPath bell;
         bell.moveTo(0.5 * s, 0.12 * s);
@@ -236,13 +199,15 @@ SettingsView::SettingsView(SettingsWindow& model, EventGuard& guard, QWidget* pa
     QFont font = this->font();
     font.setPixelSize(12);
     setFont(font);
-    setPalette(darkPalette());
+    // Switched-off buttons keep the dark ground under their dimmed text.
+    QPalette palette = dark::palette();
+    palette.setColor(QPalette::Disabled, QPalette::Window, dark::Ground);
+    setPalette(palette);
     buildWidgets();
     setStyle(style);
-    const QPalette palette = darkPalette();
     QPalette titles = palette;
-    titles.setColor(QPalette::WindowText, Accent);
-    titles.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6c, 0x78, 0x84));
+    titles.setColor(QPalette::WindowText, dark::Accent);
+    titles.setColor(QPalette::Disabled, QPalette::WindowText, dark::Dimmed);
     for (QWidget* child : findChildren<QWidget*>()) {
         child->setStyle(style);
         // A group's title in the accent colour; the controls in it keep their own colours.
@@ -531,8 +496,8 @@ void SettingsView::focusFirst() {
 void SettingsView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient ground(0, 0, 0, height());
-    ground.setColorAt(0, Ground);
-    ground.setColorAt(1, GroundDeep);
+    ground.setColorAt(0, dark::Ground);
+    ground.setColorAt(1, dark::GroundDeep);
     painter.fillRect(rect(), ground);
 }
 
