@@ -8,48 +8,10 @@
 
 #include "../game/GameFixture.h"
 #include "program/AdvicePanel.h"
+#include "support/ScriptedAdvice.h"
 
 namespace brisvane::testing {
 namespace {
-
-using advisor::Choice;
-using advisor::Position;
-
-Choice rollAgain(advisor::Counts faces, double expected) {
-    Choice c;
-    c.rollAgain = faces;
-    c.expected = expected;
-    return c;
-}
-
-Choice fillWith(int category, int points, double expected) {
-    Choice c;
-    c.kind = Choice::Kind::Fill;
-    c.category = category;
-    c.points = points;
-    c.expected = expected;
-    return c;
-}
-
-// Answers every rolled position with the same choices, and an empty table with a roll.
-class ScriptedAdvice : public advisor::AdviceSource {
-public:
-    std::vector<Choice> choices;
-    std::vector<Position> asked;
-    std::vector<advisor::Step> reviewed;
-
-    std::vector<Choice> rank(const Position& position) override {
-        asked.push_back(position);
-        if (!position.rolled) {
-            return {rollAgain({6, 0, 0, 0, 0, 0}, 500)};
-        }
-        return choices;
-    }
-    advisor::Review review(const std::vector<advisor::Step>& steps) override {
-        reviewed = steps;
-        return advisor::Review{500, 3, 480, -17, 1};
-    }
-};
 
 class AdvicePanelTest : public GameFixture {
 protected:

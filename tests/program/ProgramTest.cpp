@@ -6,6 +6,7 @@
 
 #include "common/Numbers.h"
 #include "game/AutoPlayer.h"
+#include "support/ScriptedAdvice.h"
 
 #include <memory>
 #include "package/PackageFormat.h"
@@ -51,21 +52,10 @@ TEST_F(ProgramTest, AFinishedGameIsRecordedInTheSettingsAndTheLogAndTheNextGameS
 // The advice switch of the tools menu, a game played with it and one without: the advised
 // game counts and is logged, but leaves the top ten to players; both get their review.
 TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
-    class EveryDieAgain : public advisor::AdviceSource {
-    public:
-        std::vector<advisor::Choice> rank(const advisor::Position&) override {
-            advisor::Choice all;
-            all.rollAgain = {6, 0, 0, 0, 0, 0};
-            all.expected = 499.5;
-            return {all};
-        }
-        advisor::Review review(const std::vector<advisor::Step>& steps) override {
-            return advisor::Review{499.5, 10, 300, static_cast<double>(steps.size()), 40};
-        }
-    };
-    program.advice().prepare = [](const advisor::Progress&) {
-        return std::make_unique<EveryDieAgain>();
-    };
+    auto advice = std::make_unique<ScriptedAdvice>();
+    advice->choices = {rollAgain({6, 0, 0, 0, 0, 0}, 499.5)};
+    advice->answer = advisor::Review{499.5, 10, 300, 40, 40};
+    program.advice().prepare = [&advice](const advisor::Progress&) { return std::move(advice); };
     locale.separator = ",";
     program.mainShell().Load();
     ASSERT_TRUE(program.menuWindow().choose("xx_advice"));

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "MainRig.h"
+#include "support/ScriptedAdvice.h"
 #include "windows/DotDisplay.h"
 #include "windows/Twips.h"
 
@@ -244,19 +245,11 @@ TEST(MainViewTest, ErrorsAreLoggedAndMarkedNotACrash) {
 // Advice by the key H: the caption on the felt, a ring around each die to roll again, the
 // same said to a screen reader; H again takes it all away.
 TEST(MainViewTest, TheKeyHShowsTheAdviceOnTheTableAndToAScreenReader) {
-    class AgainTheOnes : public advisor::AdviceSource {
-    public:
-        std::vector<advisor::Choice> rank(const advisor::Position&) override {
-            advisor::Choice ones;
-            ones.rollAgain = {1, 0, 0, 0, 0, 0};
-            ones.expected = 501;
-            return {ones};
-        }
-        advisor::Review review(const std::vector<advisor::Step>&) override { return {}; }
-    };
     MainRig rig;
-    rig.program.advice().prepare = [](const advisor::Progress&) {
-        return std::make_unique<AgainTheOnes>();
+    auto advice = std::make_unique<ScriptedAdvice>();
+    advice->choices = {rollAgain({1, 0, 0, 0, 0, 0}, 501)};
+    rig.program.advice().prepare = [&advice](const advisor::Progress&) {
+        return std::move(advice);
     };
     rig.view->loadAndShow();
     rig.key(Qt::Key_H);
