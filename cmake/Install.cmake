@@ -2,6 +2,8 @@
 # finds its data and its sound module relative to its binary; on its first start it seeds a
 # per-user folder from the read-only data, and a newer installation refreshes that folder's
 # shipped files but never the player's settings and highscores.
+# Everything here belongs to the game's package (the service installs its own, "scores").
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 if(TARGET brisvane)
   install(TARGETS brisvane RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
   install(TARGETS brisvane-sound LIBRARY DESTINATION "${BRISVANE_INSTALL_MODULEDIR}")

@@ -1,5 +1,7 @@
-# The Debian package of an installed copy under /usr: `cpack -G DEB` in a build configured
+# The Debian packages of an installed copy under /usr: `cpack -G DEB` in a build configured
 # with CMAKE_INSTALL_PREFIX=/usr (scripts/package does both, with Debian's hardening flags).
+# Two packages from the one build: brisvane (the game, install component "game") and, where the
+# service is built, brisvane-scores (the highscore service, component "scores").
 if(NOT TARGET brisvane)
   return()
 endif()
@@ -15,6 +17,21 @@ add_custom_command(OUTPUT "${_doc}/changelog.gz"
 add_custom_target(brisvane_doc ALL DEPENDS "${_doc}/changelog.gz")
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/debian/copyright" "${_doc}/changelog.gz"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/brisvane")
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL game)
+set(CPACK_DEBIAN_GAME_PACKAGE_NAME brisvane)
+if(TARGET brisvane-scores)
+  install(FILES "${PROJECT_SOURCE_DIR}/packaging/debian/copyright" "${_doc}/changelog.gz"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/brisvane-scores" COMPONENT scores)
+  list(APPEND CPACK_COMPONENTS_ALL scores)
+  set(CPACK_DEBIAN_SCORES_PACKAGE_NAME brisvane-scores)
+  set(CPACK_DEBIAN_SCORES_PACKAGE_SECTION web)
+  set(CPACK_DEBIAN_SCORES_DESCRIPTION "highscore service of the Brisvane dice game
+ The web service behind the game's Internet links: sign-up, the submission of a
+ score from the game (checked against the game's rules and entry key) and the
+ world table, all time and by month, with a JSON twin. SQLite or PostgreSQL;
+ passwords kept as Argon2id hashes; a sandboxed systemd unit.")
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brisvane)
@@ -40,9 +57,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brisvane/")
 # The Qt libraries from the binaries themselves; xdg-utils opens web pages and files.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
+set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "xdg-utils")
 # The name on the splash window and the logo is drawn in DejaVu Sans.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -11,7 +11,7 @@ namespace brisvane {
 namespace {
 
 constexpr int MaxPlaySeconds = 32767;
-constexpr int StartBalance = -84;
+constexpr int StartBalance = -GameModel::BonusThreshold;
 
 // Top of each score label as an offset from `scr_01`, as the score sheet was drawn.
 constexpr std::array<int, CategoryCount> ScoreOffsets = {0,    315,  630,  940,  1260, 1570, 1890,

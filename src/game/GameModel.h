@@ -64,6 +64,8 @@ class GameModel {
 public:
     static constexpr int StartRolls = 60;
     static constexpr int BonusPoints = 100;
+    // The upper categories' points that earn the bonus.
+    static constexpr int BonusThreshold = 84;
     // The score card stands 150 twips further left than it was first drawn, so the marker
     // beside it lies wholly inside the 12000-twip window.
     static constexpr int ButtonLeft = 9720;
