@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "links/Links.h"
+
 namespace brisvane::server {
 
 std::string escape(std::string_view text) {
@@ -15,23 +17,6 @@ std::string escape(std::string_view text) {
         case '"': out += "&quot;"; break;
         case '\'': out += "&#39;"; break;
         default: out += c;
-        }
-    }
-    return out;
-}
-
-std::string encodeQueryValue(std::string_view value) {
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char ch : value) {
-        const auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-            c == '-' || c == '.' || c == '_' || c == '~') {
-            out += ch;
-        } else {
-            out += '%';
-            out += Hex[c >> 4];
-            out += Hex[c & 0x0F];
         }
     }
     return out;
@@ -59,7 +44,7 @@ std::string lanSuffix(const Texts& texts, char separator) {
     if (texts.lan == "English") {
         return "";
     }
-    return std::string(1, separator) + "lan=" + encodeQueryValue(texts.lan);
+    return std::string(1, separator) + "lan=" + queryValue(texts.lan);
 }
 
 std::string page(const Texts& texts, std::string_view title, std::string_view body) {

@@ -11,8 +11,6 @@ namespace brisvane::server {
 
 // &, <, >, " and ' as character references.
 std::string escape(std::string_view text);
-// A value for a query string ("å" -> "%C3%A5").
-std::string encodeQueryValue(std::string_view value);
 // JSON string contents ("<" as \u003c, so a name cannot close a script or a tag).
 std::string jsonEscape(std::string_view text);
 

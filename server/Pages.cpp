@@ -1,5 +1,6 @@
 #include "server/Pages.h"
 
+#include "links/Links.h"
 #include "server/Html.h"
 
 namespace brisvane::server {
@@ -16,13 +17,13 @@ std::string pageLink(const Texts& texts, const TableQuery& q, int page) {
         link += "&amp;period=month";
     }
     if (!q.lan.empty()) {
-        link += "&amp;filter=" + encodeQueryValue(q.lan);
+        link += "&amp;filter=" + queryValue(q.lan);
     }
     return link + escape(lanSuffix(texts, '&'));
 }
 
 std::string playerLink(const Texts& texts, const std::string& name) {
-    return "<a href=\"/highscore/player?user=" + encodeQueryValue(name) +
+    return "<a href=\"/highscore/player?user=" + queryValue(name) +
            escape(lanSuffix(texts, '&')) + "\">" + escape(name) + "</a>";
 }
 

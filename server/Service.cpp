@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "common/Text.h"
+#include "links/Links.h"
 #include "server/Html.h"
 #include "server/Pages.h"
 #include "server/Query.h"
@@ -157,28 +158,25 @@ void Service::home(const httplib::Request& req, httplib::Response& res) {
     answer(res, 200, homePage(textsFor(param(params, "lan")), rows));
 }
 
-void Service::table(const httplib::Request& req, httplib::Response& res) {
+TableView Service::tableView(const httplib::Request& req, const char* filter) {
     const Params params = queryParams(req);
     TableView view;
     view.query.period = param(params, "period") == "month" ? Period::Month : Period::AllTime;
     view.query.month = currentDateNumber(now_());
-    view.query.lan = text::left(param(params, "filter"), 40);
+    view.query.lan = text::left(param(params, filter), 40);
     view.query.page = pageParam(params);
     view.rows = store_.table(view.query);
     view.total = store_.count(view.query);
-    answer(res, 200, tablePage(textsFor(param(params, "lan")), view));
+    return view;
+}
+
+void Service::table(const httplib::Request& req, httplib::Response& res) {
+    // The page's own language is `lan`, as on every page; the table's is `filter`.
+    answer(res, 200, tablePage(textsFor(param(queryParams(req), "lan")), tableView(req, "filter")));
 }
 
 void Service::api(const httplib::Request& req, httplib::Response& res) {
-    const Params params = queryParams(req);
-    TableView view;
-    view.query.period = param(params, "period") == "month" ? Period::Month : Period::AllTime;
-    view.query.month = currentDateNumber(now_());
-    view.query.lan = text::left(param(params, "lan"), 40);
-    view.query.page = pageParam(params);
-    view.rows = store_.table(view.query);
-    view.total = store_.count(view.query);
-    answer(res, 200, tableJson(view), "application/json; charset=utf-8");
+    answer(res, 200, tableJson(tableView(req, "lan")), "application/json; charset=utf-8");
 }
 
 void Service::player(const httplib::Request& req, httplib::Response& res) {
@@ -228,7 +226,7 @@ void Service::send(const httplib::Request& req, httplib::Response& res) {
     }
     const std::optional<Account> account = store_.account(key);
     if (!account) {
-        const std::string link = "/signup?name=" + encodeQueryValue(text::left(c.user, 20)) +
+        const std::string link = "/signup?name=" + queryValue(text::left(c.user, 20)) +
                                  lanSuffix(t, '&');
         answer(res, 404, refusedPage(t, fill(escape(t.unknownAccount), {shownName(c.user)}) +
                                             " <a href=\"" + escape(link) + "\">" +
@@ -291,7 +289,7 @@ void Service::signup(const httplib::Request& req, httplib::Response& res) {
         return;
     }
     writeLog("account created");
-    res.set_redirect("/signup/done?name=" + encodeQueryValue(name) + lanSuffix(t, '&'), 303);
+    res.set_redirect("/signup/done?name=" + queryValue(name) + lanSuffix(t, '&'), 303);
 }
 
 void Service::signupDone(const httplib::Request& req, httplib::Response& res) {

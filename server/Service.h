@@ -10,6 +10,7 @@
 #include <string>
 
 #include "server/Passwords.h"
+#include "server/Pages.h"
 #include "server/RateLimit.h"
 #include "server/Store.h"
 
@@ -48,6 +49,7 @@ private:
     void signup(const httplib::Request& req, httplib::Response& res);
     void signupDone(const httplib::Request& req, httplib::Response& res);
 
+    TableView tableView(const httplib::Request& req, const char* filter);
     void installErrorPages(httplib::Server& server);
     std::string clientAddress(const httplib::Request& req) const;
     void writeLog(const std::string& line);

@@ -5,9 +5,12 @@ PostgreSQL cluster:
     service_test.py BRISVANE-SCORES sqlite|postgresql
 """
 
+import http.client
 import json
 import os
 import re
+import ssl
+import subprocess
 import sys
 import tempfile
 
@@ -124,6 +127,24 @@ def rate_limit(service, check, month):
     check(429 in statuses, f"40 quick submissions from one address were never limited: {set(statuses)}")
 
 
+def tls(binary, folder, check):
+    """The service serving HTTPS itself, with a certificate made for the test."""
+    cert, key = os.path.join(folder, "cert.pem"), os.path.join(folder, "key.pem")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1",
+                    "-days", "1", "-keyout", key, "-out", cert], check=True, capture_output=True)
+    service = Service(binary, "sqlite:" + os.path.join(folder, "tls.sqlite"), "--tls-cert", cert, "--tls-key", key)
+    try:
+        context = ssl.create_default_context(cafile=cert)
+        context.check_hostname = False
+        connection = http.client.HTTPSConnection("127.0.0.1", service.port, context=context, timeout=30)
+        connection.request("GET", "/")
+        answer = connection.getresponse()
+        check(answer.status == 200 and answer.getheader("Strict-Transport-Security") is not None,
+              f"HTTPS answered {answer.status} without HSTS")
+    finally:
+        service.stop()
+
+
 def main():
     binary, kind = sys.argv[1], sys.argv[2]
     check = Check()
@@ -155,6 +176,8 @@ def main():
               "the service's output holds a password or a query string")
         check(re.search(r"GET /highscore/send 303", log) is not None, "the access log lacks the submission")
         check(not stored_has, "the database holds the password")
+        if cluster is None:
+            tls(binary, folder, check)
     check.finish(f"the service on {kind}")
 
 
