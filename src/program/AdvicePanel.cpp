@@ -127,6 +127,10 @@ std::optional<advisor::Review> AdvicePanel::review() {
     }
 }
 
+std::string AdvicePanel::recordText() const {
+    return recorder_.complete() ? advisor::formatRecord(recorder_.steps()) : std::string();
+}
+
 std::string AdvicePanel::switchCaption() const {
     return text("s29", "Advice");
 }

@@ -85,6 +85,9 @@ public:
     // The review of the game just finished, when the advisor is ready and the game was
     // written down whole; nothing otherwise.
     std::optional<advisor::Review> review();
+    // The game on the table written down as a recorded game (advisor::formatRecord), for the
+    // history; "" when it was not written down whole.
+    std::string recordText() const;
     // Whether the advisor is ready to answer.
     bool ready() const { return source_ != nullptr; }
     // Whether the advisor is being prepared.

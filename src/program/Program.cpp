@@ -14,10 +14,12 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
               [this](const std::string& name) { return folder_.resolve(name); }),
       display_(language_, [this] { return game_.state().TotalScore; }),
       topTen_(profile_, iniFile_, language_),
+      history_(folder_.resolve(GameHistory::FileName), folder_.resolve(LogFileName)),
       recorder_(RecorderWiring{profile_, iniFile_, language_, platform_.dialogs, platform_.clock,
                                platform_.random, topTen_, [this](int n) { sounds_.sndA(n); },
                                [this](const std::string& line) { log_.WriteLog(line); },
-                               ProgramVersion, ProgramName, &platform_.locale}),
+                               ProgramVersion, ProgramName, &platform_.locale,
+                               [this](const PlayedGame& g) { return history_.add(g); }}),
       game_(GameWiring{profile_, iniFile_, language_, platform_.clock, platform_.random,
                        platform_.locale, platform_.dialogs, *this}),
       advice_(AdvicePanel::Wiring{profile_, iniFile_, language_, platform_.locale, game_,
@@ -256,6 +258,8 @@ void Program::UpdatTopp() {
 void Program::endOfGame(GameModel& game) {
     FinishedGame finished = finishedGame(game);
     finished.advised = advice_.advised();
+    finished.record = advice_.recordText();
+    finished.language = language_.info("international");
     if (const auto r = advice_.review()) {
         finished.review = GameReview{r->expectedStart, r->skill, r->luck};
     } else {

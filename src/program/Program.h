@@ -14,6 +14,7 @@
 #include "display/AlarmClock.h"
 #include "display/DotMatrix.h"
 #include "display/SoundBoard.h"
+#include "history/GameHistory.h"
 #include "game/GameHooks.h"
 #include "game/GameModel.h"
 #include "language/Language.h"
@@ -90,6 +91,8 @@ public:
     DotMatrix& display() { return display_; }
     TopTen& topTen() { return topTen_; }
     ResultRecorder& recorder() { return recorder_; }
+    // Every finished game, in the program folder's History.db.
+    GameHistory& history() { return history_; }
     GameModel& game() { return game_; }
     // The game window's frame, its own controls and its load step (which starts the first
     // game).
@@ -172,6 +175,7 @@ private:
     SoundBoard sounds_;
     DotMatrix display_;
     TopTen topTen_;
+    GameHistory history_;
     ResultRecorder recorder_;
     GameModel game_;
     AdvicePanel advice_;

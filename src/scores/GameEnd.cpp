@@ -6,6 +6,8 @@ FinishedGame finishedGame(GameModel& game) {
     FinishedGame finished;
     finished.TotalScore = game.state().TotalScore;
     finished.PlaySeconds = game.state().PlaySeconds;
+    finished.Score = game.state().Score;
+    finished.bonus = game.state().BonusGiven != 0 ? GameModel::BonusPoints : 0;
     finished.stopTimerPlay = [&game] { game.TimerPlay.stop(); };
     finished.Restart = [&game] { game.Restart(); };
     return finished;

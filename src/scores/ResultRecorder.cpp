@@ -6,12 +6,17 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
 namespace brisvane {
 
-ResultRecorder::ResultRecorder(RecorderWiring wiring) : w_(std::move(wiring)) {}
+ResultRecorder::ResultRecorder(RecorderWiring wiring) : w_(std::move(wiring)) {
+    if (!w_.sndA || !w_.writeLog || !w_.keepInHistory) {
+        throw std::logic_error("the result recorder's hooks are not all wired");
+    }
+}
 
 void ResultRecorder::GeKey(int totalScore) {
     const int r = drawKeyDigit(w_.random, w_.clock);
@@ -43,61 +48,120 @@ std::string ResultRecorder::askName() {
 
 void ResultRecorder::KollaScore(const FinishedGame& game) {
     game.stopTimerPlay();
-    const std::string time = timeText(game.PlaySeconds);
+    const DateTime now = w_.clock.now();
 
     HsTable table = HsTable::read(w_.profile, w_.iniFile);
     HsEntry& candidate = table.slots[0];
     candidate.points = game.TotalScore;
     candidate.key = std::exchange(candidateKey_, std::string());
-    candidate.date = std::to_string(dateNumber(w_.clock.now()));
+    candidate.date = std::to_string(dateNumber(now));
 
     // Everything the end of a game stores goes into the settings file in one replacement, so
     // a program killed meanwhile never leaves places of two different games mixed.
     std::vector<ProfileChange> changes;
     if (!game.advised) {
-        if (game.TotalScore >
-            integerPart(w_.profile.GetINI(HsTable::Section, "alltime", w_.iniFile))) {
-            changes.push_back({HsTable::Section, "alltime", std::to_string(game.TotalScore)});
-        }
-        // Asked exactly when the game takes a place, also in a hand-edited list out of order,
-        // so no place is ever filled with someone else's name.
-        if (table.placeFor(game.TotalScore) > 0) {
-            candidate.name = askName();
-            changes.push_back({HsTable::Section, "name", candidate.name});
-        }
-        table.insertCandidate();
-        const std::vector<ProfileChange> places = table.changes();
-        changes.insert(changes.end(), places.begin(), places.end());
+        changes = placeChanges(table, game.TotalScore);
     }
     const std::int64_t session = intValue(w_.profile.GetINI("Session", "total", w_.iniFile));
     changes.push_back({"Session", "total", std::to_string(session + 1)});
 
-    std::string why;
-    const bool saved = w_.profile.SetINIs(w_.iniFile, changes, &why);
-    w_.topTen.NewPlace = saved ? table.NewPlace : 0;
+    Saved saved;
+    saved.settings = w_.profile.SetINIs(w_.iniFile, changes, &saved.why);
+    // Every finished game, advised or not, also when the settings file failed.
+    saved.history = w_.keepInHistory(played(game, now));
+    w_.topTen.NewPlace = saved.settings ? table.NewPlace : 0;
     w_.topTen.UpdatTopp();
 
-    std::string line = "Session " + std::to_string(session + 1) +
-                       ": Score: " + std::to_string(game.TotalScore) + ", time: " + time;
-    if (!saved) {
-        line += ". Not saved: " + why;
+    w_.writeLog(logLine(game, session + 1, table, saved));
+    tellNotSaved(saved);
+    w_.dialogs.message(w_.programTitle, finalText(game));
+    game.Restart();
+}
+
+std::string ResultRecorder::logLine(const FinishedGame& game, std::int64_t session,
+                                    const HsTable& table, const Saved& saved) {
+    std::string line = "Session " + std::to_string(session) + ": Score: " +
+                       std::to_string(game.TotalScore) + ", time: " + timeText(game.PlaySeconds);
+    if (!saved.settings) {
+        line += ". Not saved: " + saved.why;
     } else if (table.NewPlace > 0) {
         line += ". New highscore, place " + std::to_string(table.NewPlace) + " \"" +
-                candidate.name + "\"";
+                table.slots[0].name + "\"";
     }
     if (game.review) {
         line += reviewLogText(*game.review);
     }
+    if (!saved.history.setAside.empty()) {
+        line += ". Damaged history set aside as " + saved.history.setAside;
+    }
+    if (!saved.history.ok) {
+        line += ". Not in the history: " + saved.history.why;
+    }
     if (game.advised) {
         line += " (advised)";
     }
-    w_.writeLog(line);
+    return line;
+}
 
-    if (!saved) {
-        w_.dialogs.message(w_.programTitle, notSavedText(why));
+// What was not saved, told once, in one box.
+void ResultRecorder::tellNotSaved(const Saved& saved) {
+    std::string notice;
+    const auto tell = [&notice](const std::string& text) {
+        notice += (notice.empty() ? "" : "\n\n") + text;
+    };
+    if (!saved.settings) {
+        tell(notSavedText(saved.why));
     }
-    w_.dialogs.message(w_.programTitle, finalText(game));
-    game.Restart();
+    if (!saved.history.setAside.empty()) {
+        tell(historySetAsideText(saved.history.setAside));
+    }
+    if (!saved.history.ok) {
+        tell(notInHistoryText(saved.history.why));
+    }
+    if (!notice.empty()) {
+        w_.dialogs.message(w_.programTitle, notice);
+    }
+}
+
+std::vector<ProfileChange> ResultRecorder::placeChanges(HsTable& table, int points) {
+    std::vector<ProfileChange> changes;
+    if (points > integerPart(w_.profile.GetINI(HsTable::Section, "alltime", w_.iniFile))) {
+        changes.push_back({HsTable::Section, "alltime", std::to_string(points)});
+    }
+    // Asked exactly when the game takes a place, also in a hand-edited list out of order, so
+    // no place is ever filled with someone else's name.
+    if (table.placeFor(points) > 0) {
+        table.slots[0].name = askName();
+        changes.push_back({HsTable::Section, "name", table.slots[0].name});
+    }
+    table.insertCandidate();
+    const std::vector<ProfileChange> places = table.changes();
+    changes.insert(changes.end(), places.begin(), places.end());
+    return changes;
+}
+
+PlayedGame ResultRecorder::played(const FinishedGame& game, const DateTime& ended) const {
+    PlayedGame g;
+    g.ended = ended;
+    g.points = game.TotalScore;
+    g.playSeconds = game.PlaySeconds;
+    g.scores = game.Score;
+    g.bonus = game.bonus;
+    g.advised = game.advised;
+    g.language = game.language;
+    g.review = game.review;
+    g.record = game.record;
+    return g;
+}
+
+std::string ResultRecorder::notInHistoryText(const std::string& why) {
+    return "This game could not be added to the history of your games (" + why +
+           "). Your highscores are kept as usual.";
+}
+
+std::string ResultRecorder::historySetAsideText(const std::string& aside) {
+    return "The history of your games was damaged. It has been set aside as " + aside +
+           " and a new history begun with the games of the log.";
 }
 
 std::string ResultRecorder::reviewLogText(const GameReview& review) {

@@ -6,9 +6,12 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/Texts.h"
+#include "history/GameHistory.h"
 #include "scores/HsTable.h"
 #include "scores/TopTen.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -31,13 +34,8 @@ struct RecorderWiring {
     std::string programTitle = "Brisvane"; // title of the final score box
     // The desktop's decimal separator for the review's figures; "." without a locale.
     const Locale* locale = nullptr;
-};
-
-// How a finished game went against the advisor (see the advisor's review).
-struct GameReview {
-    double expectedStart = 0; // the advisor's expected final score before the first roll
-    double skill = 0;         // points the player's choices cost against the advisor's best
-    double luck = 0;          // final score - expected start + skill
+    // Adds the finished game to the player's history (GameHistory::add).
+    std::function<GameHistory::Outcome(const PlayedGame&)> keepInHistory;
 };
 
 // The game just over, as the recording sees it.
@@ -49,15 +47,22 @@ struct FinishedGame {
     // Advice was shown during the game: it is logged as advised and takes neither a place of
     // the top ten nor the best ever, so the table stays a table of players.
     bool advised = false;
-    std::optional<GameReview> review; // shown and logged when there is one
+    std::optional<GameReview> review{}; // shown and logged when there is one
     // No review because the advisor was still getting ready: the final box says so.
     bool reviewPending = false;
+    // For the history: each category's points (category k at k-1), the bonus (0 or 100), the
+    // game's record of steps ("" when not written down whole) and the language played in.
+    std::array<int, CategoryCount> Score{};
+    int bonus = 0;
+    std::string record{};
+    std::string language{};
 };
 
 class ResultRecorder {
   public:
     static constexpr std::size_t MaxNameChars = 20;
 
+    // Throws std::logic_error when a hook is not wired.
     explicit ResultRecorder(RecorderWiring wiring);
 
     // Makes the entry key of the finished game and keeps it for KollaScore.
@@ -65,14 +70,19 @@ class ResultRecorder {
 
     // Records the finished game, in this order: play timer off, name prompt (only when the
     // game enters the top ten; an advised game never does), the best ever, the name, the list and the finished-games
-    // counter Session/total written in one replacement of the settings file, UpdatTopp, the
-    // log line, the final score box, Restart. Stored numbers that are absent or not numbers
-    // count as 0. When the settings file cannot be written the player is told why, once, and
-    // the log says the result was not saved.
+    // counter Session/total written in one replacement of the settings file, the game added to
+    // the history, UpdatTopp, the log line, the final score box, Restart. Stored numbers that
+    // are absent or not numbers count as 0. When the settings file or the history cannot be
+    // written the player is told why, once, and the log says what was not saved; a damaged
+    // history set aside is told and logged too.
     void KollaScore(const FinishedGame& game);
 
     // The message of a result that could not be saved; `why` is the system's reason.
     static std::string notSavedText(const std::string& why);
+    // The messages of a game the history could not take, and of a damaged history set aside
+    // as the file `aside`.
+    static std::string notInHistoryText(const std::string& why);
+    static std::string historySetAsideText(const std::string& aside);
     // ". Review: expected 508.1, choices cost 12.3, luck -15.8", the end of the log line.
     static std::string reviewLogText(const GameReview& review);
 
@@ -91,6 +101,19 @@ class ResultRecorder {
 
   private:
     std::string askName();
+    // The best ever, the name (asked when the game takes a place) and the places, as the
+    // changes to write.
+    std::vector<ProfileChange> placeChanges(HsTable& table, int points);
+    PlayedGame played(const FinishedGame& game, const DateTime& ended) const;
+    // What the end of a game could save.
+    struct Saved {
+        bool settings = false;
+        std::string why; // the system's reason when the settings file failed
+        GameHistory::Outcome history;
+    };
+    static std::string logLine(const FinishedGame& game, std::int64_t session,
+                               const HsTable& table, const Saved& saved);
+    void tellNotSaved(const Saved& saved);
     // The final score box's text: the score, the review, and whether advice was shown.
     std::string finalText(const FinishedGame& game) const;
 

@@ -85,6 +85,34 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
     const std::string second = both.substr(log.size());
     EXPECT_EQ(second.find("(advised)"), std::string::npos) << second;
     EXPECT_NE(second.find(". Review: expected 499.5"), std::string::npos) << second;
+
+    // Both are in the history, with their review and their steps to review them again.
+    std::vector<PlayedGame> games;
+    ASSERT_TRUE(program.history().load(games).ok);
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].points, advised);
+    EXPECT_TRUE(games[0].advised && !games[1].advised);
+    EXPECT_EQ(games[1].language, "English");
+    ASSERT_TRUE(games[1].review);
+    EXPECT_DOUBLE_EQ(games[1].review->skill, 10);
+    const auto record = program.history().record(games[1].id);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->rfind("roll ", 0), 0u) << *record;
+}
+
+// A history that cannot be opened at all (here a folder in its place) costs the game its place
+// in the history, said once, never its top ten.
+TEST_F(ProgramTest, AHistoryThatCannotBeWrittenIsReportedAndTheTopTenRecordedAsBefore) {
+    std::filesystem::create_directory(folder.file("History.db"));
+    program.mainShell().Load();
+    dialogs.inputAnswers.push_back(std::string("Bo"));
+    const std::string score = std::to_string(AutoPlayer(program.game()).playGame().TotalScore);
+    EXPECT_EQ(ini("Highscore", "p1") + " " + ini("Highscore", "n1"), score + " Bo");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              ResultRecorder::notInHistoryText("unable to open database file"));
+    EXPECT_NE(folder.read("Vexa.log").find(". Not in the history: unable to open database file"),
+              std::string::npos);
 }
 
 TEST_F(ProgramTest, GamesInARowKeepTheTableSortedAndCountEveryGame) {

@@ -58,8 +58,10 @@ protected:
     // The end-of-game timer: key, then recording.
     void finish(int totalScore, int playSeconds) {
         recorder.GeKey(totalScore);
-        recorder.KollaScore({totalScore, playSeconds, [this] { events.push_back("TimerPlay off"); },
-                             [this] { events.push_back("Restart"); }});
+        recorder.KollaScore({.TotalScore = totalScore,
+                             .PlaySeconds = playSeconds,
+                             .stopTimerPlay = [this] { events.push_back("TimerPlay off"); },
+                             .Restart = [this] { events.push_back("Restart"); }});
     }
 
     std::vector<std::string> events;
@@ -75,7 +77,14 @@ protected:
         .sndA = [this](int n) { events.push_back("sound " + std::to_string(n)); },
         .writeLog = [this](const std::string& line) { events.push_back("log " + line); },
         .locale = &locale,
+        .keepInHistory =
+            [this](const PlayedGame& g) {
+                kept.push_back(g);
+                return historyOutcome;
+            },
     }};
+    std::vector<PlayedGame> kept;
+    GameHistory::Outcome historyOutcome{true, "", ""};
 };
 
 TEST_F(ResultRecorderTest, AGameFinishedAtTheWindowIsRecordedAndTheNextOneSetUp) {
@@ -100,6 +109,13 @@ TEST_F(ResultRecorderTest, AGameFinishedAtTheWindowIsRecordedAndTheNextOneSetUp)
     EXPECT_FALSE(game.TimerPlay.enabled);
     EXPECT_EQ(s().RollsLeft, 60) << "the next game is set up";
     EXPECT_EQ(profile.GetINI("Session", "total", Ini), "1");
+    ASSERT_EQ(kept.size(), 1u) << "the game is in the history";
+    EXPECT_EQ(kept[0].points, 46);
+    EXPECT_EQ(kept[0].playSeconds, 65);
+    EXPECT_EQ((*kept[0].scores)[category::Chance - 1], 34);
+    EXPECT_EQ((*kept[0].scores)[category::Sixes - 1], 12);
+    EXPECT_EQ(kept[0].bonus, 0);
+    EXPECT_EQ(kept[0].ended.year, clock.current.year);
 }
 
 TEST_F(ResultRecorderTest, AGameThatEntersIsKeyedNamedLoggedShownAndFollowedByANewGame) {
@@ -147,11 +163,12 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     texts.texts.insert({{"s36", "Expected at the start"}, {"s38", "Luck"}}); // s37, s39 absent
     locale.separator = ",";
 
-    FinishedGame game{987, 845, [] {}, [] {}};
-    game.advised = true;
-    game.review = GameReview{508.06, 12.34, 491.28};
+    FinishedGame finished{
+        .TotalScore = 987, .PlaySeconds = 845, .stopTimerPlay = [] {}, .Restart = [] {}};
+    finished.advised = true;
+    finished.review = GameReview{508.06, 12.34, 491.28};
     recorder.GeKey(987);
-    recorder.KollaScore(game);
+    recorder.KollaScore(finished);
 
     EXPECT_TRUE(dialogs.inputs.empty()) << "no name is asked";
     EXPECT_EQ(stored("p1") + " " + stored("alltime"), "400 400");
@@ -167,17 +184,17 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     // The same game played alone takes its place and keeps the review, without the mark.
     events.clear();
     dialogs.inputAnswers = {"Anna"};
-    game.advised = false;
+    finished.advised = false;
     recorder.GeKey(987);
-    recorder.KollaScore(game);
+    recorder.KollaScore(finished);
     EXPECT_EQ(stored("p1") + " " + stored("n1") + " " + stored("alltime"), "987 Anna 987");
     EXPECT_EQ(events.back(), "log Session 13: Score: 987, time: 14:05. New highscore, place 1 "
                              "\"Anna\". Review: expected 508.1, choices cost 12.3, luck 491.3");
     // Without a review because the advisor was still getting ready, the box says so.
-    game.review.reset();
-    game.reviewPending = true;
+    finished.review.reset();
+    finished.reviewPending = true;
     recorder.GeKey(987);
-    recorder.KollaScore(game);
+    recorder.KollaScore(finished);
     EXPECT_EQ(dialogs.messages.back().text, "Final score: 987 p\n\nNo review for this game: the "
                                             "advisor was still getting ready.");
     EXPECT_EQ(events.back(), "log Session 14: Score: 987, time: 14:05. New highscore, place 2 "
@@ -197,6 +214,24 @@ TEST_F(ResultRecorderTest, AResultThatCannotBeSavedIsReportedAndNotLoggedAsSaved
     EXPECT_EQ(dialogs.messages[0].text, ResultRecorder::notSavedText("Read-only file system"));
     EXPECT_EQ(stored("n3"), "was 3");
     EXPECT_EQ(topTen.NewPlace, 0) << "no place shown as new";
+}
+
+// A history that cannot take the game is told and logged like the settings file, in the same
+// one box; the top ten is recorded as before. A damaged history set aside is told too.
+TEST_F(ResultRecorderTest, AGameTheHistoryCannotTakeIsReportedAndTheTopTenStillRecorded) {
+    storePlaces({400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
+    profile.SetINI("Session", "total", "11", Ini);
+    historyOutcome = {false, "disk I/O error", "History-damaged-1.db"};
+    dialogs.inputAnswers = {"Zoe"};
+    finish(287, 845);
+    EXPECT_EQ(stored("n3") + " " + stored("p3"), "Zoe 287");
+    EXPECT_EQ(events[3], "log Session 12: Score: 287, time: 14:05. New highscore, place 3 "
+                         "\"Zoe\". Damaged history set aside as History-damaged-1.db. Not in "
+                         "the history: disk I/O error");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              ResultRecorder::historySetAsideText("History-damaged-1.db") + "\n\n" +
+                  ResultRecorder::notInHistoryText("disk I/O error"));
 }
 
 TEST_F(ResultRecorderTest, AStreamOfGamesKeepsTheBestTenInOrderAskingOnlyThoseThatEnter) {
