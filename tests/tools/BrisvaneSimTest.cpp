@@ -10,8 +10,10 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "history/GameHistory.h"
 #include "support/TempFolder.h"
 
 namespace brisvane {
@@ -99,7 +101,10 @@ TEST(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
                              "advise --rolls-left 61",
                              "advise --joined 1",
                              "review",
-                             "review a b"}) {
+                             "review a b",
+                             "history",
+                             "history a --record",
+                             "history a --record x"}) {
         const auto [status, out] = run(args);
         EXPECT_EQ(status, 2) << args;
         EXPECT_TRUE(out.empty()) << args;
@@ -121,6 +126,39 @@ TEST(BrisvaneSim, ReviewRefusesABrokenRecordBeforeItNeedsTheTables) {
                        "brisvane-sim: line 2: no category \"Sevens\" (Ones .. Yatzy, or 1..20)"});
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "tables"));
     EXPECT_EQ(run("review " + (folder.path() / "missing.txt").string()).first, 1);
+}
+
+// The figures of a small history, worked out by hand: 300 with the bonus and Yatzy, 200
+// without, both reviewed; 250 taken in from the log, with neither scores nor review.
+TEST(BrisvaneSim, HistoryPrintsTheFiguresOfAHistoryAndARecordToReviewAgain) {
+    testing::TempFolder folder;
+    folder.write("Vexa.log", "2024-01-02 10:05:09  Session 1: Score: 250, time: 14:05.\r\n");
+    GameHistory history(folder.file("History.db"), folder.file("Vexa.log"));
+    for (const auto& [points, bonus, yatzy, cost, luck] :
+         {std::tuple{300, 100, 100, 10.0, 5.0}, std::tuple{200, 0, 0, 20.0, -15.0}}) {
+        PlayedGame g;
+        g.points = points;
+        g.bonus = bonus;
+        g.scores.emplace()[CategoryCount - 1] = yatzy;
+        g.review = GameReview{500, cost, luck};
+        g.record = "roll 1 2 3 4 5 6\n";
+        ASSERT_TRUE(history.add(g).ok);
+    }
+    const std::string file = folder.file("History.db");
+    EXPECT_EQ(run("history " + file), (std::pair<int, std::vector<std::string>>{
+                                          0,
+                                          {"games 3", "mean 250.00", "median 250.0", "best 300",
+                                           "bonus-rate 0.5000", "yatzy-rate 0.5000",
+                                           "reviewed 2", "cost-mean 15.00", "luck-mean -5.00"}}));
+    EXPECT_EQ(run("history " + file + " --record 2").second,
+              std::vector<std::string>{"roll 1 2 3 4 5 6"});
+    EXPECT_EQ(run("history " + file + " --record 1").first, 1) << "the log's game has none";
+
+    const std::string damaged = folder.write("Damaged.db", std::string(5000, 'x'));
+    EXPECT_EQ(run("history " + damaged, "2>&1").second,
+              std::vector<std::string>{"brisvane-sim: " + damaged +
+                                       ": file is not a database"});
+    EXPECT_EQ(folder.read("Damaged.db"), std::string(5000, 'x')) << "only read";
 }
 
 } // namespace

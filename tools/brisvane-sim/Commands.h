@@ -23,5 +23,6 @@ int runPlay(const Args& args);
 int runExact(const Args& args);
 int runAdvise(const Args& args);
 int runReview(const Args& args);
+int runHistory(const Args& args);
 
 } // namespace brisvane::sim

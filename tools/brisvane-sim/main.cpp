@@ -22,6 +22,12 @@
 //   brisvane-sim review FILE [--tables DIR]
 //       Luck against skill for a recorded game (see parseRecord in advisor/Advisor.h; "-" reads
 //       standard input).
+//   brisvane-sim history FILE [--record ID]
+//       The figures of a history of games (History.db), one "name value" pair a line: games,
+//       mean, median, best; bonus-rate and yatzy-rate over the games whose category scores are
+//       known (not those taken in from the log); reviewed, and cost-mean and luck-mean over the
+//       games with a review. A figure over no games is left out. --record prints the record of
+//       steps of game ID, for `review -`. The file is only read.
 //
 // The advisor's tables are read from DIR (default: brisvane in the XDG data home), and solved
 // and stored there first when missing, which takes about a minute.
@@ -49,7 +55,7 @@ constexpr const char* Usage =
     "usage: brisvane-sim eval D1 D2 D3 D4 D5 D6 | eval --all  [--rolls-left N] [--closed "
     "K,K,...]  |  play --games N [--seed S] [--player hint|advisor] [--record FILE]  |  exact  "
     "|  advise [D1 .. D6] [--rolls-left N] [--closed K,..] [--upper U] [--total T]  |  review "
-    "FILE  (advisor: [--tables DIR])\n";
+    "FILE  (advisor: [--tables DIR])  |  history FILE [--record ID]\n";
 } // namespace
 
 int usageError() {
@@ -206,6 +212,9 @@ int main(int argc, char** argv) {
         }
         if (command == "review") {
             return runReview(args);
+        }
+        if (command == "history") {
+            return runHistory(args);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "brisvane-sim: %s\n", e.what());
