@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -63,22 +64,45 @@ std::string systemError(int number) {
 GameHistory::GameHistory(std::string file, std::string logFile, Options options)
     : file_(std::move(file)), logFile_(std::move(logFile)), options_(options) {}
 
-// Opens the history (made and brought up to date as needed) and runs `operation` on it. A
-// damaged file is set aside and the operation run once more on a new history.
+GameHistory::~GameHistory() = default;
+GameHistory::GameHistory(GameHistory&&) noexcept = default;
+GameHistory& GameHistory::operator=(GameHistory&&) noexcept = default;
+
+sql::Database& GameHistory::connection() {
+    struct stat now {};
+    if (db_ != nullptr && ::stat(file_.c_str(), &now) == 0 && now.st_dev == device_ &&
+        now.st_ino == inode_) {
+        return *db_;
+    }
+    db_.reset();
+    auto db = std::make_unique<sql::Database>(file_, sql::Database::Mode::ReadWrite,
+                                              options_.busyMilliseconds);
+    db->exec("PRAGMA journal_mode = WAL");
+    db->exec("PRAGMA synchronous = NORMAL");
+    if (options_.maxPages > 0) {
+        db->exec("PRAGMA max_page_count = " + std::to_string(options_.maxPages));
+    }
+    historydb::migrate(*db, logFile_);
+    if (::stat(file_.c_str(), &now) == 0) {
+        device_ = now.st_dev;
+        inode_ = now.st_ino;
+    }
+    db_ = std::move(db);
+    return *db_;
+}
+
+// Runs `operation` on the history. A damaged file is set aside and the operation run once more
+// on a new history. After a failure the connection is let go, so the next call starts afresh.
 template <typename Operation> GameHistory::Outcome GameHistory::run(Operation&& operation) {
     Outcome outcome;
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            sql::Database db(file_, sql::Database::Mode::ReadWrite, options_.busyMilliseconds);
-            if (options_.maxPages > 0) {
-                db.exec("PRAGMA max_page_count = " + std::to_string(options_.maxPages));
-            }
-            historydb::migrate(db, logFile_);
-            operation(db);
+            operation(connection());
             outcome.ok = true;
             outcome.why.clear();
             return outcome;
         } catch (const sql::Error& error) {
+            db_.reset();
             outcome.why = error.what();
             if (!error.damaged() || attempt > 0) {
                 return outcome;

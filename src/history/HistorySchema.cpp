@@ -37,9 +37,13 @@ void createGames(sql::Database& db, const std::string& logFile) {
             "  expected_start REAL,\n" // the review's figures; NULL without a review
             "  choices_cost REAL,\n"
             "  luck REAL,\n"
-            "  record TEXT,\n" // the steps; NULL when the game was not written down whole
             "  source TEXT NOT NULL CHECK (source IN ('played', 'log')));\n"
-            "CREATE INDEX games_by_end ON games (ended);");
+            "CREATE INDEX games_by_end ON games (ended);\n"
+            // The steps of the games written down whole, apart, so that the list of games
+            // stays a few pages.
+            "CREATE TABLE records (\n"
+            "  game INTEGER PRIMARY KEY REFERENCES games (id),\n"
+            "  steps TEXT NOT NULL);");
     GameWriter writer(db);
     for (const PlayedGame& game : gamesOfLog(logFile)) {
         writer.add(game);
@@ -122,13 +126,15 @@ std::string insertText() {
         values += ", ?";
     }
     return "INSERT INTO games (ended, points, play_seconds, bonus, advised, language, "
-           "expected_start, choices_cost, luck, record, source" +
-           names + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?" + values + ")";
+           "expected_start, choices_cost, luck, source" +
+           names + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?" + values + ")";
 }
 
 } // namespace
 
-GameWriter::GameWriter(sql::Database& db) : insert_(db, insertText()) {}
+GameWriter::GameWriter(sql::Database& db)
+    : db_(db), insert_(db, insertText()),
+      insertRecord_(db, "INSERT INTO records (game, steps) VALUES (?, ?)") {}
 
 void GameWriter::add(const PlayedGame& game) {
     insert_.bind(1, stampText(game.ended)).bind(2, game.points).bind(3, game.playSeconds);
@@ -137,16 +143,16 @@ void GameWriter::add(const PlayedGame& game) {
         insert_.bind(7, game.review->expectedStart).bind(8, game.review->skill);
         insert_.bind(9, game.review->luck);
     }
-    if (!game.record.empty()) {
-        insert_.bind(10, game.record);
-    }
-    insert_.bind(11, std::string(game.source == PlayedGame::Source::Log ? "log" : "played"));
+    insert_.bind(10, std::string(game.source == PlayedGame::Source::Log ? "log" : "played"));
     if (game.scores) {
         for (std::size_t i = 0; i < ScoreColumns.size(); ++i) {
-            insert_.bind(12 + static_cast<int>(i), (*game.scores)[i]);
+            insert_.bind(11 + static_cast<int>(i), (*game.scores)[i]);
         }
     }
     insert_.run();
+    if (!game.record.empty()) {
+        insertRecord_.bind(1, db_.lastInsertId()).bind(2, game.record).run();
+    }
 }
 
 std::vector<PlayedGame> selectGames(sql::Database& db) {
@@ -155,7 +161,7 @@ std::vector<PlayedGame> selectGames(sql::Database& db) {
         names += std::string(", ") + name;
     }
     sql::Statement query(db, "SELECT id, ended, points, play_seconds, bonus, advised, language, "
-                             "expected_start, choices_cost, luck, record IS NOT NULL, source" +
+                             "expected_start, choices_cost, luck, source" +
                                  names + " FROM games ORDER BY ended, id");
     std::vector<PlayedGame> games;
     while (query.step()) {
@@ -172,12 +178,11 @@ std::vector<PlayedGame> selectGames(sql::Database& db) {
         if (!query.isNull(7)) {
             g.review = GameReview{query.real(7), query.real(8), query.real(9)};
         }
-        g.hasRecord = query.integer(10) != 0;
-        g.source = query.text(11) == "log" ? PlayedGame::Source::Log : PlayedGame::Source::Played;
-        if (!query.isNull(12)) {
+        g.source = query.text(10) == "log" ? PlayedGame::Source::Log : PlayedGame::Source::Played;
+        if (!query.isNull(11)) {
             auto& scores = g.scores.emplace();
             for (std::size_t i = 0; i < scores.size(); ++i) {
-                scores[i] = static_cast<int>(query.integer(12 + static_cast<int>(i)));
+                scores[i] = static_cast<int>(query.integer(11 + static_cast<int>(i)));
             }
         }
     }
@@ -185,7 +190,7 @@ std::vector<PlayedGame> selectGames(sql::Database& db) {
 }
 
 std::optional<std::string> selectRecord(sql::Database& db, std::int64_t id) {
-    sql::Statement query(db, "SELECT record FROM games WHERE id = ? AND record IS NOT NULL");
+    sql::Statement query(db, "SELECT steps FROM records WHERE game = ?");
     query.bind(1, id);
     if (!query.step()) {
         return std::nullopt;

@@ -31,7 +31,9 @@ public:
     void add(const PlayedGame& game);
 
 private:
+    sql::Database& db_;
     sql::Statement insert_;
+    sql::Statement insertRecord_;
 };
 
 // Every game, oldest first, without its record.

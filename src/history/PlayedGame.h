@@ -33,9 +33,9 @@ struct PlayedGame {
     std::string language; // the language played in ("" when unknown)
     std::optional<GameReview> review;
     // The game's steps as a recorded game (advisor::formatRecord), so it can be reviewed again;
-    // "" when the game was not written down whole. Left out when a list of games is loaded.
+    // "" when the game was not written down whole. Kept apart: a list of games is loaded
+    // without, and GameHistory::record gives it.
     std::string record;
-    bool hasRecord = false; // whether the history holds a record for the game
     Source source = Source::Played;
 
     // Yatzy filled; false when the scores are unknown.

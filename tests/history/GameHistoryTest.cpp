@@ -98,7 +98,7 @@ TEST_F(GameHistoryTest, AGameKeepsItsFiguresAndRecordAndTheLogIsTakenInOnce) {
     EXPECT_EQ(all[1].points, 412);
     EXPECT_EQ(all[2].points, 199);
     EXPECT_EQ(all[0].source, PlayedGame::Source::Log);
-    EXPECT_FALSE(all[0].scores || all[0].bonus || all[0].hasRecord);
+    EXPECT_FALSE(all[0].scores || all[0].bonus || history().record(all[0].id));
     EXPECT_TRUE(all[1].advised && all[1].review);
 
     const PlayedGame& kept = all[3];
@@ -111,7 +111,6 @@ TEST_F(GameHistoryTest, AGameKeepsItsFiguresAndRecordAndTheLogIsTakenInOnce) {
     EXPECT_EQ(kept.language, "Swedish");
     ASSERT_TRUE(kept.review);
     EXPECT_DOUBLE_EQ(kept.review->skill, 12.5);
-    EXPECT_TRUE(kept.hasRecord);
     EXPECT_EQ(history().record(kept.id), aGame(612).record);
     EXPECT_EQ(GameHistory::readRecord(db(), kept.id), aGame(612).record);
 
