@@ -16,7 +16,7 @@ public:
     static constexpr int Columns = 5;
     static constexpr int Rows = 7;
     static constexpr int DotsPerGlyph = Columns * Rows;
-    static constexpr int GlyphCount = 65;
+    static constexpr int GlyphCount = 78;
 
     // The glyph of `c`, matched exactly (no case folding). A character outside the font is a
     // blank place.
