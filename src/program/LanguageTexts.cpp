@@ -1,5 +1,7 @@
 #include "program/LanguageTexts.h"
 
+#include <string_view>
+
 #include "common/Text.h"
 #include "game/GameModel.h"
 #include "language/Language.h"
@@ -8,6 +10,24 @@
 #include "scores/TopTen.h"
 
 namespace brisvane {
+namespace {
+
+// A question as a button's caption: without its closing mark, the blank a French question
+// puts before it, and the opening mark of a Spanish one.
+std::string withoutQuestionMarks(const std::string& question) {
+    std::string caption = text::dropLast(question);
+    for (const std::string_view blank : {" ", "\u00a0", "\u202f"}) {
+        if (caption.ends_with(blank)) {
+            caption.erase(caption.size() - blank.size());
+        }
+    }
+    if (question.ends_with("?") && caption.starts_with("\u00bf")) {
+        caption.erase(0, std::string_view("\u00bf").size());
+    }
+    return caption;
+}
+
+} // namespace
 
 LanguageTexts::LanguageTexts(Profile& profile, std::string iniFile, Language& language,
                              MainShell& shell, GameModel& game, TopTen& topTen,
@@ -86,9 +106,9 @@ void LanguageTexts::apply() {
         shell_.lb_User.caption = name;
     }
 
-    // 7. The settings window's buttons; the clear button without the question's mark.
+    // 7. The settings window's buttons; the clear button without the question's marks.
     s.setTranslate.caption = T("s28");
-    s.Command3.caption = text::dropLast(T("b7"));
+    s.Command3.caption = withoutQuestionMarks(T("b7"));
 
     // 8. On a page of its own the title names the group, which then shows no caption.
     if (page == "all") {

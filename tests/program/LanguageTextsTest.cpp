@@ -2,6 +2,8 @@
 // their option, and the few fixed texts that stand in for missing ones.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "program/ProgramFixture.h"
 
 namespace brisvane::testing {
@@ -100,6 +102,16 @@ TEST_F(LanguageTextsTest, CaptionsTakeTheirTextsWithTheFixedBlanksAndCuts) {
     EXPECT_EQ(s.Frame6.caption, "Info");
     EXPECT_EQ(s.butOK.caption, "OK");
     EXPECT_EQ(s.Frame2.caption, "User") << "no page, no group caption";
+}
+
+TEST_F(LanguageTextsTest, TheClearButtonShowsTheQuestionWithoutItsMarksInEveryLanguage) {
+    for (const auto& [question, caption] : std::map<std::string, std::string>{
+             {"Effacer les scores\u00a0?", "Effacer les scores"},
+             {"¿Borrar los récords?", "Borrar los récords"}}) {
+        profile.SetINI("Language", "b7", question, folder.file("Test.lan"));
+        program.LanUpdate();
+        EXPECT_EQ(program.settings().Command3.caption, caption);
+    }
 }
 
 } // namespace
