@@ -98,7 +98,7 @@ TEST_F(AdvicePanelTest, TheDiceToRollAgainAreMarkedThoseAlreadyPickedUpFirst) {
 }
 
 TEST_F(AdvicePanelTest, CaptionsComeFromTheLanguageWithTheirPlaceholders) {
-    texts.texts.insert({{"s29", "Rat"},
+    texts.texts.insert({{"s29", "Tipp"},
                         {"s30", "%1 neu würfeln"},
                         {"s32", "%1 eintragen"},
                         {"s33", "Erwartet"},
@@ -107,7 +107,7 @@ TEST_F(AdvicePanelTest, CaptionsComeFromTheLanguageWithTheirPlaceholders) {
     prepared();
     advice.choices = {fillWith(6, 24, 520), rollAgain({0, 0, 1, 0, 0, 0}, 515)};
     roll({6, 6, 6, 6, 3, 1});
-    EXPECT_EQ(label().caption, "Rat: Sechser (24) eintragen");
+    EXPECT_EQ(label().caption, "Tipp: Sechser (24) eintragen");
     EXPECT_EQ(label().toolTip, "Erwartet: 520.0\n3 neu würfeln: 515.0");
 }
 
