@@ -20,7 +20,8 @@ TEST_F(LanguageCreationWindowTest, WithNothingInProgressOnlyANewLanguageCanBeCon
     EXPECT_EQ(w().choice, 1);
     EXPECT_FALSE(w().Option2.enabled);
     EXPECT_FALSE(w().Combo2.enabled);
-    EXPECT_EQ(w().Combo1Items, (std::vector<std::string>{"English", "Svenska", "Deutsch"}));
+    EXPECT_EQ(w().Combo1Items, (std::vector<std::string>{"English", "Svenska", "Deutsch", "Dansk", "Norsk", "Suomi",
+                                                  "Nederlands", "Français", "Español"}));
     EXPECT_EQ(w().Combo1.caption, "English ") << "the current language, with a blank";
     w().selectOption(2);
     EXPECT_EQ(w().choice, 1) << "a disabled choice cannot be made";

@@ -106,7 +106,7 @@ TEST_F(SettingsViewTest, TheBoxesActOnTheGameWindowAtOnce) {
 TEST_F(SettingsViewTest, ALanguageChoiceRelabelsEveryOpenWindow) {
     rig.click("lblSett");
     auto* list = widget<QListWidget>("List1");
-    ASSERT_EQ(list->count(), 3);
+    ASSERT_EQ(list->count(), 9);
     EXPECT_EQ(list->currentItem()->text(), QStringLiteral("English"));
     list->setCurrentRow(1); // as a click or an arrow key does
     EXPECT_EQ(ini("Language", "selected"), "2");
