@@ -77,6 +77,8 @@ int main(int argc, char* argv[]) {
                                 "are not kept until it can be read again.");
         });
     });
+    // The languages a newer version ships join the list of settings made before them.
+    program.language().listShippedLanguages();
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
                                  program.sounds(), program.mainShell(), program.alarmClock(),

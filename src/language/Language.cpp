@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "common/Numbers.h"
 #include "common/Text.h"
@@ -70,6 +71,45 @@ void Language::restoreReference() {
                                  {"Language", "l" + n + "n", "English"},
                                  {"Language", "l" + n + "p", ReferenceFile},
                                  {"Language", "l" + n + "m", "No"}});
+}
+
+int Language::listShippedLanguages() {
+    const int count = std::max(0, intValue(profile_->GetINI("Language", "antal", iniFile_)));
+    std::vector<std::string> listed;
+    for (int i = 1; i <= count; ++i) {
+        listed.push_back(profile_->GetINI("Language", "l" + std::to_string(i) + "p", iniFile_));
+    }
+    const auto isListed = [&listed](const std::string& name) {
+        return std::any_of(listed.begin(), listed.end(), [&name](const std::string& file) {
+            return text::equalsIgnoreCase(file, name);
+        });
+    };
+    std::vector<ProfileChange> changes;
+    int n = count;
+    for (const std::string& name : ProgramFolder::dataFilesIn(folder_.path())) {
+        if (!text::equalsIgnoreCase(std::filesystem::path(name).extension().string(), ".lan") ||
+            isListed(name)) {
+            continue;
+        }
+        const std::string file = folder_.file(name);
+        try {
+            const std::string national = profile_->GetINI("Info", "national", file);
+            if (profile_->GetINI("Info", "Status", file) != "Official" || national.empty()) {
+                continue;
+            }
+            const std::string i = std::to_string(++n);
+            changes.push_back({"Language", "l" + i + "n", national});
+            changes.push_back({"Language", "l" + i + "p", name});
+            changes.push_back({"Language", "l" + i + "m", "No"});
+        } catch (const ProfileError&) {
+            continue; // a file that cannot be read is no language to offer
+        }
+    }
+    if (changes.empty()) {
+        return 0;
+    }
+    changes.push_back({"Language", "antal", std::to_string(n)});
+    return profile_->SetINIs(iniFile_, changes) ? n - count : 0;
 }
 
 bool Language::chooseByName(const std::string& displayName) {

@@ -42,6 +42,13 @@ public:
     // there; only without a readable reference does every text read as "".
     void updateLanguageFile();
 
+    // Adds to the list every shipped language file of the program folder that it lacks, so
+    // the languages a newer version brings reach a player whose settings were made before
+    // them. A shipped file says "Official" in its description (Info/Status); the files players
+    // make say "Inofficial" and come into the list through the translator. Returns how many
+    // were added (0 also when the settings file cannot be written).
+    int listShippedLanguages();
+
     // Makes the first installed language (1 to `antal`) whose display name equals
     // `displayName` exactly the selected one: writes `selected` and updates LanguageFile.
     // Returns false, changing nothing, when no name matches; then nothing needs re-applying.

@@ -39,6 +39,23 @@ TEST_F(LanguageTest, TheSelectedLanguageGivesTheTextsWhateverTheCaseOfItsFileNam
     EXPECT_EQ(language.T("c13"), "") << "an unreadable file shows blanks, not an error";
 }
 
+// Settings made before a version that brings new languages: the shipped files come into the
+// list once, under their own names; a player's own files and the listed ones do not.
+TEST_F(LanguageTest, ShippedLanguagesTheListLacksAreAddedOnce) {
+    folder.write("Dansk.lan", "[Info]\nnational=Dansk\nStatus=Official\n");
+    folder.write("Mine.lan", "[Info]\nnational=Mein\nStatus=Inofficial\n");
+    folder.write("DEUTSCH.lan", "[Info]\nnational=Deutsch\nStatus=Official\n");
+    folder.write("Notes.txt", "[Info]\nnational=Notes\nStatus=Official\n");
+    EXPECT_EQ(language.listShippedLanguages(), 1);
+    EXPECT_EQ(profile.GetINI("Language", "antal", ini), "3");
+    EXPECT_EQ(profile.GetINI("Language", "l3n", ini), "Dansk");
+    EXPECT_EQ(profile.GetINI("Language", "l3p", ini), "Dansk.lan");
+    EXPECT_EQ(profile.GetINI("Language", "l3m", ini), "No");
+    EXPECT_EQ(profile.GetINI("Language", "selected", ini), "2") << "the player's choice stays";
+    EXPECT_EQ(language.listShippedLanguages(), 0);
+    EXPECT_EQ(profile.GetINI("Language", "antal", ini), "3");
+}
+
 // A settings file whose list names no readable language never leaves the windows blank: the
 // reference language is chosen again, and put back into the list when it is missing there.
 TEST_F(LanguageTest, AListThatNamesNoReadableFileFallsBackToEnglishAndIsRestored) {
