@@ -88,6 +88,7 @@ h2 { font-size: 1.2rem; margin: 1.4rem 0 0.4rem; }
 table { width: 100%; border-collapse: collapse; background: #0c1117; }
 th, td { padding: 0.35rem 0.5rem; text-align: left; border-bottom: 1px solid #2b3642; }
 td.n, th.n { text-align: right; }
+td.month { white-space: nowrap; }
 .key { font-family: "DejaVu Sans Mono", monospace; font-size: 0.85rem; color: #c0c0c0; }
 form.filter { display: flex; flex-wrap: wrap; gap: 0.5rem 1rem; align-items: end; margin-bottom: 1rem; }
 label { display: block; margin: 0.6rem 0 0.2rem; }
@@ -96,7 +97,7 @@ button { background: #ffe600; color: #161e27; border: none; font-weight: bold; m
 .note { color: #c0c0c0; font-size: 0.9rem; }
 .error { border-left: 4px solid #ff8080; padding-left: 0.8rem; }
 footer { border-top: 1px solid #2b3642; font-size: 0.9rem; }
-@media (max-width: 30rem) { td.key, th.key { display: none; } body { font-size: 16px; } }
+@media (max-width: 36rem) { td.key, th.key, td.lan, th.lan { display: none; } body { font-size: 16px; } }
 )";
 }
 

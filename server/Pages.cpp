@@ -38,12 +38,13 @@ std::string rowsTable(const Texts& texts, const std::vector<TableRow>& rows) {
     }
     std::string html = "<table><thead><tr><th class=\"n\">" + escape(texts.place) + "</th><th>" +
                        escape(texts.player) + "</th><th class=\"n\">" + escape(texts.points) +
-                       "</th><th>" + escape(texts.month) + "</th><th>" + escape(texts.language) +
+                       "</th><th>" + escape(texts.month) + "</th><th class=\"lan\">" + escape(texts.language) +
                        "</th><th class=\"key\">" + escape(texts.key) + "</th></tr></thead><tbody>";
     for (const TableRow& row : rows) {
         html += "<tr><td class=\"n\">" + std::to_string(row.place) + "</td><td>" +
                 playerLink(texts, row.name) + "</td><td class=\"n\">" + std::to_string(row.points) +
-                "</td><td>" + monthText(row.dateNumber) + "</td><td>" + escape(languageName(row.lan)) +
+                "</td><td class=\"month\">" + monthText(row.dateNumber) + "</td><td class=\"lan\">" +
+                escape(languageName(row.lan)) +
                 "</td><td class=\"key\">" + escape(row.key) + "</td></tr>";
     }
     return html + "</tbody></table>";
@@ -58,7 +59,7 @@ std::string filterForm(const Texts& texts, const TableQuery& q) {
     if (texts.lan != "English") {
         html += "<input type=\"hidden\" name=\"lan\" value=\"" + escape(texts.lan) + "\">";
     }
-    html += "<div><label for=\"period\">" + escape(texts.month) + "</label><select id=\"period\" "
+    html += "<div><label for=\"period\">" + escape(texts.period) + "</label><select id=\"period\" "
             "name=\"period\">" + option("all", texts.allTime, q.period == Period::AllTime) +
             option("month", texts.thisMonth, q.period == Period::Month) + "</select></div>";
     html += "<div><label for=\"filter\">" + escape(texts.language) +

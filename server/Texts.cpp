@@ -23,6 +23,7 @@ const Texts English{
     .sendTitle = "Send your score",
     .sendText = "Sign up here, add the same account in the game's settings (user page), then click "
                 "a place of your top ten in the game: the game opens this site with the score.",
+    .period = "Period",
     .allTime = "All time",
     .thisMonth = "This month",
     .language = "Language",
@@ -120,6 +121,7 @@ const Texts Swedish{
     .sendText = "Bli medlem här, lägg till samma konto i spelets inställningar (användarsidan) och "
                 "klicka sedan på en plats på din topplista i spelet: spelet öppnar den här sidan "
                 "med resultatet.",
+    .period = "Period",
     .allTime = "Genom tiderna",
     .thisMonth = "Den här månaden",
     .language = "Språk",
@@ -218,6 +220,7 @@ const Texts German{
     .sendText = "Hier anmelden, dasselbe Konto in den Einstellungen des Spiels (Benutzerseite) "
                 "anlegen und dann im Spiel auf einen Platz der eigenen Bestenliste klicken: das "
                 "Spiel öffnet diese Seite mit dem Ergebnis.",
+    .period = "Zeitraum",
     .allTime = "Aller Zeiten",
     .thisMonth = "Dieser Monat",
     .language = "Sprache",

@@ -16,7 +16,7 @@ struct Texts {
     std::string_view htmlLang; // for <html lang>
     std::string_view home, table, signup, help, sms;
     std::string_view intro, topTen, getTitle, getText, sendTitle, sendText;
-    std::string_view allTime, thisMonth, language, allLanguages, show;
+    std::string_view period, allTime, thisMonth, language, allLanguages, show;
     std::string_view place, player, points, month, key;
     std::string_view previous, next, pageOf, noEntries, entriesOf, noPlayer;
     std::string_view entryTitle, entryText, entryAgain;
