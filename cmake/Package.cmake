@@ -27,10 +27,10 @@ if(TARGET brisvane-scores)
   set(CPACK_DEBIAN_SCORES_PACKAGE_NAME brisvane-scores)
   set(CPACK_DEBIAN_SCORES_PACKAGE_SECTION web)
   set(CPACK_DEBIAN_SCORES_DESCRIPTION "highscore service of the Brisvane dice game
- The web service behind the game's Internet links: sign-up, the submission of a
- score from the game (checked against the game's rules and entry key) and the
- world table, all time and by month, with a JSON twin. SQLite or PostgreSQL;
- passwords kept as Argon2id hashes; a sandboxed systemd unit.")
+The web service behind the game's Internet links: sign-up, the submission of a
+score from the game (checked against the game's rules and entry key) and the
+world table, all time and by month, with a JSON twin. SQLite or PostgreSQL;
+passwords kept as Argon2id hashes; a sandboxed systemd unit.")
 endif()
 
 set(CPACK_GENERATOR DEB)
@@ -40,10 +40,10 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}${PR
 set(CPACK_PACKAGE_VENDOR "The Brisvane developers")
 set(CPACK_PACKAGE_CONTACT "The Brisvane developers <brisvane@example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "six-dice game with twenty categories and one budget of rolls")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Brisvane is a dice game of the Yatzy family for one player. A game has twenty
+# Each package's description begins with its summary line (one summary for all would be put
+# before both).
+set(CPACK_DEBIAN_GAME_DESCRIPTION "six-dice game with twenty categories and one budget of rolls
+Brisvane is a dice game of the Yatzy family for one player. A game has twenty
 categories and one budget of 60 rolls for all of them: rolls not used in one
 turn stay for later turns. After every roll the game shows what each category
 would score and suggests one.

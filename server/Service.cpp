@@ -218,7 +218,8 @@ void Service::send(const httplib::Request& req, httplib::Response& res) {
         return;
     }
     Checked& c = std::get<Checked>(checked);
-    const std::string key = nameKey(c.user);
+    // Cut, so that hostile names cannot make the rate limit hold much memory.
+    const std::string key = nameKey(text::left(c.user, 2 * NameMaxCharacters));
     if (!limit_.allow("send address " + clientAddress(req)) || !limit_.allow("send account " + key)) {
         res.set_header("Retry-After", "60");
         answer(res, 429, refusedPage(t, escape(t.tooMany)));
