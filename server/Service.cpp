@@ -151,7 +151,7 @@ std::string Service::clientAddress(const httplib::Request& req) const {
 
 void Service::home(const httplib::Request& req, httplib::Response& res) {
     const Params params = queryParams(req);
-    std::vector<TableRow> rows = store_.table(TableQuery{});
+    std::vector<TableRow> rows = readTable(TableQuery{}).rows;
     if (rows.size() > 10) {
         rows.resize(10);
     }
@@ -165,8 +165,17 @@ TableView Service::tableView(const httplib::Request& req, const char* filter) {
     view.query.month = currentDateNumber(now_());
     view.query.lan = text::left(param(params, filter), 40);
     view.query.page = pageParam(params);
-    view.rows = store_.table(view.query);
-    view.total = store_.count(view.query);
+    return readTable(view.query);
+}
+
+TableView Service::readTable(const TableQuery& query) {
+    const auto now = TableCache::Clock::now();
+    if (std::optional<TableView> kept = cache_.find(query, now)) {
+        return *kept;
+    }
+    const std::uint64_t generation = cache_.generation();
+    TableView view{query, store_.table(query), store_.count(query)};
+    cache_.keep(view, generation, now);
     return view;
 }
 
@@ -242,6 +251,7 @@ void Service::send(const httplib::Request& req, httplib::Response& res) {
     c.entry.received = std::chrono::duration_cast<std::chrono::seconds>(
                            now_().time_since_epoch()).count();
     const std::int64_t id = store_.addEntry(c.entry);
+    cache_.clear();
     // The address the browser keeps from here on holds no password.
     res.set_redirect("/highscore/entry?id=" + std::to_string(id) + lanSuffix(t, '&'), 303);
 }

@@ -13,6 +13,7 @@
 #include "server/Pages.h"
 #include "server/RateLimit.h"
 #include "server/Store.h"
+#include "server/TableCache.h"
 
 namespace httplib {
 class Server;
@@ -50,6 +51,7 @@ private:
     void signupDone(const httplib::Request& req, httplib::Response& res);
 
     TableView tableView(const httplib::Request& req, const char* filter);
+    TableView readTable(const TableQuery& query);
     void installErrorPages(httplib::Server& server);
     std::string clientAddress(const httplib::Request& req) const;
     void writeLog(const std::string& line);
@@ -58,6 +60,7 @@ private:
     Passwords& passwords_;
     ServiceOptions options_;
     RateLimit limit_;
+    TableCache cache_;
     std::ostream& log_;
     std::mutex logMutex_;
     Now now_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "server/Store.h"
+#include "server/TableCache.h"
 #include "support/TempFolder.h"
 
 namespace brisvane::server {
@@ -86,6 +87,22 @@ TEST_F(StoreTest, TheTableIsBestFirstEarlierFirstOnATieFilteredAndPaged) {
     ASSERT_EQ(mine.size(), 2U);
     EXPECT_EQ(mine[0].place, 2);
     EXPECT_EQ(mine[1].place, 3);
+}
+
+TEST(TableCacheTest, APageIsKeptAWhileButNotWhenANewEntryCameDuringItsRead) {
+    TableCache cache;
+    const auto now = TableCache::Clock::now();
+    TableView view{TableQuery{}, {}, 7};
+    const auto before = cache.generation();
+    cache.clear(); // an entry was added while the page was read
+    cache.keep(view, before, now);
+    EXPECT_FALSE(cache.find(view.query, now));
+    cache.keep(view, cache.generation(), now);
+    ASSERT_TRUE(cache.find(view.query, now));
+    EXPECT_EQ(cache.find(view.query, now)->total, 7);
+    EXPECT_FALSE(cache.find(view.query, now + TableCache::MaxAge + std::chrono::seconds(1)));
+    TableQuery month{Period::Month, 1226, "", 1};
+    EXPECT_FALSE(cache.find(month, now));
 }
 
 } // namespace
