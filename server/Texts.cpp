@@ -289,8 +289,8 @@ const Texts German{
         "Würfel mit dieser Augenzahl. 84 Punkte oder mehr in diesen sechs bringen einen Bonus von "
         "100.</li><li>Ein Paar, zwei Paare, drei Paare: das Doppelte jedes Paares, die höchsten "
         "Paare zählen.</li><li>Drei-, Vier- und Fünferpasch: so oft die Augenzahl.</li><li>Kleine "
-        "Straße (1 bis 5) 15, große Straße (2 bis 6) 20, volle Straße (1 bis 6) 21.</li><li>Hütte: "
-        "ein Dreierpasch und ein Paar. Haus: zwei verschiedene Dreierpasche. Turm: ein "
+        "Straße (1 bis 5) 15, große Straße (2 bis 6) 20, volle Straße (1 bis 6) 21.</li><li>Full "
+        "House: ein Dreierpasch und ein Paar. Haus: zwei verschiedene Dreierpasche. Turm: ein "
         "Viererpasch und ein Paar. Jede zählt die Summe dieser Würfel.</li><li>Chance: die Summe "
         "aller sechs Würfel. Yatzy: sechs gleiche, 100.</li></ul><h2>Bedienung</h2><ul><li>Würfeln: "
         "auf Würfeln klicken oder Leertaste oder Enter drücken.</li><li>Einen Würfel aufnehmen: "
@@ -305,8 +305,12 @@ const Texts German{
 
 } // namespace
 
+// In NordicTexts.cpp and WesternTexts.cpp.
+extern const Texts Danish, Norwegian, Finnish, Dutch, French, Spanish;
+
 const std::vector<const Texts*>& allTexts() {
-    static const std::vector<const Texts*> all{&English, &Swedish, &German};
+    static const std::vector<const Texts*> all{&English, &Swedish, &German,    &Danish, &Norwegian,
+                                               &Finnish, &Dutch,   &French, &Spanish};
     return all;
 }
 

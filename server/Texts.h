@@ -1,7 +1,7 @@
 #pragma once
 // The service's own texts in each language the game ships, chosen by the language's
-// international name ("English", "Swedish", "German") as the game sends it in `lan`. A language
-// without texts here gets English. "%1", "%2", "%3" stand for values filled in (always escaped).
+// international name ("English", "Swedish", "German", ...) as the game sends it in `lan`; a
+// language without texts here gets English. Every member is a text (the tests walk them all). "%1", "%2", "%3" stand for values filled in (always escaped).
 
 #include <string>
 #include <initializer_list>
