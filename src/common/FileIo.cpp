@@ -1,11 +1,15 @@
 #include "common/FileIo.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <thread>
 
 namespace brisvane {
 
@@ -98,16 +102,99 @@ bool writeAll(int fd, const char* bytes, std::size_t count) {
     return true;
 }
 
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? std::string(".") : folder;
+}
+
+void giveTo(int fd, const struct stat& owner) {
+    if (owner.st_uid != ::geteuid() || owner.st_gid != ::getegid()) {
+        // Refused to anyone but the superuser, who is the one that must not keep the file.
+        [[maybe_unused]] const int refused = ::fchown(fd, owner.st_uid, owner.st_gid);
+    }
+}
+
+} // namespace
+
+void takeFolderOwner(int fd, const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &st) == 0) {
+        giveTo(fd, st);
+    }
+}
+
+void takeFolderOwner(const std::string& path) {
+    struct stat st {};
+    if (::stat(folderOf(path).c_str(), &st) == 0 &&
+        (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
+        [[maybe_unused]] const int refused = ::lchown(path.c_str(), st.st_uid, st.st_gid);
+    }
+}
+
+Descriptor lockExclusively(const std::string& lockFile, int patienceMs) {
+    Descriptor fd(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                         0644));
+    if (fd.valid()) {
+        takeFolderOwner(fd.get(), folderOf(lockFile));
+    } else if (errno == EEXIST) {
+        fd = Descriptor(::open(lockFile.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+        if (!fd.valid() && errno == EACCES) {
+            fd = Descriptor(::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        }
+    }
+    if (!fd.valid()) {
+        return fd;
+    }
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(patienceMs);
+    while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= giveUp) {
+            return Descriptor();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return fd;
+}
+
+void removeStaleFiles(const std::string& folder, const std::string& prefix,
+                      int minimumAgeSeconds) {
+    namespace fs = std::filesystem;
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, error)) {
+        const std::string name = entry.path().filename().string();
+        // Exactly the names mkostemp makes: the prefix and six characters.
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0 ||
+            entry.is_symlink(error) || !entry.is_regular_file(error)) {
+            continue;
+        }
+        const auto written = entry.last_write_time(error);
+        if (!error && now - written >= std::chrono::seconds(minimumAgeSeconds)) {
+            fs::remove(entry.path(), error);
+        }
+    }
+}
+
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)) {
     const std::size_t slash = target_.rfind('/');
     const std::string folder =
         slash == std::string::npos ? std::string() : target_.substr(0, slash + 1);
     // A fixed short name: the target's own name may already be as long as a name can be.
-    temporary_ = folder + ".partial-XXXXXX";
+    temporary_ = folder + PartialPrefix + "XXXXXX";
     fd_ = Descriptor(::mkostemp(temporary_.data(), O_CLOEXEC)); // created 0600
     if (!fd_.valid()) {
         temporary_.clear();
         return;
+    }
+    struct stat replaced {};
+    if (::stat(target_.c_str(), &replaced) == 0) {
+        giveTo(fd_.get(), replaced);
+    } else {
+        takeFolderOwner(fd_.get(), folder);
     }
     // Like a file the player copies in: readable by all, writable by the owner, as the umask
     // allows.

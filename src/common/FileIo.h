@@ -39,15 +39,37 @@ long long readSome(int fd, char* buffer, std::size_t count);
 
 bool writeAll(int fd, const char* bytes, std::size_t count);
 
-// A new file that takes the place of `target` only when commit() succeeds. It is created as
-// ".partial-XXXXXX" beside the target with exclusive creation (so a planted link is never
-// followed), and removed again when the object goes without a commit.
+// Gives the file `fd`, just created in `folder`, the folder's owner and group, so a run as the
+// superuser in the player's folder leaves the player's files the player's. A process that may
+// not give files away keeps them as they come.
+void takeFolderOwner(int fd, const std::string& folder);
+// The same for the file or folder at `path`, just created in its parent folder.
+void takeFolderOwner(const std::string& path);
+
+// The advisory lock on `lockFile` (created when absent, with its folder's owner): waits while
+// another holder has it, for at most `patienceMs` milliseconds. An invalid descriptor when it
+// could not be had; the lock goes with the descriptor.
+Descriptor lockExclusively(const std::string& lockFile, int patienceMs);
+
+// Deletes what killed writes left in `folder`: files named `prefix` and six more characters
+// (the names mkostemp makes), once they are `minimumAgeSeconds` old, so a write running in
+// another copy of the program is left alone.
+void removeStaleFiles(const std::string& folder, const std::string& prefix,
+                      int minimumAgeSeconds = 60);
+
 // Whether copyFrom may let the kernel copy (true by default); tests switch it off to run the
 // copy through memory.
 void allowKernelCopy(bool allowed);
 
+// A new file that takes the place of `target` only when commit() succeeds. It is created as
+// ".partial-XXXXXX" (PartialPrefix) beside the target with exclusive creation (so a planted
+// link is never followed), and removed again when the object goes without a commit. It takes
+// the owner and group of the file it replaces, or of the folder for a new file.
+
 class ReplacementFile {
 public:
+    static constexpr const char* PartialPrefix = ".partial-";
+
     explicit ReplacementFile(std::string target);
     ~ReplacementFile();
     ReplacementFile(const ReplacementFile&) = delete;

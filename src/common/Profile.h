@@ -1,10 +1,12 @@
 #pragma once
 // Access to INI-format profile files: the settings file and the language files.
 // Sections and keys are matched without regard to letter case. A missing file, section or key
-// reads as "". Values come back cut to their first 1023 characters.
+// reads as "". Values are read and written whole, whatever their length.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brisvane {
@@ -36,10 +38,28 @@ struct ProfileChange {
     bool keepExisting = false;
 };
 
+// Keeps other writers of a file out while it is held (see Profile::lock); released when it
+// goes. An empty lock holds nothing.
+class ProfileLock {
+public:
+    ProfileLock() = default;
+    explicit ProfileLock(std::function<void()> release) : release_(std::move(release)) {}
+    ~ProfileLock() {
+        if (release_) {
+            release_();
+        }
+    }
+    ProfileLock(ProfileLock&& other) noexcept : release_(std::exchange(other.release_, {})) {}
+    ProfileLock& operator=(ProfileLock&&) = delete;
+    ProfileLock(const ProfileLock&) = delete;
+    ProfileLock& operator=(const ProfileLock&) = delete;
+
+private:
+    std::function<void()> release_;
+};
+
 class Profile {
 public:
-    static constexpr std::size_t MaxValueChars = 1023;
-
     virtual ~Profile() = default;
     virtual std::string GetINI(const std::string& section, const std::string& key,
                                const std::string& file) = 0;
@@ -52,6 +72,22 @@ public:
     // false and, when `why` is given, says why in the system's words ("Permission denied").
     virtual bool SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
                          std::string* why = nullptr) = 0;
+
+    // For a read, a decision and a write that must not lose another writer's change: while
+    // the lock is held, no other holder of a lock on `file` (in this profile, another one, or
+    // another copy of the program) writes it. Held locks nest. Never held across a question
+    // to the player. A profile that has no other writers returns an empty lock.
+    [[nodiscard]] virtual ProfileLock lock(const std::string& file) {
+        (void)file;
+        return {};
+    }
+
+    // A list's count as stored under `countKey` (absent or not a number: 0), bounded by what
+    // the file holds: entries count from 1 on while one of `entryKeys(i)` has a value in
+    // `section`, and never beyond MaxCount. A hand-edited count of billions so costs nothing.
+    static constexpr int MaxCount = 10000;
+    int GetCount(const std::string& section, const std::string& countKey, const std::string& file,
+                 const std::function<std::vector<std::string>(int)>& entryKeys);
 };
 
 }  // namespace brisvane

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "InstallLayout.h"
+#include "common/FileIo.h"
 #include "common/Text.h"
 
 namespace brisvane {
@@ -79,6 +80,7 @@ bool writeShippedList(const fs::path& file, const std::map<std::string, Record>&
             return false;
         }
     }
+    takeFolderOwner(temporary.string());
     std::error_code error;
     fs::rename(temporary, file, error);
     return !error;
@@ -99,6 +101,9 @@ bool copyIn(const fs::path& from, const fs::path& to, bool ownerOnly) {
     const fs::path temporary = to.parent_path() / ("." + to.filename().string() + ".new");
     std::error_code error;
     fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, error);
+    if (!error) {
+        takeFolderOwner(temporary.string());
+    }
     if (!error && ownerOnly) {
         fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, error);
     }
@@ -111,6 +116,25 @@ bool copyIn(const fs::path& from, const fs::path& to, bool ownerOnly) {
         return false;
     }
     return true;
+}
+
+// Makes `folder` and the missing folders above it, each with the owner of the one it is made
+// in: an installed copy first started with "sudo -E" must not leave the player a folder of
+// root's.
+void makeFolders(const fs::path& folder, std::error_code& error) {
+    std::vector<fs::path> missing;
+    for (fs::path p = folder; !p.empty() && !fs::exists(p, error); p = p.parent_path()) {
+        missing.push_back(p);
+        if (p == p.parent_path()) {
+            break;
+        }
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (!fs::create_directory(*it, error) && error) {
+            return;
+        }
+        takeFolderOwner(it->string());
+    }
 }
 
 bool holdsData(const fs::path& folder) {
@@ -130,7 +154,7 @@ ProgramFolder ProgramFolder::choose(const fs::path& exeFolder, const fs::path& d
     }
     const fs::path own = dataHome / "brisvane";
     std::error_code error;
-    fs::create_directories(own, error);
+    makeFolders(own, error);
     if (!fs::is_directory(own, error)) {
         return ProgramFolder(exeFolder);
     }
@@ -192,6 +216,16 @@ void ProgramFolder::seed(const fs::path& from, const fs::path& to,
     if (changed) {
         writeShippedList(listFile, records);
     }
+}
+
+fs::path ProgramFolder::executableFolder(const fs::path& fallback) {
+    std::string target(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) {
+        return fallback;
+    }
+    target.resize(static_cast<std::size_t>(length));
+    return fs::path(target).parent_path();
 }
 
 fs::path ProgramFolder::dataHome(const char* xdgDataHome, const char* home) {

@@ -51,6 +51,10 @@ public:
     static void seed(const std::filesystem::path& from, const std::filesystem::path& to,
                      const std::vector<std::string>& dataFiles);
 
+    // The folder of the running executable as the system names it, byte for byte, whatever
+    // the encoding of its name; `fallback` when the system does not say.
+    static std::filesystem::path executableFolder(const std::filesystem::path& fallback);
+
     // The XDG data home from the values of XDG_DATA_HOME and HOME (either may be null):
     // XDG_DATA_HOME when it is an absolute path, else HOME/.local/share, else empty.
     static std::filesystem::path dataHome(const char* xdgDataHome, const char* home);

@@ -285,10 +285,8 @@ void GameModel::Restart() {
 
 void GameModel::clickNyttSpel() {
     const Scope scope(*this);
-    // A finished game still waiting for its end step is recorded at once, as the step would;
-    // the recording itself sets up the next game. Nothing of it may be lost.
-    if (TimerEnd.enabled && !ending_) {
-        endGame();
+    // The recording itself sets up the next game. Nothing of it may be lost.
+    if (finishPendingEnd()) {
         return;
     }
     if (setting("WarnNewGame") == "Yes") {
@@ -611,12 +609,17 @@ void GameModel::tickTimerPlay() {
     }
 }
 
-void GameModel::tickTimerEnd() {
-    // Modal boxes of the recording let the timer tick again; one finished game is one end.
+bool GameModel::finishPendingEnd() {
     if (!TimerEnd.enabled || ending_) {
-        return;
+        return false;
     }
     endGame();
+    return true;
+}
+
+void GameModel::tickTimerEnd() {
+    // Modal boxes of the recording let the timer tick again; one finished game is one end.
+    finishPendingEnd();
 }
 
 void GameModel::endGame() {

@@ -132,6 +132,9 @@ public:
     // `NyttSpel` click: asks first when Options/WarnNewGame is exactly "Yes". A finished game
     // whose end is still pending is recorded first (no question: nothing is lost).
     void clickNyttSpel();
+    // A finished game still waiting for its end step gets it now (name prompt, table, log,
+    // counter), as from its timer. True when there was one.
+    bool finishPendingEnd();
     void clickRoll();
     // Click on the picture of die `die` (1..6): picks it up while rolls are left.
     void clickDie(int die);

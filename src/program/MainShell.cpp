@@ -312,6 +312,8 @@ void MainShell::clickExit() {
             return;
         }
     }
+    // A game just finished is recorded before the program goes, as a new game would.
+    w_.game.finishPendingEnd();
     // An open settings window closes as by its close button, so an alarm just set is kept.
     if (closeSettings) {
         closeSettings();

@@ -200,7 +200,8 @@ public:
     void surfaceMouseUp();
 
     // `Avsluta` and `lblExit`: ends the program, after asking when Options/WarnExit is exactly
-    // "Yes" (No the default).
+    // "Yes" (No the default). A finished game still waiting for its end step is recorded
+    // first.
     void clickExit();
     void clickMinimera();
     void clickErrorPic();

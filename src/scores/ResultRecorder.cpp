@@ -50,23 +50,38 @@ void ResultRecorder::KollaScore(const FinishedGame& game) {
     game.stopTimerPlay();
     const DateTime now = w_.clock.now();
 
-    HsTable table = HsTable::read(w_.profile, w_.iniFile);
-    HsEntry& candidate = table.slots[0];
-    candidate.points = game.TotalScore;
-    candidate.key = std::exchange(candidateKey_, std::string());
-    candidate.date = std::to_string(dateNumber(now));
-
-    // Everything the end of a game stores goes into the settings file in one replacement, so
-    // a program killed meanwhile never leaves places of two different games mixed.
-    std::vector<ProfileChange> changes;
-    if (!game.advised) {
-        changes = placeChanges(table, game.TotalScore);
+    // Asked exactly when the game takes a place, also in a hand-edited list out of order, so
+    // no place is ever filled with someone else's name; an advised game never takes one.
+    // Asked before the lock: another copy of the game may record meanwhile.
+    std::optional<std::string> asked;
+    if (!game.advised &&
+        HsTable::read(w_.profile, w_.iniFile).placeFor(game.TotalScore) > 0) {
+        asked = askName();
     }
-    const std::int64_t session = intValue(w_.profile.GetINI("Session", "total", w_.iniFile));
-    changes.push_back({"Session", "total", std::to_string(session + 1)});
-
+    HsTable table;
+    std::int64_t session = 0;
     Saved saved;
-    saved.settings = w_.profile.SetINIs(w_.iniFile, changes, &saved.why);
+    {
+        // The list is read again, merged and written under one lock, so a result another copy
+        // recorded while the name box was open stays. Everything goes into the settings file
+        // in one replacement, so a program killed meanwhile never leaves places of two
+        // different games mixed.
+        const ProfileLock lock = w_.profile.lock(w_.iniFile);
+        table = HsTable::read(w_.profile, w_.iniFile);
+        table.slots[0] = HsEntry{game.TotalScore, "", std::exchange(candidateKey_, std::string()),
+                                 std::to_string(dateNumber(now))};
+        std::vector<ProfileChange> changes;
+        if (asked) {
+            changes.push_back({HsTable::Section, "name", *asked});
+        }
+        if (!game.advised) {
+            const std::vector<ProfileChange> places = placeChanges(table, game.TotalScore, asked);
+            changes.insert(changes.end(), places.begin(), places.end());
+        }
+        session = intValue(w_.profile.GetINI("Session", "total", w_.iniFile));
+        changes.push_back({"Session", "total", std::to_string(session + 1)});
+        saved.settings = w_.profile.SetINIs(w_.iniFile, changes, &saved.why);
+    }
     // Every finished game, advised or not, also when the settings file failed.
     saved.history = w_.keepInHistory(played(game, now));
     w_.topTen.NewPlace = saved.settings ? table.NewPlace : 0;
@@ -123,16 +138,17 @@ void ResultRecorder::tellNotSaved(const Saved& saved) {
     }
 }
 
-std::vector<ProfileChange> ResultRecorder::placeChanges(HsTable& table, int points) {
+std::vector<ProfileChange> ResultRecorder::placeChanges(HsTable& table, int points,
+                                                        const std::optional<std::string>& asked) {
     std::vector<ProfileChange> changes;
     if (points > integerPart(w_.profile.GetINI(HsTable::Section, "alltime", w_.iniFile))) {
         changes.push_back({HsTable::Section, "alltime", std::to_string(points)});
     }
-    // Asked exactly when the game takes a place, also in a hand-edited list out of order, so
-    // no place is ever filled with someone else's name.
     if (table.placeFor(points) > 0) {
-        table.slots[0].name = askName();
-        changes.push_back({HsTable::Section, "name", table.slots[0].name});
+        // Not asked only when the list changed under the box: the last name typed.
+        table.slots[0].name =
+            asked ? *asked
+                  : cleanName(w_.profile.GetINI(HsTable::Section, "name", w_.iniFile));
     }
     table.insertCandidate();
     const std::vector<ProfileChange> places = table.changes();

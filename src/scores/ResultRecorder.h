@@ -69,8 +69,9 @@ class ResultRecorder {
     void GeKey(int totalScore);
 
     // Records the finished game, in this order: play timer off, name prompt (only when the
-    // game enters the top ten; an advised game never does), the best ever, the name, the list and the finished-games
-    // counter Session/total written in one replacement of the settings file, the game added to
+    // game enters the top ten; an advised game never does), then, under the settings file's
+    // lock and with the list read again, the best ever, the name, the list and the
+    // finished-games counter Session/total written in one replacement of the file, the game added to
     // the history, UpdatTopp, the log line, the final score box, Restart. Stored numbers that
     // are absent or not numbers count as 0. When the settings file or the history cannot be
     // written the player is told why, once, and the log says what was not saved; a damaged
@@ -101,9 +102,10 @@ class ResultRecorder {
 
   private:
     std::string askName();
-    // The best ever, the name (asked when the game takes a place) and the places, as the
-    // changes to write.
-    std::vector<ProfileChange> placeChanges(HsTable& table, int points);
+    // The best ever and the places, as the changes to write; a game that takes a place has
+    // the name `asked`.
+    std::vector<ProfileChange> placeChanges(HsTable& table, int points,
+                                            const std::optional<std::string>& asked);
     PlayedGame played(const FinishedGame& game, const DateTime& ended) const;
     // What the end of a game could save.
     struct Saved {

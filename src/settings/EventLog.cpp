@@ -3,7 +3,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "common/FileIo.h"
 
 namespace brisvane {
 namespace {
@@ -16,7 +21,61 @@ std::string formatLine(const DateTime& when, const std::string& message) {
     return stamp + message + ".\r\n";
 }
 
+std::string hexEscape(const char* form, unsigned value) {
+    char text[16];
+    std::snprintf(text, sizeof text, form, value);
+    return text;
+}
+
+// Opens the log for appending; a log it creates takes the owner of its folder.
+Descriptor openForAppending(const std::string& file) {
+    // O_NONBLOCK: a pipe in the log's place must not hang the game.
+    constexpr int Flags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Descriptor fd(::open(file.c_str(), Flags));
+        if (fd.valid() || errno != ENOENT) {
+            return fd;
+        }
+        fd = Descriptor(::open(file.c_str(), Flags | O_CREAT | O_EXCL, 0644));
+        if (fd.valid()) {
+            takeFolderOwner(fd.get(), std::filesystem::path(file).parent_path().string());
+            return fd;
+        }
+        if (errno != EEXIST) {
+            return fd;
+        }
+    }
+    return Descriptor();
+}
+
 }  // namespace
+
+std::string EventLog::escaped(const std::string& message) {
+    std::string out;
+    out.reserve(message.size());
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        const auto c = static_cast<unsigned char>(message[i]);
+        const auto next = [&](std::size_t k) {
+            return i + k < message.size() ? static_cast<unsigned char>(message[i + k]) : 0u;
+        };
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += hexEscape("\\x%02X", c);
+        } else if (c == 0xC2 && next(1) >= 0x80 && next(1) <= 0x9F) {
+            out += hexEscape("\\u%04X", next(1)); // a C1 control, such as the next-line mark
+            ++i;
+        } else if (c == 0xE2 && next(1) == 0x80 && (next(2) == 0xA8 || next(2) == 0xA9)) {
+            out += hexEscape("\\u%04X", 0x2000u + next(2) - 0x80u); // line, paragraph separator
+            i += 2;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
 
 EventLog::EventLog(Profile& profile, const Clock& clock, std::string iniFile, std::string logFile)
     : profile_(profile), clock_(clock), iniFile_(std::move(iniFile)),
@@ -32,16 +91,26 @@ void EventLog::WriteLog(const std::string& text) {
     if (setting == "No") {
         return;
     }
-    const std::string line = formatLine(clock_.now(), text.empty() ? LogMessage : text);
-    // O_NONBLOCK: a pipe in the log's place must not hang the game.
-    const int fd = ::open(logFile_.c_str(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
-    if (fd < 0) {
-        return;
+    const std::string line = formatLine(clock_.now(), escaped(text.empty() ? LogMessage : text));
+    std::string why;
+    const Descriptor fd = openForAppending(logFile_);
+    if (!fd.valid()) {
+        why = std::strerror(errno);
+    } else {
+        // One write per line, so a line is never interleaved with another program's appends.
+        const ssize_t written = ::write(fd.get(), line.data(), line.size());
+        if (written != static_cast<ssize_t>(line.size())) {
+            why = written < 0 ? std::strerror(errno) : std::strerror(ENOSPC);
+        }
     }
-    // One write per line, so a line is never interleaved with another program's appends.
-    [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());
-    ::close(fd);
+    if (why.empty()) {
+        problemReported_ = false;
+    } else if (!problemReported_) {
+        problemReported_ = true;
+        if (problemHandler_) {
+            problemHandler_(logFile_, why);
+        }
+    }
 }
 
 }  // namespace brisvane

@@ -5,8 +5,11 @@
 // Each line is opened, appended and closed on its own, so the file is complete at every moment.
 // Options/WriteLog = "No" in the settings file stops logging; it is read again for every line.
 // A log that cannot be opened or written loses that line and nothing else: logging never
-// disturbs the caller.
+// disturbs the caller, but the problem handler hears of it once (again after the log worked).
+// Control characters of a message are written escaped ("\r", "\x1B"), so a value that holds
+// them can never make a line that looks like another.
 
+#include <functional>
 #include <string>
 
 #include "common/Ports.h"
@@ -28,11 +31,21 @@ public:
 
     const std::string& logFile() const { return logFile_; }
 
+    // Told when the log cannot be written: its path and the system's reason.
+    using ProblemHandler = std::function<void(const std::string& file, const std::string& why)>;
+    void setProblemHandler(ProblemHandler handler) { problemHandler_ = std::move(handler); }
+
+    // `message` with its control characters (also the C1 ones and the line and paragraph
+    // separators) written as escapes: "\r", "\n", "\x1B", "\u0085".
+    static std::string escaped(const std::string& message);
+
 private:
     Profile& profile_;
     const Clock& clock_;
     std::string iniFile_;
     std::string logFile_;
+    ProblemHandler problemHandler_;
+    bool problemReported_ = false;
 };
 
 }  // namespace brisvane

@@ -43,7 +43,7 @@ std::string FileProfile::GetINI(const std::string& section, const std::string& k
     }
     unreadable_.erase(file);
     const std::string* value = document->find(section, key);
-    return value == nullptr ? std::string() : text::left(*value, MaxValueChars);
+    return value == nullptr ? std::string() : *value;
 }
 
 bool FileProfile::SetINI(const std::string& section, const std::string& key,
@@ -62,6 +62,7 @@ bool FileProfile::SetINIs(const std::string& file, const std::vector<ProfileChan
     if (file.empty()) {
         return fail("No file name");
     }
+    const ProfileLock held = lock(file);
     // Taken out of the cache rather than copied: a settings file may have grown large.
     IniDocument document;
     try {
@@ -92,24 +93,29 @@ bool FileProfile::SetINIs(const std::string& file, const std::vector<ProfileChan
 }
 
 void FileProfile::removeStaleTemporaries(const std::string& file, int minimumAgeSeconds) {
-    namespace fs = std::filesystem;
-    const fs::path target(file);
-    const std::string prefix = "." + target.filename().string() + ".";
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const auto now = fs::file_time_type::clock::now();
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        // Exactly the names replaceFile makes: the prefix and six characters of mkostemp.
-        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0 ||
-            !entry.is_regular_file(error) || entry.is_symlink(error)) {
-            continue;
-        }
-        const auto written = entry.last_write_time(error);
-        if (!error && now - written >= std::chrono::seconds(minimumAgeSeconds)) {
-            fs::remove(entry.path(), error);
-        }
+    const std::filesystem::path target(file);
+    removeStaleFiles(target.parent_path().string(), "." + target.filename().string() + ".",
+                     minimumAgeSeconds);
+}
+
+ProfileLock FileProfile::lock(const std::string& file) {
+    std::string folder = std::filesystem::path(file).parent_path().string();
+    if (folder.empty()) {
+        folder = ".";
     }
+    Held& held = held_[folder];
+    if (held.depth == 0) {
+        // Without the lock (a read-only folder, another copy stuck) the write goes ahead as
+        // it always did: a write that cannot happen fails on its own.
+        held.fd = lockExclusively(folder + "/" + LockFileName, LockPatienceMs);
+    }
+    ++held.depth;
+    return ProfileLock([this, folder] {
+        Held& mine = held_[folder];
+        if (--mine.depth == 0) {
+            mine.fd.close();
+        }
+    });
 }
 
 void FileProfile::markPrivate(const std::string& file) { private_.insert(file); }
@@ -220,6 +226,8 @@ std::string FileProfile::replaceFile(const std::string& file, const std::string&
             ::unlink(temporary.c_str());
             return std::strerror(code);
         }
+    } else if (!exists) {
+        takeFolderOwner(fd.get(), folder.string());
     }
     int code = 0;
     const auto step = [&code](bool done) {

@@ -9,9 +9,12 @@
 //
 // Writing never leaves a half-written file: the new text goes to a temporary file beside the
 // target (".<name>.XXXXXX"), is flushed to disk and then renamed over the target. A file this
-// profile creates is readable and writable by its owner only (0600); a file it replaces keeps
-// its owner, group and permissions (as far as the process may give them), except that files
-// marked private lose any access by group and others.
+// profile creates is readable and writable by its owner only (0600) and takes the owner and
+// group of its folder; a file it replaces keeps its owner, group and permissions (as far as the
+// process may give them), except that files marked private lose any access by group and others.
+//
+// Every write, and every lock(), holds an advisory lock on the lock file LockFileName of the
+// file's folder, so two copies of the program sharing a folder never lose each other's writes.
 // Files are read as UTF-8, or Windows-1252 when they are not valid UTF-8, and written as UTF-8.
 // Line endings of an existing file are kept; new files get LF.
 //
@@ -25,6 +28,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/FileIo.h"
 #include "common/Profile.h"
 #include "settings/IniDocument.h"
 
@@ -32,14 +36,18 @@ namespace brisvane {
 
 class FileProfile : public Profile {
 public:
+    static constexpr const char* LockFileName = ".brisvane.lock";
+    // How long a lock waits for another copy of the program before it writes all the same.
+    static constexpr int LockPatienceMs = 5000;
+
     // Told once about a file that exists but cannot be read (no permission, a folder in its
     // place, an I/O error): `why` is the system's description. Until it is readable again,
     // such a file reads as absent and every write to it fails.
     using ProblemHandler = std::function<void(const std::string& file, const std::string& why)>;
     void setProblemHandler(ProblemHandler handler) { problemHandler_ = std::move(handler); }
 
-    // "" when the file, section or key is absent, or the file cannot be read; at most
-    // MaxValueChars characters. Never throws.
+    // "" when the file, section or key is absent, or the file cannot be read; otherwise the
+    // whole value, however long. Never throws.
     std::string GetINI(const std::string& section, const std::string& key,
                        const std::string& file) override;
 
@@ -49,6 +57,8 @@ public:
                 const std::string& file) override;
     bool SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
                  std::string* why = nullptr) override;
+    // Locks the folder of `file`, and so every file in it.
+    ProfileLock lock(const std::string& file) override;
 
     // Deletes what killed writes of `file` left beside it (".<name>.XXXXXX"), if it is at
     // least `minimumAgeSeconds` old, so a write running in another copy of the program is
@@ -79,7 +89,13 @@ private:
     // "" when done, else the system's description of what failed.
     std::string replaceFile(const std::string& file, const std::string& contents) const;
 
+    struct Held {
+        Descriptor fd;
+        int depth = 0;
+    };
+
     std::unordered_map<std::string, Cached> cache_;
+    std::unordered_map<std::string, Held> held_; // by folder
     std::set<std::string> private_;
     std::set<std::string> unreadable_; // reported to the problem handler already
     ProblemHandler problemHandler_;

@@ -18,7 +18,7 @@ std::string MemoryProfile::GetINI(const std::string& section, const std::string&
     if (k == s->second.end()) {
         return {};
     }
-    return text::left(k->second, MaxValueChars);
+    return k->second;
 }
 
 bool MemoryProfile::SetINI(const std::string& section, const std::string& key,

@@ -1,8 +1,15 @@
 #include "common/ProgramFolder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "common/FileIo.h"
+#include "settings/EventLog.h"
+#include "settings/FileProfile.h"
+#include "support/Fakes.h"
 #include "support/TempFolder.h"
 
 namespace brisvane {
@@ -12,6 +19,39 @@ namespace fs = std::filesystem;
 using testing::TempFolder;
 
 const std::vector<std::string> DataFiles = {"Vexa.ini", "English.lan", "Version.txt"};
+
+// Started once as the superuser for the player (an installed copy under "sudo -E"), the game
+// leaves every folder and file it makes to the player.
+TEST(ProgramFolder, WhatTheSuperuserMakesInAPlayersFolderIsThePlayers) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    }
+    TempFolder exe;
+    TempFolder home;
+    ASSERT_EQ(::chown(home.path().c_str(), 65534, 65534), 0);
+    exe.write("Vexa.ini", "[Highscore]\np1=0\n");
+    exe.write("English.lan", "[Language]\n");
+    const auto folder = ProgramFolder::choose(exe.path(), home.path() / ".local" / "share",
+                                              DataFiles, [](const fs::path&) { return false; });
+    FileProfile profile;
+    ASSERT_TRUE(profile.SetINI("Info", "Author", "Al", folder.file("German.nla")));
+    testing::FakeClock clock;
+    EventLog{profile, clock, folder.file("Vexa.ini"), folder.file("Vexa.log")}.WriteLog("Hi");
+    ReplacementFile unpacked(folder.file("a.txt"));
+    ASSERT_TRUE(unpacked.write("a", 1) && unpacked.commit());
+    for (const char* name : {".local", ".local/share", ".local/share/brisvane"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat((home.path() / name).c_str(), &st), 0) << name;
+        EXPECT_EQ(st.st_uid, 65534u) << name;
+    }
+    for (const char* name : {"Vexa.ini", "English.lan", ".shipped", "German.nla", "Vexa.log",
+                             "a.txt", FileProfile::LockFileName}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(folder.file(name).c_str(), &st), 0) << name;
+        EXPECT_EQ(st.st_uid, 65534u) << name;
+        EXPECT_EQ(st.st_gid, 65534u) << name;
+    }
+}
 
 TEST(ProgramFolder, AnInstalledCopySeedsAFolderOfThePlayersOwnOnceAndAWritableOneIsUsedAsItIs) {
     TempFolder exe;

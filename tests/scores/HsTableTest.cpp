@@ -59,6 +59,12 @@ TEST(HsTable, PlacesAGameDoesNotMoveKeepTheirTextByteForByte) {
         points += profile.GetINI("Highscore", HsTable::placeKey('p', i), ini) + "|";
     }
     EXPECT_EQ(points, "345.0|300 points|12x|10|0|0|0|0|0|0|");
+
+    table = HsTable::read(profile, ini);
+    table.slots[0] = {999, "Top", "k", "1112"};
+    table.insertCandidate();
+    ASSERT_TRUE(profile.SetINIs(ini, table.changes()));
+    EXPECT_EQ(profile.GetINI("Highscore", "n2", ini), longName) << "a long name moves whole";
 }
 
 } // namespace

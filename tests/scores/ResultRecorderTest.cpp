@@ -3,6 +3,8 @@
 #include "game/GameFixture.h"
 #include "scores/EntryKey.h"
 #include "scores/GameEnd.h"
+#include "settings/FileProfile.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -232,6 +234,59 @@ TEST_F(ResultRecorderTest, AGameTheHistoryCannotTakeIsReportedAndTheTopTenStillR
     EXPECT_EQ(dialogs.messages[0].text,
               ResultRecorder::historySetAsideText("History-damaged-1.db") + "\n\n" +
                   ResultRecorder::notInHistoryText("disk I/O error"));
+}
+
+// Two copies of the game on one settings file: the second records a game while the first
+// shows its name box, and neither result is lost.
+TEST(ResultRecorderTwoCopies, AResultRecordedWhileTheNameBoxIsOpenStays) {
+    TempFolder folder;
+    const std::string ini = folder.write(
+        "Vexa.ini", "[Highscore]\nalltime=174\np1=174\nn1=Al\nk1=1\n[Session]\ntotal=5\n");
+    struct Copy {
+        explicit Copy(const std::string& ini)
+            : topTen(profile, ini, texts),
+              recorder(RecorderWiring{.profile = profile,
+                                      .iniFile = ini,
+                                      .texts = texts,
+                                      .dialogs = dialogs,
+                                      .clock = clock,
+                                      .random = random,
+                                      .topTen = topTen,
+                                      .sndA = [](int) {},
+                                      .writeLog = [](const std::string&) {},
+                                      .keepInHistory = [](const PlayedGame&) {
+                                          return GameHistory::Outcome{true, "", ""};
+                                      }}) {}
+        void record(int points, const std::string& name) {
+            dialogs.inputAnswers = {name};
+            FinishedGame game;
+            game.TotalScore = points;
+            game.stopTimerPlay = [] {};
+            game.Restart = [] {};
+            recorder.GeKey(points);
+            recorder.KollaScore(game);
+        }
+        FileProfile profile;
+        FakeTexts texts;
+        FakeDialogs dialogs;
+        FakeClock clock;
+        FakeRandom random;
+        TopTen topTen;
+        ResultRecorder recorder;
+    };
+    Copy a(ini);
+    Copy b(ini);
+    a.dialogs.whileAsking = [&b] { b.record(194, "Bo"); };
+    a.record(180, "Ann");
+
+    FileProfile profile;
+    std::string places;
+    for (const char* key : {"p1", "n1", "p2", "n2", "p3", "n3", "alltime"}) {
+        places += profile.GetINI("Highscore", key, ini) + "|";
+    }
+    EXPECT_EQ(places, "194|Bo|180|Ann|174|Al|194|");
+    EXPECT_EQ(profile.GetINI("Session", "total", ini), "7");
+    EXPECT_EQ(a.topTen.NewPlace, 2);
 }
 
 TEST_F(ResultRecorderTest, AStreamOfGamesKeepsTheBestTenInOrderAskingOnlyThoseThatEnter) {

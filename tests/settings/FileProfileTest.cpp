@@ -10,6 +10,7 @@
 #include <chrono>
 #include <vector>
 
+#include "common/FileIo.h"
 #include "common/Text.h"
 #include "support/TempFolder.h"
 
@@ -24,8 +25,10 @@ protected:
     unsigned permissions(const std::string& path) const {
         return static_cast<unsigned>(fs::status(path).permissions()) & 0777u;
     }
+    // Files of the folder beside its lock file.
     std::size_t files() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder.path()), {}));
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder.path()), {})) -
+               (folder.exists(FileProfile::LockFileName) ? 1 : 0);
     }
 
     TempFolder folder;
@@ -45,7 +48,7 @@ TEST_F(FileProfileTest, AMissingFileReadsEmptyTheFirstWriteCreatesItPrivateAndEd
     EXPECT_EQ(profile.GetINI("Options", "WriteLog", ini), "Yes");
 }
 
-TEST_F(FileProfileTest, OlderFilesReadAsTheirLettersLongValuesCutAndTheRewriteIsUtf8) {
+TEST_F(FileProfileTest, OlderFilesReadAsTheirLettersLongValuesWholeAndTheRewriteIsUtf8) {
     std::string older; // Windows-1252, where é is one byte
     std::string utf8;
     for (int i = 0; i < 1000; ++i) {
@@ -53,7 +56,7 @@ TEST_F(FileProfileTest, OlderFilesReadAsTheirLettersLongValuesCutAndTheRewriteIs
         utf8 += "éx";
     }
     folder.write("Vexa.ini", "[Alarm]\r\nMess=\x80 " + older + "\r\n");
-    EXPECT_EQ(profile.GetINI("Alarm", "Mess", ini), text::left("€ " + utf8, 1023));
+    EXPECT_EQ(profile.GetINI("Alarm", "Mess", ini), "€ " + utf8);
     EXPECT_TRUE(profile.SetINI("Alarm", "Status", "On", ini));
     EXPECT_EQ(folder.read("Vexa.ini"), "[Alarm]\r\nMess=€ " + utf8 + "\r\nStatus=On\r\n");
 }
@@ -163,18 +166,36 @@ TEST_F(FileProfileTest, AReplacementKeepsOwnerAndGroup) {
     EXPECT_EQ(permissions(ini), 0640u);
 }
 
+// Another copy of the game cannot write while one holds the lock, however deeply nested.
+TEST_F(FileProfileTest, ALockKeepsOtherWritersOutUntilItsLastHolderLetsGo) {
+    const std::string lockFile = folder.file(FileProfile::LockFileName);
+    {
+        const ProfileLock outer = profile.lock(ini);
+        {
+            const ProfileLock inner = profile.lock(ini);
+            EXPECT_TRUE(profile.SetINI("Session", "total", "1", ini)) << "a write inside it";
+        }
+        EXPECT_FALSE(lockExclusively(lockFile, 0).valid()) << "still held by the outer lock";
+    }
+    EXPECT_TRUE(lockExclusively(lockFile, 0).valid());
+}
+
 TEST_F(FileProfileTest, LeftoversOfKilledWritesAreRemovedAtStartOnlyWhenOld) {
     folder.write("Vexa.ini", "[Users]\n");
     folder.write(".Vexa.ini.a1B2c3", "half");  // a write killed long ago
     folder.write(".Vexa.ini.x9Y8z7", "fresh"); // another copy writing right now
     folder.write(".Vexa.ini.keep", "not ours");
     folder.write(".Other.ini.a1B2c3", "not ours");
+    folder.write(".partial-Q1w2E3", "a killed unpack");
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const char* name : {".Vexa.ini.a1B2c3", ".Vexa.ini.keep", ".Other.ini.a1B2c3"}) {
+    for (const char* name :
+         {".Vexa.ini.a1B2c3", ".Vexa.ini.keep", ".Other.ini.a1B2c3", ".partial-Q1w2E3"}) {
         fs::last_write_time(folder.file(name), old);
     }
     FileProfile::removeStaleTemporaries(ini);
+    removeStaleFiles(folder.path().string(), ReplacementFile::PartialPrefix);
     EXPECT_FALSE(fs::exists(folder.file(".Vexa.ini.a1B2c3")));
+    EXPECT_FALSE(fs::exists(folder.file(".partial-Q1w2E3")));
     for (const char* name : {"Vexa.ini", ".Vexa.ini.x9Y8z7", ".Vexa.ini.keep", ".Other.ini.a1B2c3"}) {
         EXPECT_TRUE(fs::exists(folder.file(name))) << name;
     }

@@ -63,9 +63,10 @@ public:
 class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
+    bool answer = true; // whether the desktop could open it
     bool open(const std::string& target) override {
         opened.push_back(target);
-        return true;
+        return answer;
     }
 };
 
@@ -102,6 +103,8 @@ public:
     std::vector<Input> inputs;
     std::vector<Message> messages;
     std::vector<FileChoice> fileChoices;
+    // Runs while an input box is open, as the rest of the world goes on meanwhile.
+    std::function<void()> whileAsking;
 
     bool askYesNo(const std::string& title, const std::string& question,
                   DefaultButton defaultButton) override {
@@ -111,6 +114,9 @@ public:
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& preset) override {
         inputs.push_back({prompt, title, preset});
+        if (whileAsking) {
+            whileAsking();
+        }
         return nextAnswer(inputAnswers, std::optional<std::string>());
     }
     void message(const std::string& title, const std::string& text) override {
