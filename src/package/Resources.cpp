@@ -1,5 +1,6 @@
 #include "package/Resources.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,14 +36,16 @@ private:
     const std::function<void(bool)>& show_;
 };
 
-// A name as it may stand in a log line: control characters, which could break or forge lines,
-// become "?".
-std::string printable(const std::string& name) {
-    std::string out;
-    for (const char32_t c : text::toCodePoints(name)) {
-        out += c < 0x20 || (c >= 0x7F && c <= 0x9F) ? std::string("?") : text::fromCodePoint(c);
+bool contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::string join(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
     }
-    return out;
+    return text;
 }
 
 // The number and text a failed deletion is logged with.
@@ -72,6 +75,47 @@ bool Resources::isProtected(const std::string& name) const {
                perms::none;
 }
 
+std::vector<std::string> Resources::recorded() {
+    const std::int64_t count = integerPart(w_.profile.GetINI(Section, "del", w_.iniFile));
+    std::vector<std::string> names;
+    for (std::int64_t i = 1; i <= std::min<std::int64_t>(count, MaxRecords); ++i) {
+        std::string name = w_.profile.GetINI(Section, "del" + std::to_string(i), w_.iniFile);
+        if (!name.empty()) {
+            names.push_back(std::move(name));
+        }
+    }
+    return names;
+}
+
+bool Resources::record(const std::vector<std::string>& names, std::size_t before,
+                       std::string* why) {
+    std::vector<ProfileChange> changes{{Section, "del", std::to_string(names.size())}};
+    for (std::size_t i = 0; i < std::max(names.size(), before); ++i) {
+        changes.push_back({Section, "del" + std::to_string(i + 1),
+                           i < names.size() ? names[i] : std::string()});
+    }
+    return w_.profile.SetINIs(w_.iniFile, changes, why);
+}
+
+Resources::Plan Resources::planFor(const clsUnPackage& package,
+                                   const std::vector<std::string>& ours) const {
+    Plan plan;
+    for (int i = 0; i < package.NumberOfFiles(); ++i) {
+        const std::string name = package.GetFilename(i);
+        struct stat st {};
+        if (!package::isSafeEntryName(name)) {
+            w_.writeLog("Unpack left out \"" + name + "\": not a plain file name");
+        } else if (isProtected(name)) {
+            w_.writeLog("Unpack left out \"" + name + "\": a file of the program itself");
+        } else if (::lstat(w_.folder.file(name).c_str(), &st) == 0 && !contains(ours, name)) {
+            plan.leftAlone.push_back(name); // the player's own, or another program's
+        } else {
+            plan.extract.push_back(name);
+        }
+    }
+    return plan;
+}
+
 void Resources::Unpack() {
     try {
         clsUnPackage package;
@@ -83,25 +127,28 @@ void Resources::Unpack() {
             return;
         }
         const BusyPointer busy(showBusy);
-        int count = 0;
-        for (int i = 0; i < package.NumberOfFiles(); ++i) {
-            const std::string name = package.GetFilename(i);
-            if (!package::isSafeEntryName(name)) {
-                w_.writeLog("Unpack left out \"" + printable(name) + "\": not a plain file name");
-                continue;
+        // No other copy of the game unpacks or removes between the record and the files.
+        const ProfileLock lock = w_.profile.lock(w_.iniFile);
+        const std::vector<std::string> before = recorded();
+        const Plan plan = planFor(package, before);
+        std::vector<std::string> ours = before;
+        for (const std::string& name : plan.extract) {
+            if (!contains(ours, name)) {
+                ours.push_back(name);
             }
-            if (isProtected(name)) {
-                w_.writeLog("Unpack left out \"" + name + "\": a file of the program itself");
-                continue;
-            }
-            if (!package.ExtractFile(name)) {
-                w_.writeLog("Unpack could not write \"" + name + "\"");
-                continue;
-            }
-            ++count;
-            // The count and the name in one replacement of the file.
-            w_.profile.SetINIs(w_.iniFile, {{Section, "del", std::to_string(count)},
-                                            {Section, "del" + std::to_string(count), name}});
+        }
+        // Recorded before a byte is written, so every file Unpack writes is one that DelRes
+        // removes again.
+        std::string why;
+        if (ours != before && !record(ours, before.size(), &why)) {
+            tell("Nothing was unpacked: the settings file " + w_.iniFile + " cannot be written (" +
+                 why + "), and without it the files could not be removed again");
+            return;
+        }
+        extract(package, plan.extract, before, ours);
+        if (!plan.leftAlone.empty()) {
+            tell("Unpack left these files alone, as it did not make them: " +
+                 join(plan.leftAlone));
         }
     } catch (const std::exception& error) {
         if (w_.reportError) {
@@ -110,17 +157,37 @@ void Resources::Unpack() {
     }
 }
 
+void Resources::extract(clsUnPackage& package, const std::vector<std::string>& names,
+                        const std::vector<std::string>& before, std::vector<std::string>& ours) {
+    const std::size_t recordedCount = ours.size();
+    for (const std::string& name : names) {
+        if (!package.ExtractFile(name)) {
+            w_.writeLog("Unpack could not write \"" + name + "\"");
+            if (!contains(before, name)) {
+                ours.erase(std::find(ours.begin(), ours.end(), name)); // not ours after all
+            }
+        }
+    }
+    if (ours.size() != recordedCount) {
+        record(ours, recordedCount, nullptr);
+    }
+}
+
+void Resources::tell(const std::string& text) {
+    w_.writeLog(text);
+    w_.dialogs.message(w_.messageTitle, text + ".");
+}
+
 void Resources::DelRes() {
     // The handled records are emptied in one write at the end, also when a failure stops the
     // loop; a record whose file is already gone is handled again harmlessly.
     std::vector<ProfileChange> handled;
     const auto save = [&] { return handled.empty() || w_.profile.SetINIs(w_.iniFile, handled); };
     try {
-        // Unpack never records more than a package holds; a larger hand-edited count would only
-        // spin through empty keys.
-        const std::int64_t recorded = integerPart(w_.profile.GetINI(Section, "del", w_.iniFile));
-        const int count = static_cast<int>(
-            recorded < 0 ? 0 : std::min<std::int64_t>(recorded, package::MaxEntries));
+        const ProfileLock lock = w_.profile.lock(w_.iniFile);
+        // A larger hand-edited count would only spin through empty keys.
+        const std::int64_t stored = integerPart(w_.profile.GetINI(Section, "del", w_.iniFile));
+        const int count = static_cast<int>(std::clamp<std::int64_t>(stored, 0, MaxRecords));
         for (int i = 1; i <= count; ++i) {
             const std::string key = "del" + std::to_string(i);
             const std::string name = w_.profile.GetINI(Section, key, w_.iniFile);
@@ -128,7 +195,7 @@ void Resources::DelRes() {
                 continue;
             }
             if (!package::isSafeEntryName(name) || isProtected(name)) {
-                w_.writeLog("DelRes left \"" + printable(name) +
+                w_.writeLog("DelRes left \"" + name +
                             "\" alone: not a file unpacked into the program folder");
             } else if (::unlink(w_.folder.file(name).c_str()) != 0 && errno != ENOENT) {
                 const int code = errno;

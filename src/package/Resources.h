@@ -5,18 +5,23 @@
 // recorded. The tools menu starts them.
 //
 // Only what is safe is touched: Unpack writes and records only plain file names, never the
-// settings file, the log or the package itself; DelRes deletes only such names inside the
-// program folder and logs every other record instead of acting on it.
+// settings file, the log or the package itself, and never a file it did not unpack itself
+// before (a translation the player is working on, say); DelRes deletes only recorded names
+// inside the program folder and logs every other record instead of acting on it. The record
+// holds every file unpacked and not yet removed, also by earlier unpacks.
 
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/ProgramFolder.h"
 
 namespace brisvane {
+
+class clsUnPackage;
 
 class Resources {
 public:
@@ -44,7 +49,10 @@ public:
 
     // Extracts every entry of Res.pac into the program folder. A missing or unreadable package
     // gets the message "Specified package not found.". An entry that must not be written, or
-    // that cannot be, is logged and left out of the record; the others go on.
+    // that cannot be, is logged and left out of the record; the others go on. Files of the
+    // folder that Unpack did not make are left alone, and the player is told which. The record
+    // is written before the files; when it cannot be, nothing is unpacked and the player is
+    // told why.
     void Unpack();
 
     // Deletes the files recorded by Unpack and empties the record. A record that is not a plain
@@ -53,8 +61,26 @@ public:
     // keeps the records not yet handled.
     void DelRes();
 
+    // At most this many records are read: a hand-edited count cannot stall the program.
+    static constexpr int MaxRecords = 4096;
+
 private:
+    struct Plan {
+        std::vector<std::string> extract;
+        std::vector<std::string> leftAlone; // files of the folder that are not Unpack's
+    };
+
     bool isProtected(const std::string& name) const;
+    // The recorded names, in order, without the emptied ones.
+    std::vector<std::string> recorded();
+    // Writes `names` as the record; `before` is how many records there were, emptied beyond.
+    bool record(const std::vector<std::string>& names, std::size_t before, std::string* why);
+    Plan planFor(const clsUnPackage& package, const std::vector<std::string>& ours) const;
+    // Extracts `names`; one that fails and was not recorded `before` leaves the record `ours`.
+    void extract(clsUnPackage& package, const std::vector<std::string>& names,
+                 const std::vector<std::string>& before, std::vector<std::string>& ours);
+    // A log line and a message box.
+    void tell(const std::string& text);
 
     Wiring w_;
 };

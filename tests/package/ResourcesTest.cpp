@@ -114,17 +114,53 @@ TEST_F(ResourcesTest, UnpackWritesAndRecordsOnlyPlainNewFilesAndLogsTheOthers) {
                                        "Unpack left out \"vexa.ini\": a file of the program itself",
                                        "Unpack left out \"Vexa.log\": a file of the program itself",
                                        "Unpack left out \"RES.PAC\": a file of the program itself",
-                                       "Unpack left out \"line?break\": not a plain file name"}));
+                                       "Unpack left out \"line\nbreak\": not a plain file name"}));
 }
 
-TEST_F(ResourcesTest, AnEntryThatCannotBeWrittenIsLoggedAndLeftOutOfTheRecord) {
-    fs::create_directory(folder.path() / "busy.txt"); // a folder where the file should go
+TEST_F(ResourcesTest, AnEntryThatCannotBeWrittenIsLoggedAndOnlyWhatIsUnpackedIsRecorded) {
+    fs::create_directory(folder.path() / "busy.txt"); // a folder where an earlier file went
+    profile.SetINIs(ini, {{"Resources", "del", "1"}, {"Resources", "del1", "busy.txt"}});
     writePackage({{"busy.txt", "x"}, {"ok.txt", "ok"}});
     resources.Unpack();
     EXPECT_EQ(log, std::vector<std::string>{"Unpack could not write \"busy.txt\""});
-    EXPECT_EQ(get("del"), "1");
-    EXPECT_EQ(get("del1"), "ok.txt");
+    EXPECT_EQ(get("del"), "2");
+    EXPECT_EQ(get("del1") + "|" + get("del2"), "busy.txt|ok.txt");
     EXPECT_EQ(busyCalls, (std::vector<bool>{true, false}));
+}
+
+// A package entry named like the player's own file (a translation in progress) leaves that
+// file as it is and says so, and DelRes never takes it.
+TEST_F(ResourcesTest, FilesUnpackDidNotMakeAreLeftAloneNamedAndNeverRemoved) {
+    folder.write("Swedish.lan", "mine");
+    folder.write("German.nla", "work");
+    writePackage({{"Swedish.lan", "shipped"}, {"German.nla", "x"}, {"Felt.jpg", "felt"}});
+    resources.Unpack();
+    EXPECT_EQ(folder.read("Swedish.lan"), "mine");
+    EXPECT_EQ(folder.read("German.nla"), "work");
+    EXPECT_EQ(folder.read("Felt.jpg"), "felt");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Unpack left these files alone, as it did not make them: Swedish.lan, German.nla.");
+
+    folder.write("Felt.jpg", "old"); // its own file, unpacked before, it replaces
+    resources.Unpack();
+    EXPECT_EQ(folder.read("Felt.jpg"), "felt");
+    EXPECT_EQ(get("del") + get("del1"), "1Felt.jpg");
+    resources.DelRes();
+    EXPECT_FALSE(folder.exists("Felt.jpg"));
+    EXPECT_EQ(folder.read("Swedish.lan"), "mine");
+}
+
+TEST_F(ResourcesTest, ASettingsFileThatCannotBeWrittenUnpacksNothingAndSaysWhy) {
+    writePackage({{"Felt.jpg", "felt"}});
+    fs::permissions(ini, fs::perms::owner_read);
+    resources.Unpack();
+    EXPECT_FALSE(folder.exists("Felt.jpg"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Nothing was unpacked: the settings file " + ini +
+                  " cannot be written (Permission denied), and without it the files could not "
+                  "be removed again.");
 }
 
 TEST_F(ResourcesTest, DelResDeletesOnlyRecordedPlainNamesOfTheProgramFolder) {
