@@ -56,8 +56,18 @@ void Language::updateLanguageFile() {
     }
 }
 
+std::vector<std::string> Language::listedLanguage(int number) {
+    const std::string n = std::to_string(number);
+    return {"l" + n + "p", "l" + n + "n"};
+}
+
+int Language::installedCount() {
+    return profile_->GetCount("Language", "antal", iniFile_, listedLanguage);
+}
+
 void Language::restoreReference() {
-    const int count = std::max(0, intValue(profile_->GetINI("Language", "antal", iniFile_)));
+    const ProfileLock lock = profile_->lock(iniFile_);
+    const int count = installedCount();
     for (int i = 1; i <= count; ++i) {
         const std::string file = profile_->GetINI("Language", "l" + std::to_string(i) + "p", iniFile_);
         if (text::equalsIgnoreCase(file, ReferenceFile)) {
@@ -113,7 +123,7 @@ int Language::listShippedLanguages() {
 }
 
 bool Language::chooseByName(const std::string& displayName) {
-    const int count = intValue(profile_->GetINI("Language", "antal", iniFile_));
+    const int count = installedCount();
     for (int i = 1; i <= count; ++i) {
         const std::string key = "l" + std::to_string(i) + "n";
         if (profile_->GetINI("Language", key, iniFile_) == displayName) {

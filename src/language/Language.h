@@ -7,6 +7,7 @@
 // of the language file, its description in section "Info".
 
 #include <string>
+#include <vector>
 
 #include "common/Profile.h"
 #include "common/ProgramFolder.h"
@@ -68,8 +69,14 @@ public:
     const ProgramFolder& folder() const { return folder_; }
     const std::string& iniFile() const { return iniFile_; }
 
+    // The keys of language `number` in the settings file's list: one of them is set for a
+    // language that is listed.
+    static std::vector<std::string> listedLanguage(int number);
+
 private:
     void restoreReference();
+    // `antal`, bounded by the languages the settings file lists.
+    int installedCount();
     std::string lookup(const std::string& section, const std::string& key) const;
 
     Profile* profile_;

@@ -1,9 +1,11 @@
 #include "language/LanguageWork.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
+#include "common/FileIo.h"
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "language/Language.h"
@@ -33,6 +35,7 @@ bool copyOver(const std::string& from, const std::string& to) {
     std::filesystem::copy_file(from, partial, std::filesystem::copy_options::overwrite_existing,
                                error);
     if (!error) {
+        takeFolderOwner(partial.string());
         std::filesystem::rename(partial, target, error);
     }
     if (error) {
@@ -98,7 +101,7 @@ bool LanguageWork::anyInProgress() const {
 
 std::vector<std::string> LanguageWork::namesInProgress() const {
     std::vector<std::string> names;
-    const int count = intValue(ini("Process", "p"));
+    const int count = processCount();
     for (int i = 1; i <= count; ++i) {
         if (entry(i, 's') == Processing) {
             names.push_back(entry(i, 'n'));
@@ -108,7 +111,7 @@ std::vector<std::string> LanguageWork::namesInProgress() const {
 }
 
 void LanguageWork::chooseEntry(const std::string& national) {
-    const int count = intValue(ini("Process", "p"));
+    const int count = processCount();
     for (int i = 1; i <= count; ++i) {
         if (entry(i, 'n') == national) {
             setIni("Process", "pL", std::to_string(i));
@@ -129,7 +132,7 @@ std::optional<std::string> LanguageWork::refuseNewLanguage(const std::string& au
     }
     const std::string workFile = international + ".nla";
     bool taken = fileExists(w_.folder.resolve(workFile));
-    const int count = intValue(ini("Process", "p"));
+    const int count = processCount();
     for (int i = 1; i <= count && !taken; ++i) {
         taken = text::equalsIgnoreCase(entry(i, 'p'), workFile);
     }
@@ -141,34 +144,56 @@ std::optional<std::string> LanguageWork::refuseNewLanguage(const std::string& au
 }
 
 int LanguageWork::startNewLanguage(const std::string& author, const std::string& national,
-                                   const std::string& international) {
-    // The count is a 16-bit number in the settings file's tradition; it stops growing there.
-    const int j = std::min(intValue(ini("Process", "p")) + 1, 32767);
+                                   const std::string& international, std::string* problem) {
+    const auto refuse = [problem](const std::string& text) {
+        if (problem != nullptr) {
+            *problem = text;
+        }
+        return 0;
+    };
     const std::string workName = international + ".nla";
+    const std::string workFile = w_.folder.file(workName);
+    std::string why;
+    // The work file first: it is a new file (refuseNewLanguage saw to that), so when the
+    // settings cannot take the entry it goes again and no other language is touched.
+    if (!w_.profile.SetINIs(workFile,
+                            {
+                                {"Info", "Author", author},
+                                {"Info", "International", international},
+                                {"Info", "National", national},
+                                {"Info", "Version", LanFormatVersion},
+                                {"Info", "Filename", international + ".lan"},
+                                {"Info", "ForVexaVersion", ForVersion},
+                                {"Info", "Date", isoDate(w_.clock.now())},
+                                {"Info", "Format", "yyyy-mm-dd"},
+                                {"Info", "Status", "Inofficial"},
+                            },
+                            &why)) {
+        return refuse("The work file " + workFile + " could not be written (" + why +
+                      "). No new language was started.");
+    }
+    const ProfileLock lock = w_.profile.lock(w_.iniFile);
+    // The count is a 16-bit number in the settings file's tradition; it stops growing there.
+    const int j = std::min(processCount() + 1, 32767);
     // The entry is written in one go, so it is never found half made.
-    w_.profile.SetINIs(w_.iniFile,
-                       {
-                           {"Process", "p", std::to_string(j)},
-                           {"Process", "p2", std::to_string(intValue(ini("Process", "p2")) + 1)},
-                           {"Process", "pL", std::to_string(j)},
-                           {"Process", key('p', j, 'p'), workName},
-                           {"Process", key('p', j, 'n'), national},
-                           {"Process", key('p', j, 'i'), international},
-                           {"Process", key('p', j, 'a'), author},
-                           {"Process", key('p', j, 'x'), "1"},
-                           {"Process", key('p', j, 's'), Processing},
-                       });
-    w_.profile.SetINIs(w_.folder.file(workName), {
-                                                     {"Info", "Author", author},
-                                                     {"Info", "International", international},
-                                                     {"Info", "National", national},
-                                                     {"Info", "Version", LanFormatVersion},
-                                                     {"Info", "Filename", international + ".lan"},
-                                                     {"Info", "ForVexaVersion", ForVersion},
-                                                     {"Info", "Date", isoDate(w_.clock.now())},
-                                                     {"Info", "Format", "yyyy-mm-dd"},
-                                                     {"Info", "Status", "Inofficial"},
-                                                 });
+    if (!w_.profile.SetINIs(w_.iniFile,
+                            {
+                                {"Process", "p", std::to_string(j)},
+                                {"Process", "p2", std::to_string(intValue(ini("Process", "p2")) + 1)},
+                                {"Process", "pL", std::to_string(j)},
+                                {"Process", key('p', j, 'p'), workName},
+                                {"Process", key('p', j, 'n'), national},
+                                {"Process", key('p', j, 'i'), international},
+                                {"Process", key('p', j, 'a'), author},
+                                {"Process", key('p', j, 'x'), "1"},
+                                {"Process", key('p', j, 's'), Processing},
+                            },
+                            &why)) {
+        std::error_code ignored;
+        std::filesystem::remove(workFile, ignored);
+        return refuse("The settings file " + w_.iniFile + " could not be written (" + why +
+                      "). No new language was started, and no other language was touched.");
+    }
     return j;
 }
 
@@ -194,11 +219,12 @@ SaveOutcome LanguageWork::saveNewLanguage() {
         return {false, "No new language is in progress, so there is nothing to save."};
     }
     const DateTime now = w_.clock.now();
+    const ProfileLock lock = w_.profile.lock(w_.iniFile);
     const int n = installedCount() + 1;
     const std::string national = entry(j, 'n');
     // The next entry still in progress becomes the one worked on.
     std::string next = "0";
-    const int count = intValue(ini("Process", "p"));
+    const int count = processCount();
     for (int i = 1; i <= count; ++i) {
         if (i != j && entry(i, 's') == Processing) {
             next = std::to_string(i);
@@ -222,7 +248,12 @@ SaveOutcome LanguageWork::saveNewLanguage() {
 // ---- Installed languages ----
 
 int LanguageWork::installedCount() const {
-    return intValue(ini("Language", "antal"));
+    return w_.profile.GetCount("Language", "antal", w_.iniFile, Language::listedLanguage);
+}
+
+int LanguageWork::processCount() const {
+    // Entries may be missing (a new one is numbered after `p` all the same): only bounded.
+    return std::clamp(intValue(ini("Process", "p")), 0, Profile::MaxCount);
 }
 
 std::vector<std::string> LanguageWork::installedNames() const {
@@ -291,6 +322,7 @@ SaveOutcome LanguageWork::saveModification(const std::string& workCopy) {
                                });
     const std::string national = w_.profile.GetINI("Info", "national", target);
 
+    const ProfileLock lock = w_.profile.lock(w_.iniFile);
     bool listed = false;
     const int count = installedCount();
     for (int i = 1; i <= count && !listed; ++i) {

@@ -73,9 +73,10 @@ public:
                                                  const std::string& national,
                                                  const std::string& international) const;
     // Starts entry p + 1 for a new language and writes its work file's description; the entry
-    // becomes `pL`. Returns the entry's number.
+    // becomes `pL`. Returns the entry's number; 0 when the work file or the settings file
+    // cannot be written, and then nothing is left written and `problem` says which and why.
     int startNewLanguage(const std::string& author, const std::string& national,
-                         const std::string& international);
+                         const std::string& international, std::string* problem = nullptr);
     // The full path of the work file of entry `pL` ("" when it names none).
     std::string currentWorkFile() const;
     // Stores the translator's position for entry `pL`, where the next session resumes.
@@ -85,6 +86,7 @@ public:
     SaveOutcome saveNewLanguage();
 
     // ---- Installed languages ----
+    // `antal`, bounded by the languages the settings file lists.
     int installedCount() const;
     // The display names "l<i>n", i = 1 to `antal`.
     std::vector<std::string> installedNames() const;
@@ -103,6 +105,8 @@ public:
     SaveOutcome saveModification(const std::string& workCopy);
 
 private:
+    // `p`, at most Profile::MaxCount.
+    int processCount() const;
     std::string ini(const std::string& section, const std::string& key) const;
     bool setIni(const std::string& section, const std::string& key, const std::string& value);
     // The keys that list language n as the selected one.

@@ -207,7 +207,11 @@ void LanguageCreationWindow::startNewLanguage() {
         w_.dialogs.message(Title, *refusal);
         return;
     }
-    w_.work.startNewLanguage(author, national, international);
+    std::string problem;
+    if (w_.work.startNewLanguage(author, national, international, &problem) == 0) {
+        w_.dialogs.message(Title, problem);
+        return;
+    }
     w_.job = TranslationJob{"New", {}, 0};
     close();
     if (w_.openTranslator) {

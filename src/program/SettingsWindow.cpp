@@ -8,6 +8,7 @@
 #include "game/GameModel.h"
 #include "language/Language.h"
 #include "program/MainShell.h"
+#include "scores/Accounts.h"
 #include "scores/TopTen.h"
 #include "settings/EventLog.h"
 
@@ -60,7 +61,8 @@ std::vector<Control*> SettingsWindow::childrenOf(const Control& frame) {
         return {&List1, &setTranslate};
     }
     if (&frame == &Frame2) {
-        return {&List3, &Command1, &Command2, &Label1, &lblEnter, &txtUser, &txtPass, &butOK};
+        return {&List3,   &Command1, &Command2, &Label1, &lblEnter,
+                &txtUser, &txtPass,  &lblPlain, &butOK};
     }
     if (&frame == &Frame3) {
         return {&Check1};
@@ -128,7 +130,8 @@ void SettingsWindow::loadSteps() {
                        ini("Internet", "entries") + "\n" + ini("Highscore", "alltime");
 
     // 5. Installed languages.
-    const int languages = intValue(ini("Language", "antal"));
+    const int languages =
+        w_.profile.GetCount("Language", "antal", w_.iniFile, Language::listedLanguage);
     for (int i = 1; i <= languages; ++i) {
         List1.items.push_back(ini("Language", "l" + std::to_string(i) + "n"));
     }
@@ -137,7 +140,7 @@ void SettingsWindow::loadSteps() {
     // 6. Accounts.
     const std::string users = ini("Users", "antal");
     if (!users.empty()) {
-        const int count = intValue(users);
+        const int count = w_.profile.GetCount("Users", "antal", w_.iniFile, Accounts::keysOf);
         for (int i = 1; i <= count; ++i) {
             List3.items.push_back(ini("Users", "user" + std::to_string(i)));
         }

@@ -1,6 +1,7 @@
 #include "scores/Accounts.h"
 
 #include "common/Numbers.h"
+#include "common/Text.h"
 
 namespace brisvane {
 
@@ -23,8 +24,11 @@ Accounts::Outcome Accounts::write(const std::vector<std::pair<std::string, std::
 }
 
 int Accounts::count() {
-    const int n = intValue(get("antal"));
-    return n > 0 ? n : 0;
+    return profile_.GetCount(Section, "antal", iniFile_, keysOf);
+}
+
+std::vector<std::string> Accounts::keysOf(int number) {
+    return {"user" + std::to_string(number), "pass" + std::to_string(number)};
 }
 
 std::string Accounts::name(int number) {
@@ -60,11 +64,13 @@ Accounts::Outcome Accounts::add(const std::string& user, const std::string& pass
     if (user.empty() || pass.empty()) {
         return {};
     }
+    const ProfileLock lock = profile_.lock(iniFile_);
     const std::string n = std::to_string(count() + 1);
     return write({{"antal", n}, {"selected", n}, {"user" + n, user}, {"pass" + n, pass}});
 }
 
 Accounts::Outcome Accounts::remove(int number) {
+    const ProfileLock lock = profile_.lock(iniFile_);
     const int n = count();
     if (number < 1 || number > n) {
         return {};
@@ -89,6 +95,11 @@ Accounts::Outcome Accounts::remove(int number) {
 
 Accounts::Outcome Accounts::choose(int number) {
     return write({{"selected", std::to_string(number)}});
+}
+
+bool Accounts::sendsInPlainText() {
+    const std::string send = profile_.GetINI("Internet", "send", iniFile_);
+    return text::equalsIgnoreCase(std::string_view(send).substr(0, 5), "http:");
 }
 
 std::string Accounts::userCaption() {

@@ -19,8 +19,11 @@ public:
 
     Accounts(Profile& profile, std::string iniFile, const Texts& texts);
 
-    // `antal` as a number; empty, "0" or not a number is none.
+    // `antal` as a number, bounded by the accounts the file holds; empty, "0" or not a number
+    // is none.
     int count();
+    // The keys of account `number`: "user<n>" and "pass<n>".
+    static std::vector<std::string> keysOf(int number);
     std::string name(int number);
     std::string password(int number);
     // The names of accounts 1..count, in order.
@@ -49,6 +52,10 @@ public:
     Outcome remove(int number);
     // Makes account `number` the selected one.
     Outcome choose(int number);
+
+    // Whether results go to the service without encryption (Internet/send is an http:
+    // address), so the password travels readable.
+    bool sendsInPlainText();
 
     // What the game window's `lb_User` shows: the selected name, else the text s1, else
     // "No user".

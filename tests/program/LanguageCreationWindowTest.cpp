@@ -87,6 +87,26 @@ TEST_F(LanguageCreationWindowTest, ANewLanguageNeedsAllThreeNamesAndAFileNameTha
     EXPECT_EQ(w().focusTarget, "Option2");
 }
 
+// With a settings file that cannot take the new entry, the language in progress stays as it was.
+TEST_F(LanguageCreationWindowTest, ANewLanguageThatCannotBeRecordedIsRefusedAndTouchesNoOther) {
+    createLanguage("Olle", "Svenska", "Swedish");
+    const std::string swedish = folder.read("Swedish.nla");
+    dialogs.messages.clear();
+    std::filesystem::permissions(program.IniFile(), std::filesystem::perms::owner_read);
+    bool translatorOpened = false;
+    program.showTranslatorView = [&translatorOpened] { translatorOpened = true; };
+    createLanguage("Anna", "Deutsch", "German");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "The settings file " + program.IniFile() +
+                  " could not be written (Permission denied). No new language was started, and "
+                  "no other language was touched.");
+    EXPECT_FALSE(translatorOpened);
+    EXPECT_EQ(w().page, "tit");
+    EXPECT_FALSE(folder.exists("German.nla"));
+    EXPECT_EQ(folder.read("Swedish.nla"), swedish);
+}
+
 TEST_F(LanguageCreationWindowTest, CancelGoesBackAPageOrToTheSettings) {
     program.openLanguageCreation();
     w().clickCommand2();

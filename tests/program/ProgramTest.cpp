@@ -115,6 +115,44 @@ TEST_F(ProgramTest, AHistoryThatCannotBeWrittenIsReportedAndTheTopTenRecordedAsB
               std::string::npos);
 }
 
+// The window closed within the end step's delay: the game is recorded before the program goes.
+TEST_F(ProgramTest, ClosingWhileAFinishedGameWaitsForItsEndStepRecordsItFirst) {
+    program.mainShell().Load();
+    GameModel& game = program.game();
+    while (!game.TimerEnd.enabled) { // the suggestion each time, or all six dice again
+        game.clickRoll();
+        const int k = game.state().SuggestedCategory;
+        for (int die = 1; die <= 6 && k == 0 && !game.TimerEnd.enabled; ++die) {
+            game.clickDie(die);
+        }
+        if (k != 0 && !game.TimerEnd.enabled) {
+            game.clickCategory(k);
+        }
+    }
+    bool ended = false;
+    program.mainShell().endProgram = [&ended] { ended = true; };
+    dialogs.yesNoAnswers = {true}; // "Exit?" Yes, at once
+    dialogs.inputAnswers.push_back(std::string("Quick"));
+    program.mainShell().clickExit();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(ini("Session", "total"), "1");
+    EXPECT_EQ(ini("Highscore", "n1"), "Quick");
+    EXPECT_NE(folder.read("Vexa.log").find("Session 1: Score: "), std::string::npos);
+}
+
+// A hand-edited count of billions counts what the file holds, and the game starts as usual.
+TEST_F(ProgramTest, AHugeCountOfLanguagesOrAccountsCountsWhatTheFileHolds) {
+    setIni("Language", "antal", "2000000000");
+    setIni("Users", "antal", "2000000000");
+    setIni("Users", "user1", "Anna");
+    program.mainShell().Load();
+    program.openSettingsWindow("all");
+    EXPECT_EQ(program.settings().List1.items,
+              (std::vector<std::string>{"English", "Svenska", "Deutsch"}));
+    EXPECT_EQ(program.settings().List3.items, std::vector<std::string>{"Anna"});
+    EXPECT_EQ(program.accounts().count(), 1);
+}
+
 TEST_F(ProgramTest, GamesInARowKeepTheTableSortedAndCountEveryGame) {
     program.mainShell().Load();
     AutoPlayer player(program.game());
