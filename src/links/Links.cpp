@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/Text.h"
 #include "display/SoundBoard.h"
 #include "language/Language.h"
 #include "settings/EventLog.h"
@@ -45,18 +46,15 @@ std::string queryValue(std::string_view value) {
 }
 
 bool isWebAddress(std::string_view link) {
-    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-    const std::size_t colon = link.find(':');
-    if (colon == std::string_view::npos || colon < 2 || !letter(link[0])) {
-        return false;
-    }
-    for (std::size_t i = 1; i < colon; ++i) {
-        const char c = link[i];
-        if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '.' && c != '-') {
-            return false;
-        }
-    }
-    return true;
+    const auto startsWith = [link](std::string_view scheme) {
+        return link.size() >= scheme.size() &&
+               text::equalsIgnoreCase(link.substr(0, scheme.size()), scheme);
+    };
+    return startsWith("http:") || startsWith("https:");
+}
+
+std::string fileAddress(std::string_view path) {
+    return "file://" + queryValue(path);
 }
 
 const WebPageRule& ruleOf(WebPage page) {
@@ -71,12 +69,27 @@ std::string& Links::linkOf(LinkWindow window) {
 
 bool Links::Uplink(LinkWindow window) {
     const std::string& link = linkOf(window);
+    if (isWebAddress(link)) {
+        return w_.shell.open(link);
+    }
     std::error_code error;
-    if (!isWebAddress(link) && !std::filesystem::is_regular_file(link, error)) {
+    if (link.empty() || !std::filesystem::is_regular_file(link, error)) {
         return false;
     }
-    w_.shell.open(link); // what the desktop makes of it is its own business
-    return true;
+    const std::filesystem::path file = std::filesystem::absolute(link, error);
+    return !error && w_.shell.open(fileAddress(file.string()));
+}
+
+bool Links::acceptAddress(const std::string& key, const std::string& address) {
+    if (address.empty() || isWebAddress(address)) {
+        return true;
+    }
+    const std::string text = "The address under " + key +
+                             " in section Internet of the settings file is not a web address "
+                             "(http: or https:), so it was not opened";
+    w_.log.WriteLog(text + ": " + address);
+    w_.dialogs.message(w_.language.T("b1"), text + ".");
+    return false;
 }
 
 std::string Links::lanQuery() const {
@@ -89,6 +102,10 @@ void Links::UplinkLan() {
 
 bool Links::openWebPage(WebPage page) {
     const WebPageRule& rule = ruleOf(page);
+    const std::string address = w_.profile.GetINI("Internet", rule.addressKey, w_.iniFile);
+    if (!acceptAddress(rule.addressKey, address)) {
+        return false;
+    }
     const std::string warn = w_.profile.GetINI("Options", "WarnHomepage", w_.iniFile);
     if (warn == "Yes" &&
         !w_.dialogs.askYesNo(w_.language.T("b1"), w_.language.T("s6") + "?", DefaultButton::Yes)) {
@@ -99,7 +116,6 @@ bool Links::openWebPage(WebPage page) {
     }
     w_.log.WriteLog(rule.logMessage);
 
-    const std::string address = w_.profile.GetINI("Internet", rule.addressKey, w_.iniFile);
     std::string& link = linkOf(rule.window);
     link = address;
     if (rule.withLanguage) {

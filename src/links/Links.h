@@ -8,8 +8,10 @@
 // international name. The tools entries and the error marker open files of the program
 // folder without asking or logging.
 //
-// Nothing is reported to the player when a page or file cannot be opened: a missing file or an
-// unset address opens nothing.
+// Only http: and https: addresses go to the desktop as addresses, and the program's own files go
+// as file addresses of exactly their bytes, so no text of the settings file can make the desktop
+// run or fetch anything else. A configured address of another kind is refused with a message
+// that names its key, and logged. An unset address or a missing file opens nothing, silently.
 
 #include <functional>
 #include <string>
@@ -29,9 +31,13 @@ class SoundBoard;
 // in a value reach the service as typed. UTF-8 text is encoded byte by byte.
 std::string queryValue(std::string_view value);
 
-// Whether `link` starts with a scheme of two letters or more ("https:", "mailto:"); "C:" and
-// a path do not.
+// Whether `link` is an address the desktop may open: it starts with "http:" or "https:", in
+// any letter case.
 bool isWebAddress(std::string_view link);
+
+// The "file://" address of the file at `path`, every byte but the unreserved ones and "/"
+// written as %XX, so a path that is not UTF-8 is still exactly that file.
+std::string fileAddress(std::string_view path);
 
 // The window whose `Uplink` opens a link: the game and settings windows share `MainLink`.
 enum class LinkWindow { Main, Menu, Settings };
@@ -79,11 +85,16 @@ public:
     // The address or file the menu window opens next.
     std::string MenuLink;
 
-    // Opens the window's link text with the desktop: a web address (a scheme of two letters
-    // or more, such as "https:"), or a file that exists. Anything else (an empty text, a
-    // missing file, an address whose configured part is empty) opens nothing, as the desktop
-    // would, but without its error box. True when it was handed over.
+    // Opens the window's link text with the desktop: a web address (isWebAddress), or a file
+    // that exists, as its file address. Anything else (an empty text, a missing file, an
+    // address whose configured part is empty, another scheme) opens nothing, as the desktop
+    // would, but without its error box. True when the desktop took it.
     bool Uplink(LinkWindow window);
+
+    // Whether the address configured under `key` of section Internet may be opened: empty, or
+    // a web address. Otherwise the player is told, naming the key, the refusal is logged, and
+    // false.
+    bool acceptAddress(const std::string& key, const std::string& address);
     // Appends "?lan=" and the current language's international name to MainLink.
     void UplinkLan();
 

@@ -24,11 +24,14 @@ AccountPage::AccountPage(Wiring wiring) : w_(wiring) {
     txtPass = makeControl("txtPass", 120, 1095, 1815, 315);
     butOK = makeControl("butOK", 2055, 1095, 960, 315);
     butOK.caption = "&OK";
+    lblPlain = makeControl("lblPlain", 120, 1410, 2895, 240, colour::Yellow);
+    lblPlain.caption = PlainTextNote;
     showList(true);
 }
 
 std::vector<Control*> AccountPage::controls() {
-    return {&List3, &Command1, &Command2, &Label1, &lblEnter, &txtUser, &txtPass, &butOK};
+    return {&List3,   &Command1, &Command2, &Label1, &lblEnter,
+            &txtUser, &txtPass,  &lblPlain, &butOK};
 }
 
 void AccountPage::notify() const {
@@ -55,6 +58,7 @@ void AccountPage::showList(bool list) {
     for (Control* c : {&lblEnter, &txtUser, &txtPass, &butOK}) {
         c->visible = !list;
     }
+    lblPlain.visible = !list && w_.accounts.sendsInPlainText();
 }
 
 void AccountPage::fillList() {

@@ -21,6 +21,9 @@ class Texts;
 
 class AccountPage {
 public:
+    static constexpr const char* PlainTextNote =
+        "Not encrypted (http:): the password is sent readable.";
+
     struct Wiring {
         Accounts& accounts;
         const Texts& texts;
@@ -41,6 +44,8 @@ public:
     Control lblEnter;
     Control txtUser; // caption: what is typed
     Control txtPass; // caption: what is typed; the view never shows it
+    // Beside the password while it is typed: the service's address is not encrypted.
+    Control lblPlain;
     Control butOK;
     // The controls inside Frame2, in tab order.
     std::vector<Control*> controls();

@@ -112,7 +112,8 @@ void Program::showAccounts() {
         {&settings_.List3, &accountPage_.List3},       {&settings_.Command1, &accountPage_.Command1},
         {&settings_.Command2, &accountPage_.Command2}, {&settings_.Label1, &accountPage_.Label1},
         {&settings_.lblEnter, &accountPage_.lblEnter}, {&settings_.txtUser, &accountPage_.txtUser},
-        {&settings_.txtPass, &accountPage_.txtPass},   {&settings_.butOK, &accountPage_.butOK}};
+        {&settings_.txtPass, &accountPage_.txtPass},   {&settings_.butOK, &accountPage_.butOK},
+        {&settings_.lblPlain, &accountPage_.lblPlain}};
     for (const auto& [shown, page] : pairs) {
         shown->caption = page->caption;
         shown->toolTip = page->toolTip;

@@ -106,7 +106,8 @@ void SettingsWindow::designControls() {
     txtPass = make<Control>("txtPass", 1605, 540, 1380, 315);
     butOK = make<Control>("butOK", 2220, 975, 765, 375);
     butOK.caption = "OK";
-    for (Control* entry : {&lblEnter, &txtUser, &txtPass, &butOK}) {
+    lblPlain = make<Control>("lblPlain", 150, 930, 1995, 480);
+    for (Control* entry : {&lblEnter, &txtUser, &txtPass, &lblPlain, &butOK}) {
         entry->visible = false;
     }
 

@@ -91,7 +91,7 @@ public:
     ListControl List1;  // installed languages
     ListControl List3;  // accounts
     Control Command1, Command2, Command3, Command4;
-    Control Label1, Label2, lblEnter, txtUser, txtPass, butOK;
+    Control Label1, Label2, lblEnter, txtUser, txtPass, lblPlain, butOK;
     Control lblInfo, lblInfo2;
     Control setTranslate;
 

@@ -121,8 +121,10 @@ void Submission::TimerUser_Timer() {
     if (SendState != 0) {
         return;
     }
-    // The list was cleared while the submission waited: nothing is left to send.
-    if (!placeHasEntry()) {
+    // The list was cleared while the submission waited, or the service's address is not a
+    // web address: nothing goes out, and the password stays here.
+    const std::string send = w_.profile.GetINI("Internet", "send", w_.iniFile);
+    if (!placeHasEntry() || !w_.links.acceptAddress("send", send)) {
         TimerUser.stop();
         state_ = SubmissionState::Idle;
         return;
@@ -131,23 +133,33 @@ void Submission::TimerUser_Timer() {
         w_.Say(w_.language.T("d7"));
     }
     TimerSending.start();
-    const submission::Fields f = fields();
-    w_.links.MainLink = submission::address(w_.profile.GetINI("Internet", "send", w_.iniFile), f);
+    built_ = fields();
+    w_.links.MainLink = submission::address(send, built_);
     TimerUser.stop();
-    const std::int64_t entries = integerPart(w_.profile.GetINI("Internet", "entries", w_.iniFile));
-    w_.profile.SetINI("Internet", "entries", std::to_string(entries + 1), w_.iniFile);
-    w_.log.WriteLog("Send highscore. User: " + f.user + ", points: " + f.points +
-                    ", key: " + f.key);
     state_ = SubmissionState::Built;
 }
 
 void Submission::TimerSending_Timer() {
-    w_.links.Uplink(LinkWindow::Main);
+    const bool opened = w_.links.Uplink(LinkWindow::Main);
+    const std::string what =
+        "User: " + built_.user + ", points: " + built_.points + ", key: " + built_.key;
+    if (opened) {
+        const ProfileLock lock = w_.profile.lock(w_.iniFile);
+        const std::int64_t entries =
+            integerPart(w_.profile.GetINI("Internet", "entries", w_.iniFile));
+        w_.profile.SetINI("Internet", "entries", std::to_string(entries + 1), w_.iniFile);
+        w_.log.WriteLog("Send highscore. " + what);
+    } else {
+        const std::string text =
+            "The highscore was not sent: the desktop could not open the submission address";
+        w_.log.WriteLog(text + ". " + what);
+        w_.dialogs.message(w_.language.T("b1"), text + ".");
+    }
     if (w_.Say) {
         w_.Say(w_.language.T("d2") + ": " + std::to_string(w_.totalScore ? w_.totalScore() : 0));
     }
     TimerSending.stop();
-    state_ = SubmissionState::Opened;
+    state_ = opened ? SubmissionState::Opened : SubmissionState::Idle;
 }
 
 } // namespace brisvane

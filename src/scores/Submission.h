@@ -9,8 +9,9 @@
 //   Waiting   the account page is open for the player to choose or add an account
 //             (`SendState` 1); the ticks of `TimerUser` do nothing
 //   Released  the settings window closed with an account chosen (`SendState` 0)
-//   Built     the address is in `MainLink`, logged and counted; `TimerSending` runs
-//   Opened    the desktop has the address; the display says the total again
+//   Built     the address is in `MainLink`; `TimerSending` runs
+//   Opened    the desktop has the address, counted and logged; the display says the total
+//             again (a desktop that cannot open it leaves the submission Idle, reported)
 // A second `SendX` starts over from Confirmed with the place clicked last; closing the settings
 // window without an account leaves the submission Waiting.
 
@@ -100,9 +101,12 @@ public:
     // The settings window was closed: a waiting submission goes out once an account with a
     // name is selected.
     void settingsClosed();
-    // Every 1500 ms while enabled: builds, logs and counts the address unless waiting.
+    // Every 1500 ms while enabled: builds the address unless waiting. A `send` address that
+    // is not a web address (http: or https:) is refused, with a message naming the key.
     void TimerUser_Timer();
-    // Once, 1000 ms after the address was built: opens it and says the total again.
+    // Once, 1000 ms after the address was built: opens it and says the total again. Only a
+    // submission the desktop took is counted and logged as sent; one it could not open is
+    // logged and reported as not sent.
     void TimerSending_Timer();
 
     // The fields of the place last clicked, as they would be sent now.
@@ -114,6 +118,7 @@ private:
 
     Wiring w_;
     SubmissionState state_ = SubmissionState::Idle;
+    submission::Fields built_; // of the address last built
 };
 
 } // namespace brisvane

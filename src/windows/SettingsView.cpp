@@ -349,6 +349,9 @@ void SettingsView::buildWidgets() {
     bind(password, m.txtPass, &m.Frame2);
     connect(password, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_.txtPass.caption = text.toStdString(); });
+    auto* plain = new QLabel(frame2);
+    plain->setWordWrap(true);
+    bind(plain, m.lblPlain, &m.Frame2);
     addButton(m.butOK, frame2, &m.Frame2, [this] { m_.clickButOK(); });
 
     QPushButton* close = addButton(m.Command4, this, nullptr, [this] { m_.clickCommand4(); });

@@ -133,8 +133,9 @@ TEST(LinksTest, TheToolsMenuAndTheErrorMarkerOpenTheProgramsOwnFilesWithoutAskin
     EXPECT_TRUE(menus.choose("xx_viewini"));
     EXPECT_TRUE(menus.choose("xx_viewlog")); // no log yet: nothing to open
     EXPECT_TRUE(menus.choose("xx_stoplog")); // shown, does nothing
-    EXPECT_EQ(rig.shell.opened, (std::vector<std::string>{rig.folder.file("Version.txt"),
-                                                          rig.folder.file("Vexa.ini")}));
+    const auto file = [&rig](const char* name) { return fileAddress(rig.folder.file(name)); };
+    EXPECT_EQ(rig.shell.opened,
+              (std::vector<std::string>{file("Version.txt"), file("Vexa.ini")}));
     EXPECT_EQ(rig.program.links().MenuLink, rig.folder.file("Vexa.log"));
 
     rig.program.log().WriteLog("Clear highscore");
@@ -143,17 +144,19 @@ TEST(LinksTest, TheToolsMenuAndTheErrorMarkerOpenTheProgramsOwnFilesWithoutAskin
     rig.program.mainShell().ErrorPic.visible = true;
     rig.program.mainShell().clickErrorPic();
     EXPECT_EQ(rig.program.links().MainLink, rig.folder.file("Vexa.log"));
-    EXPECT_EQ(rig.shell.opened,
-              (std::vector<std::string>{rig.folder.file("Version.txt"), rig.folder.file("Vexa.ini"),
-                                        rig.folder.file("Vexa.log"), rig.folder.file("Vexa.log")}));
+    EXPECT_EQ(rig.shell.opened, (std::vector<std::string>{file("Version.txt"), file("Vexa.ini"),
+                                                          file("Vexa.log"), file("Vexa.log")}));
     EXPECT_TRUE(rig.dialogs.questions.empty());
     EXPECT_EQ(rig.logLines().size(), 1u) << "opening files logs nothing";
 }
 
 TEST(LinksTest, OnlyWebAddressesAndFilesThatExistAreHandedToTheDesktop) {
     const std::pair<const char*, bool> rows[] = {{"https://example.org/", true},
-                                                 {"mailto:a@example.org", true},
-                                                 {"x-y.z+1:", true},
+                                                 {"HTTP://example.org/", true},
+                                                 {"mailto:a@example.org", false},
+                                                 {"javascript:alert(1)", false},
+                                                 {"file:///etc/passwd", false},
+                                                 {"httpx://example.org/", false},
                                                  {"C:\\Vexa.ini", false},
                                                  {"?lan=English", false},
                                                  {"/no/such/file", false},
@@ -175,6 +178,25 @@ TEST(LinksTest, OnlyWebAddressesAndFilesThatExistAreHandedToTheDesktop) {
     rig.program.submission().TimerSending_Timer();
     EXPECT_EQ(rig.program.links().MainLink.rfind("?user=Anna&pass=pw&", 0), 0u);
     EXPECT_TRUE(rig.shell.opened.empty()) << "no submission page configured";
+}
+
+// A hand-edited page address of another kind never reaches the desktop.
+TEST(LinksTest, AnAddressThatIsNotAWebPageIsRefusedNamingItsKey) {
+    ProgramRig rig;
+    rig.setIni("Options", "WarnHomepage", "No");
+    rig.setIni("Internet", "home", "file:///etc/passwd");
+    rig.setIni("Internet", "help", "javascript:alert(1)");
+    EXPECT_FALSE(rig.program.links().openWebPage(WebPage::Home));
+    EXPECT_FALSE(rig.program.links().openWebPage(WebPage::Help));
+    EXPECT_TRUE(rig.shell.opened.empty());
+    ASSERT_EQ(rig.dialogs.messages.size(), 2u);
+    EXPECT_EQ(rig.dialogs.messages[1].text,
+              "The address under help in section Internet of the settings file is not a web "
+              "address (http: or https:), so it was not opened.");
+    EXPECT_EQ(rig.logLines()[0],
+              "The address under home in section Internet of the settings file is not a web "
+              "address (http: or https:), so it was not opened: file:///etc/passwd.");
+    EXPECT_EQ(fileAddress("/data/caf\xE9 #1/Vexa.log"), "file:///data/caf%E9%20%231/Vexa.log");
 }
 
 TEST(LinksTest, QueryValuesKeepOnlyUnreservedCharactersAndTheSlash) {

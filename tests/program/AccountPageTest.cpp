@@ -76,6 +76,19 @@ TEST_F(AccountPageTest, ANewAccountNeedsBothFieldsAndBecomesTheChosenOne) {
     EXPECT_EQ(languageApplied, 3);
 }
 
+// A service address without TLS is allowed, but the page says so beside the password.
+TEST_F(AccountPageTest, APasswordThatWouldTravelUnencryptedIsMarkedSo) {
+    rig.setIni("Internet", "send", "http://plain.example/send");
+    page.Command1_Click();
+    EXPECT_EQ(shown(), (std::vector<std::string>{"lblEnter", "txtUser", "txtPass", "lblPlain",
+                                                 "butOK"}));
+    EXPECT_EQ(page.lblPlain.caption, AccountPage::PlainTextNote);
+    page.butOK_Click();
+    rig.setIni("Internet", "send", "https://brisvane.example.org/highscore/send");
+    page.Command1_Click();
+    EXPECT_FALSE(page.lblPlain.visible);
+}
+
 TEST_F(AccountPageTest, RemovingTheSecondOfThreeMovesTheThirdUpAndChoosesTheFirst) {
     add("Anna", "a");
     add("Bo", "b");

@@ -59,13 +59,13 @@ TEST_F(SubmissionTest, APlainAccountSendsTheExactAddressCountsItAndLogsIt) {
     EXPECT_TRUE(send.TimerSending.enabled);
     EXPECT_EQ(send.TimerSending.interval, 1000);
     EXPECT_EQ(rig.program.display().SayText(), "Sending...");
-    EXPECT_EQ(rig.ini("Internet", "entries"), "1");
-    EXPECT_EQ(rig.logLines(), std::vector<std::string>{
-                                  "Send highscore. User: Anna, points: 287, key: 56589792707."});
     EXPECT_TRUE(rig.shell.opened.empty()) << "the browser gets it a second later";
 
     send.TimerSending_Timer();
     EXPECT_EQ(rig.shell.opened, std::vector<std::string>{address});
+    EXPECT_EQ(rig.ini("Internet", "entries"), "1");
+    EXPECT_EQ(rig.logLines(), std::vector<std::string>{
+                                  "Send highscore. User: Anna, points: 287, key: 56589792707."});
     EXPECT_EQ(rig.program.display().SayText(), "Total: 0");
     EXPECT_FALSE(send.TimerSending.enabled);
     EXPECT_EQ(send.state(), SubmissionState::Opened);
@@ -87,6 +87,35 @@ TEST_F(SubmissionTest, EveryValueReachesTheServiceAsTyped) {
                      "&points=287&key=5-2559792707&lan=English&screen=1920x1080&os=WinNT");
     EXPECT_EQ(rig.logLines().back(),
               "Send highscore. User: Tom & Jerry, points: 287, key: 5-2559792707.");
+}
+
+// The password goes only to a web page, and only a submission the desktop took counts as sent.
+TEST_F(SubmissionTest, AnAddressOfAnotherSchemeIsRefusedAndOneTheDesktopCannotOpenIsNotSent) {
+    rig.program.accounts().add("Anna", "pw");
+    for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)", "smb://host/x"}) {
+        rig.setIni("Internet", "send", refused);
+        rig.dialogs.messages.clear();
+        click(1);
+        runTimers();
+        EXPECT_TRUE(rig.shell.opened.empty()) << refused;
+        EXPECT_EQ(send.state(), SubmissionState::Idle) << refused;
+        ASSERT_EQ(rig.dialogs.messages.size(), 1u) << refused;
+        EXPECT_EQ(rig.dialogs.messages[0].text,
+                  "The address under send in section Internet of the settings file is not a web "
+                  "address (http: or https:), so it was not opened.");
+        EXPECT_EQ(rig.logLines().back().rfind("The address under send", 0), 0u) << refused;
+    }
+    rig.setIni("Internet", "send", "HTTP://plain.example/send"); // allowed, without TLS
+    rig.shell.answer = false;
+    rig.dialogs.messages.clear();
+    click(1);
+    runTimers();
+    EXPECT_EQ(rig.shell.opened.size(), 1u);
+    EXPECT_EQ(rig.ini("Internet", "entries"), "0") << "not counted";
+    EXPECT_EQ(rig.logLines().back(),
+              "The highscore was not sent: the desktop could not open the submission address. "
+              "User: Anna, points: 287, key: 56589792707.");
+    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
 }
 
 TEST_F(SubmissionTest, WithoutAnAccountItWaitsForOneAndGoesOutWhenTheSettingsClose) {

@@ -54,7 +54,7 @@ TEST(LinksViewTest, TheMenusPopUpFromTheirLabelsAndWorkByKeyboard) {
     EXPECT_TRUE(advice->isCheckable());
     EXPECT_FALSE(advice->isChecked()) << "advice is off until switched on";
     QTest::keyClick(tools, Qt::Key_I); // the underlined letter
-    EXPECT_EQ(rig.shell.opened.back(), rig.folder.file("Vexa.ini"));
+    EXPECT_EQ(rig.shell.opened.back(), fileAddress(rig.folder.file("Vexa.ini")));
 }
 
 TEST(LinksViewTest, AFinishedGameIsSentFromItsPlaceInTheTopTen) {

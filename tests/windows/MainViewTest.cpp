@@ -236,7 +236,7 @@ TEST(MainViewTest, ErrorsAreLoggedAndMarkedNotACrash) {
         EXPECT_EQ(rig.folder.read("Vexa.log"),
                   "2002-02-22 00:37:41  " + std::string(error) + ".\r\n");
         rig.click("ErrorPic");
-        EXPECT_EQ(rig.shell.opened, std::vector<std::string>{rig.folder.file("Vexa.log")});
+        EXPECT_EQ(rig.shell.opened, std::vector<std::string>{fileAddress(rig.folder.file("Vexa.log"))});
         rig.click("Roll");
         EXPECT_EQ(rig.game.state().RollsLeft, 59) << file;
     }
