@@ -8,12 +8,14 @@
 
 #include "InstallLayout.h"
 #include "advisor/AdviceSource.h"
+#include "common/FileIo.h"
 #include "common/ProgramFolder.h"
 #include "game/SystemRandom.h"
 #include "program/Program.h"
 #include "windows/AccessibleControl.h"
 #include "settings/FileProfile.h"
 #include "windows/MainView.h"
+#include "windows/QtPaths.h"
 #include "windows/QtPorts.h"
 #include "windows/SettingsView.h"
 #include "windows/ModuleSound.h"
@@ -34,11 +36,17 @@ int main(int argc, char* argv[]) {
     // Interfaces are made only when assistive technology asks for them.
     installAccessibleInterfaces();
 
-    const std::filesystem::path exeFolder =
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    // Asked of the system, not of Qt, whose text would lose the bytes of a folder name that is
+    // not UTF-8.
+    const std::filesystem::path exeFolder = ProgramFolder::executableFolder(
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString());
     ProgramFolder folder = ProgramFolder::locate(
         exeFolder, ProgramFolder::dataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
 
+    // Qt reaches the files of a folder whose name is not UTF-8 relative to it (windows/QtPaths).
+    if (!isUtf8Path(folder.path().string())) {
+        [[maybe_unused]] const int ignored = ::chdir(folder.path().c_str());
+    }
     FileProfile profile;
     QtClock clock;
     SystemRandom random;
@@ -66,19 +74,24 @@ int main(int argc, char* argv[]) {
     FileProfile::removeStaleTemporaries(program.IniFile());
     // A settings file that cannot be read is played without, and said once, after the event
     // that found it (a box inside a read would interrupt whatever was being drawn).
-    profile.setProblemHandler([&program, &dialogs](const std::string& file, const std::string& why) {
-        if (file != program.IniFile()) {
-            return;
+    const auto tellLater = [&dialogs](const std::string& text) {
+        QTimer::singleShot(0, [&dialogs, text] { dialogs.message(Program::ProgramName, text); });
+    };
+    profile.setProblemHandler([&program, tellLater](const std::string& file, const std::string& why) {
+        if (file == program.IniFile()) {
+            tellLater("The settings file cannot be read (" + why +
+                      "). The game goes on with its defaults; changes and results are not kept "
+                      "until it can be read again.");
         }
-        QTimer::singleShot(0, [&dialogs, why] {
-            dialogs.message(Program::ProgramName,
-                            "The settings file cannot be read (" + why +
-                                "). The game goes on with its defaults; changes and results "
-                                "are not kept until it can be read again.");
-        });
     });
     // The languages a newer version ships join the list of settings made before them.
     program.language().listShippedLanguages();
+    program.log().setProblemHandler([tellLater](const std::string& file, const std::string& why) {
+        tellLater("The log " + file + " cannot be written (" + why +
+                  "). The game goes on; its events are not logged until it can be written again.");
+    });
+    // What killed unpacking left behind.
+    removeStaleFiles(program.folder().path().string(), ReplacementFile::PartialPrefix);
 
     MainView mainView(MainModels{program.game(), program.display(), program.topTen(),
                                  program.sounds(), program.mainShell(), program.alarmClock(),

@@ -1,4 +1,5 @@
 #include "windows/MainView.h"
+#include "windows/QtPaths.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -325,7 +326,7 @@ void MainView::wireTitleStrip(ControlWidget* strip) {
 }
 
 void MainView::loadBackground(const std::string& path) {
-    const QString file = QString::fromStdString(path);
+    const QString file = toQtPath(path);
     if (!QFileInfo::exists(file)) {
         throw WindowError(WindowError::FileNotFound, "File not found");
     }

@@ -1,4 +1,5 @@
 #include "windows/QtDialogs.h"
+#include "windows/QtPaths.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -97,11 +98,11 @@ std::optional<std::string> QtDialogs::chooseFile(const std::string& title,
                                                  const std::string& filter,
                                                  const std::string& folder) {
     const QString chosen = QFileDialog::getOpenFileName(
-        parent_, q(title), q(folder), toNameFilters(filter).join(QStringLiteral(";;")));
+        parent_, q(title), toQtPath(folder), toNameFilters(filter).join(QStringLiteral(";;")));
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
-    return chosen.toStdString();
+    return fromQtPath(chosen);
 }
 
 } // namespace brisvane

@@ -1,4 +1,5 @@
 #include "windows/QtSound.h"
+#include "windows/QtPaths.h"
 
 #include <algorithm>
 #include <limits>
@@ -42,7 +43,7 @@ QtSound::QtSound(std::function<void()> beep) : beep_(std::move(beep)) {
 QtSound::~QtSound() = default;
 
 void QtSound::play(const std::string& path, bool wait) {
-    const QString file = QString::fromStdString(path);
+    const QString file = toQtPath(path);
     if (!QFileInfo(file).isFile()) {
         beep_();
         return;
@@ -72,7 +73,7 @@ void QtSound::warmUp(const std::vector<std::string>& files) {
         return;
     }
     for (const std::string& path : files) {
-        const QString file = QString::fromStdString(path);
+        const QString file = toQtPath(path);
         if (QFileInfo(file).isFile()) {
             effectFor(file);
         }

@@ -7,7 +7,11 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <QFileInfo>
+
+#include "support/TempFolder.h"
 #include "windows/QtDialogs.h"
+#include "windows/QtPaths.h"
 
 namespace brisvane {
 namespace {
@@ -19,6 +23,22 @@ template <typename Act> void whenBoxOpens(Act act) {
         ASSERT_NE(box, nullptr);
         act(box);
     });
+}
+
+// A program folder whose name is Latin-1, not UTF-8: its files still reach Qt (sounds, the
+// background picture, the file chooser) and Qt's answers name the same files.
+TEST(QtPathsTest, FilesOfAFolderWhoseNameIsNotUtf8ReachQtAndComeBack) {
+    testing::TempFolder folder;
+    const std::filesystem::path latin = folder.path() / "caf\xE9";
+    std::filesystem::create_directory(latin);
+    const std::string file = (latin / "Beep.wav").string();
+    folder.write("caf\xE9/Beep.wav", "RIFF");
+    const std::string before = currentFolderBytes();
+    ASSERT_EQ(::chdir(latin.c_str()), 0);
+    EXPECT_TRUE(QFileInfo(toQtPath(file)).isFile());
+    EXPECT_EQ(fromQtPath(QDir::current().absoluteFilePath(QStringLiteral("Beep.wav"))), file);
+    EXPECT_EQ(toQtPath("/tmp/plain.wav"), QStringLiteral("/tmp/plain.wav"));
+    ASSERT_EQ(::chdir(before.c_str()), 0);
 }
 
 TEST(QtDialogsTest, QuestionShowsItsTextEnterTakesTheChosenDefaultAndEscapeIsNo) {
