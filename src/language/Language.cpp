@@ -5,7 +5,6 @@
 #include <fstream>
 #include <vector>
 
-#include "common/Numbers.h"
 #include "common/Text.h"
 
 namespace brisvane {
@@ -84,7 +83,8 @@ void Language::restoreReference() {
 }
 
 int Language::listShippedLanguages() {
-    const int count = std::max(0, intValue(profile_->GetINI("Language", "antal", iniFile_)));
+    const ProfileLock lock = profile_->lock(iniFile_);
+    const int count = installedCount();
     std::vector<std::string> listed;
     for (int i = 1; i <= count; ++i) {
         listed.push_back(profile_->GetINI("Language", "l" + std::to_string(i) + "p", iniFile_));
