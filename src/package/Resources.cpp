@@ -126,35 +126,44 @@ void Resources::Unpack() {
             w_.dialogs.message(w_.messageTitle, "Specified package not found.");
             return;
         }
-        const BusyPointer busy(showBusy);
-        // No other copy of the game unpacks or removes between the record and the files.
-        const ProfileLock lock = w_.profile.lock(w_.iniFile);
-        const std::vector<std::string> before = recorded();
-        const Plan plan = planFor(package, before);
-        std::vector<std::string> ours = before;
-        for (const std::string& name : plan.extract) {
-            if (!contains(ours, name)) {
-                ours.push_back(name);
-            }
+        std::string notice;
+        {
+            const BusyPointer busy(showBusy);
+            notice = unpackLocked(package);
         }
-        // Recorded before a byte is written, so every file Unpack writes is one that DelRes
-        // removes again.
-        std::string why;
-        if (ours != before && !record(ours, before.size(), &why)) {
-            tell("Nothing was unpacked: the settings file " + w_.iniFile + " cannot be written (" +
-                 why + "), and without it the files could not be removed again");
-            return;
-        }
-        extract(package, plan.extract, before, ours);
-        if (!plan.leftAlone.empty()) {
-            tell("Unpack left these files alone, as it did not make them: " +
-                 join(plan.leftAlone));
+        if (!notice.empty()) {
+            w_.writeLog(notice);
+            w_.dialogs.message(w_.messageTitle, notice + ".");
         }
     } catch (const std::exception& error) {
         if (w_.reportError) {
             w_.reportError("Unpack function", error);
         }
     }
+}
+
+std::string Resources::unpackLocked(clsUnPackage& package) {
+    // No other copy of the game unpacks or removes between the record and the files.
+    const ProfileLock lock = w_.profile.lock(w_.iniFile);
+    const std::vector<std::string> before = recorded();
+    const Plan plan = planFor(package, before);
+    std::vector<std::string> ours = before;
+    for (const std::string& name : plan.extract) {
+        if (!contains(ours, name)) {
+            ours.push_back(name);
+        }
+    }
+    // Recorded before a byte is written, so every file Unpack writes is one that DelRes
+    // removes again.
+    std::string why;
+    if (ours != before && !record(ours, before.size(), &why)) {
+        return "Nothing was unpacked: the settings file " + w_.iniFile + " cannot be written (" +
+               why + "), and without it the files could not be removed again";
+    }
+    extract(package, plan.extract, before, ours);
+    return plan.leftAlone.empty()
+               ? std::string()
+               : "Unpack left these files alone, as it did not make them: " + join(plan.leftAlone);
 }
 
 void Resources::extract(clsUnPackage& package, const std::vector<std::string>& names,
@@ -171,11 +180,6 @@ void Resources::extract(clsUnPackage& package, const std::vector<std::string>& n
     if (ours.size() != recordedCount) {
         record(ours, recordedCount, nullptr);
     }
-}
-
-void Resources::tell(const std::string& text) {
-    w_.writeLog(text);
-    w_.dialogs.message(w_.messageTitle, text + ".");
 }
 
 void Resources::DelRes() {

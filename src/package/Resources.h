@@ -79,8 +79,8 @@ private:
     // Extracts `names`; one that fails and was not recorded `before` leaves the record `ours`.
     void extract(clsUnPackage& package, const std::vector<std::string>& names,
                  const std::vector<std::string>& before, std::vector<std::string>& ours);
-    // A log line and a message box.
-    void tell(const std::string& text);
+    // The unpacking under the settings file's lock; what the player is to be told, or "".
+    std::string unpackLocked(clsUnPackage& package);
 
     Wiring w_;
 };
