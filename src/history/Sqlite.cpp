@@ -1,6 +1,9 @@
 #include "history/Sqlite.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
+
+#include "common/FileIo.h"
 
 namespace brisvane::sql {
 
@@ -11,12 +14,18 @@ bool Error::damaged() const {
 Database::Database(const std::string& path, Mode mode, int busyMilliseconds) {
     const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
                                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const bool existed = ::access(path.c_str(), F_OK) == 0;
     const int code = sqlite3_open_v2(path.c_str(), &db_, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
     if (code != SQLITE_OK) {
         const std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
         sqlite3_close(db_);
         db_ = nullptr;
         throw Error(code & 0xFF, message);
+    }
+    if (!existed) {
+        // A database made by a run as root in the player's folder stays the player's; SQLite
+        // gives its log files the owner of the database.
+        takeFolderOwner(path);
     }
     sqlite3_extended_result_codes(db_, 0);
     sqlite3_busy_timeout(db_, busyMilliseconds);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "common/FileIo.h"
+#include "history/Sqlite.h"
 #include "settings/EventLog.h"
 #include "settings/FileProfile.h"
 #include "support/Fakes.h"
@@ -39,13 +40,15 @@ TEST(ProgramFolder, WhatTheSuperuserMakesInAPlayersFolderIsThePlayers) {
     EventLog{profile, clock, folder.file("Vexa.ini"), folder.file("Vexa.log")}.WriteLog("Hi");
     ReplacementFile unpacked(folder.file("a.txt"));
     ASSERT_TRUE(unpacked.write("a", 1) && unpacked.commit());
+    sql::Database(folder.file("History.db"), sql::Database::Mode::ReadWrite, 0)
+        .exec("PRAGMA journal_mode = WAL; CREATE TABLE t(x)");
     for (const char* name : {".local", ".local/share", ".local/share/brisvane"}) {
         struct stat st {};
         ASSERT_EQ(::stat((home.path() / name).c_str(), &st), 0) << name;
         EXPECT_EQ(st.st_uid, 65534u) << name;
     }
     for (const char* name : {"Vexa.ini", "English.lan", ".shipped", "German.nla", "Vexa.log",
-                             "a.txt", FileProfile::LockFileName}) {
+                             "a.txt", "History.db", FileProfile::LockFileName}) {
         struct stat st {};
         ASSERT_EQ(::stat(folder.file(name).c_str(), &st), 0) << name;
         EXPECT_EQ(st.st_uid, 65534u) << name;
