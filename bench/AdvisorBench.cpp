@@ -43,20 +43,10 @@ void AdvisorAverageDecision(benchmark::State& state) {
         // Play the advice out, as a player would, so the next decision is a real one.
         if (table.game().TimerEnd.enabled || choices.empty()) {
             table.game().tickTimerEnd();
-        } else if (choices.front().kind == Choice::Kind::Fill) {
-            table.game().clickCategory(choices.front().category);
+        } else {
+            takeChoice(table.game(), choices.front());
             if (table.game().TimerEnd.enabled) {
                 table.game().tickTimerEnd();
-            }
-        } else {
-            Counts left = choices.front().rollAgain;
-            for (int die = 1; die <= 6; ++die) {
-                const int face = table.game().state().DiceValue[static_cast<std::size_t>(die - 1)];
-                auto& n = left[static_cast<std::size_t>(face - 1)];
-                if (n > 0) {
-                    table.game().clickDie(die);
-                    --n;
-                }
             }
         }
         state.ResumeTiming();
@@ -66,13 +56,13 @@ void AdvisorAverageDecision(benchmark::State& state) {
 BENCHMARK(AdvisorAverageDecision)->Unit(benchmark::kMillisecond)->Iterations(3000);
 
 void AdvisorWorstDecision(benchmark::State& state) {
-    Advisor advisor(tables());
     Position p;
     p.rolled = true;
     p.rollsLeft = 59;
     p.dice = {1, 2, 3, 4, 5, 6};
     for (auto _ : state) {
-        advisor.forget();
+        // A new advisor keeps no turn solve from an earlier decision.
+        Advisor advisor(tables());
         const auto choices = advisor.rank(p);
         benchmark::DoNotOptimize(choices.data());
     }

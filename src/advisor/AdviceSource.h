@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "advisor/Advisor.h"
+#include "advisor/Review.h"
 
 namespace brisvane::advisor {
 

@@ -24,17 +24,32 @@ Position positionOf(const GameModel& game) {
     return p;
 }
 
-GameResult AdvisorPlayer::playGame(std::vector<Step>* record) {
+void takeChoice(GameModel& game, const Choice& c) {
+    if (c.kind == Choice::Kind::Fill) {
+        const int before = game.state().CategoriesLeft;
+        game.clickCategory(c.category);
+        if (game.state().CategoriesLeft != before - 1) {
+            throw std::logic_error("the game refused the advisor's category");
+        }
+        return;
+    }
+    Counts left = c.rollAgain;
+    for (int die = 1; die <= 6; ++die) {
+        const int face = game.state().DiceValue[static_cast<std::size_t>(die - 1)];
+        auto& n = left[static_cast<std::size_t>(face - 1)];
+        if (n > 0) {
+            game.clickDie(die);
+            --n;
+        }
+    }
+}
+
+GameResult AdvisorPlayer::playGame() {
     while (!game_.TimerEnd.enabled) {
         if (!game_.Roll.enabled) {
             throw std::logic_error("the game is stuck: no roll possible and no end pending");
         }
         game_.clickRoll();
-        if (record != nullptr) {
-            Step step;
-            step.dice = game_.state().DiceValue;
-            record->push_back(step);
-        }
         if (game_.TimerEnd.enabled) {
             break; // the last roll, and nothing scores
         }
@@ -42,36 +57,7 @@ GameResult AdvisorPlayer::playGame(std::vector<Step>* record) {
         if (choices.empty()) {
             throw std::logic_error("the advisor has no choice for a game that goes on");
         }
-        const Choice& c = choices.front();
-        if (c.kind == Choice::Kind::Fill) {
-            const int before = game_.state().CategoriesLeft;
-            game_.clickCategory(c.category);
-            if (game_.state().CategoriesLeft != before - 1) {
-                throw std::logic_error("the game refused the advisor's category");
-            }
-            if (record != nullptr) {
-                Step step;
-                step.kind = Step::Kind::Fill;
-                step.category = c.category;
-                record->push_back(step);
-            }
-        } else {
-            Counts left = c.rollAgain;
-            for (int die = 1; die <= 6; ++die) {
-                const int face = game_.state().DiceValue[static_cast<std::size_t>(die - 1)];
-                auto& n = left[static_cast<std::size_t>(face - 1)];
-                if (n > 0) {
-                    game_.clickDie(die);
-                    --n;
-                }
-            }
-            if (record != nullptr) {
-                Step step;
-                step.kind = Step::Kind::Again;
-                step.again = c.rollAgain;
-                record->push_back(step);
-            }
-        }
+        takeChoice(game_, choices.front());
     }
     return finishGame(game_);
 }

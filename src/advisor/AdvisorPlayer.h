@@ -3,8 +3,6 @@
 // through the model's own operations as a player clicks (so the rules it plays by are the
 // game's, not the advisor's idea of them).
 
-#include <vector>
-
 #include "advisor/Advisor.h"
 #include "game/AutoPlayer.h"
 #include "game/GameModel.h"
@@ -15,14 +13,18 @@ namespace brisvane::advisor {
 // enabled; `rolled` while dice lie on the table.
 Position positionOf(const GameModel& game);
 
+// Takes `choice` on the game as a player clicks: fills its category, or picks up its dice.
+// Throws std::logic_error if the game refuses the category.
+void takeChoice(GameModel& game, const Choice& choice);
+
 class AdvisorPlayer {
 public:
     AdvisorPlayer(GameModel& game, Advisor& advisor) : game_(game), advisor_(advisor) {}
 
     // Plays the game on the table from the start of a turn to its end, lets the end of the
-    // game run (which starts the next one) and returns the result. With `record`, the steps
-    // of the game are appended to it. Throws std::logic_error if the game refuses a choice.
-    GameResult playGame(std::vector<Step>* record = nullptr);
+    // game run (which starts the next one) and returns the result. Throws std::logic_error if
+    // the game refuses a choice.
+    GameResult playGame();
 
 private:
     GameModel& game_;

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "advisor/Advisor.h"
+#include "advisor/Record.h"
 #include "game/GameModel.h"
 
 namespace brisvane::advisor {

@@ -23,7 +23,7 @@ HistoryFigures figuresOf(const std::vector<PlayedGame>& games) {
         }
         if (g.review) {
             ++f.reviewed;
-            cost += g.review->skill;
+            cost += g.review->cost;
             luck += g.review->luck;
         }
     }

@@ -140,7 +140,7 @@ void GameWriter::add(const PlayedGame& game) {
     insert_.bind(1, stampText(game.ended)).bind(2, game.points).bind(3, game.playSeconds);
     insert_.bind(4, game.bonus).bind(5, game.advised ? 1 : 0).bind(6, game.language);
     if (game.review) {
-        insert_.bind(7, game.review->expectedStart).bind(8, game.review->skill);
+        insert_.bind(7, game.review->expectedStart).bind(8, game.review->cost);
         insert_.bind(9, game.review->luck);
     }
     insert_.bind(10, std::string(game.source == PlayedGame::Source::Log ? "log" : "played"));

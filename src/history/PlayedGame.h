@@ -14,8 +14,8 @@ namespace brisvane {
 // How a finished game went against the advisor (see the advisor's review).
 struct GameReview {
     double expectedStart = 0; // the advisor's expected final score before the first roll
-    double skill = 0;         // points the player's choices cost against the advisor's best
-    double luck = 0;          // final score - expected start + skill
+    double cost = 0;          // points the player's choices cost against the advisor's best
+    double luck = 0;          // final score - expected start + cost
 };
 
 struct PlayedGame {

@@ -262,7 +262,7 @@ void Program::endOfGame(GameModel& game) {
     finished.record = advice_.recordText();
     finished.language = language_.info("international");
     if (const auto r = advice_.review()) {
-        finished.review = GameReview{r->expectedStart, r->skill, r->luck};
+        finished.review = GameReview{r->expectedStart, r->cost, r->luck};
     } else {
         finished.reviewPending = advice_.preparing();
     }

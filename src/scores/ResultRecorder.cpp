@@ -182,7 +182,7 @@ std::string ResultRecorder::historySetAsideText(const std::string& aside) {
 
 std::string ResultRecorder::reviewLogText(const GameReview& review) {
     return ". Review: expected " + oneDecimal(review.expectedStart) + ", choices cost " +
-           oneDecimal(review.skill) + ", luck " + oneDecimal(review.luck);
+           oneDecimal(review.cost) + ", luck " + oneDecimal(review.luck);
 }
 
 std::string ResultRecorder::finalText(const FinishedGame& game) const {
@@ -193,7 +193,7 @@ std::string ResultRecorder::finalText(const FinishedGame& game) const {
             return "\n" + textOr(w_.texts, key, fallback) + ": " + oneDecimal(value, point) + " p";
         };
         text += "\n" + figure("s36", "Expected at the start", game.review->expectedStart) +
-                figure("s37", "Your choices cost", game.review->skill) +
+                figure("s37", "Your choices cost", game.review->cost) +
                 figure("s38", "Luck", game.review->luck);
     } else if (game.reviewPending) {
         text += "\n\n" + textOr(w_.texts, "s40",

@@ -110,7 +110,7 @@ TEST_F(GameHistoryTest, AGameKeepsItsFiguresAndRecordAndTheLogIsTakenInOnce) {
     EXPECT_EQ(kept.bonus, 100);
     EXPECT_EQ(kept.language, "Swedish");
     ASSERT_TRUE(kept.review);
-    EXPECT_DOUBLE_EQ(kept.review->skill, 12.5);
+    EXPECT_DOUBLE_EQ(kept.review->cost, 12.5);
     EXPECT_EQ(history().record(kept.id), aGame(612).record);
     EXPECT_EQ(GameHistory::readRecord(db(), kept.id), aGame(612).record);
 

@@ -94,7 +94,7 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
     EXPECT_TRUE(games[0].advised && !games[1].advised);
     EXPECT_EQ(games[1].language, "English");
     ASSERT_TRUE(games[1].review);
-    EXPECT_DOUBLE_EQ(games[1].review->skill, 10);
+    EXPECT_DOUBLE_EQ(games[1].review->cost, 10);
     const auto record = program.history().record(games[1].id);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->rfind("roll ", 0), 0u) << *record;

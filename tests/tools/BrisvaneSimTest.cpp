@@ -114,6 +114,16 @@ TEST(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
     }
 }
 
+TEST(BrisvaneSim, AdviseWithoutTheRollsLeftNamesTheOptionBeforeItNeedsTheTables) {
+    testing::TempFolder folder;
+    const auto [status, err] =
+        run("advise 1 2 3 4 5 6 --tables " + (folder.path() / "tables").string(), "2>&1 >/dev/null");
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(err, std::vector<std::string>{
+                       "brisvane-sim: advise needs --rolls-left N, the rolls the game has left"});
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "tables"));
+}
+
 TEST(BrisvaneSim, ReviewRefusesABrokenRecordBeforeItNeedsTheTables) {
     testing::TempFolder folder;
     const auto record = folder.path() / "game.txt";

@@ -13,6 +13,8 @@
 
 #include "advisor/Advisor.h"
 #include "advisor/AdvisorPlayer.h"
+#include "advisor/Review.h"
+#include "advisor/StepRecorder.h"
 #include "common/ProgramFolder.h"
 #include "game/AutoPlayer.h"
 #include "game/HeadlessGame.h"
@@ -81,119 +83,182 @@ std::unique_ptr<Tables> loadTables(const TableChoice& choice) {
 
 } // namespace
 
-int runPlay(const Args& given) {
-    Args args = given;
-    const auto folder = takeTables(args);
-    if (!folder) {
-        return usageError();
-    }
-    std::optional<std::uint64_t> games;
+namespace {
+
+struct PlayOptions {
+    std::uint64_t games = 0;
     std::uint64_t seed = 1;
     bool useAdvisor = false;
+    bool review = false;
     std::string recordFile;
+};
+
+std::optional<PlayOptions> parsePlay(const Args& args) {
+    PlayOptions o;
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--review") {
+            o.review = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
-            return usageError();
+            return std::nullopt;
         }
-        const std::string_view value = args[i + 1];
-        if (args[i] == "--games") {
-            games = parseNumber(value, 1'000'000'000);
-            if (!games || *games == 0) {
-                return usageError();
+        const std::string_view value = args[++i];
+        if (args[i - 1] == "--games") {
+            const auto n = parseNumber(value, 1'000'000'000);
+            if (!n || *n == 0) {
+                return std::nullopt;
             }
-        } else if (args[i] == "--seed") {
-            const auto s = parseNumber(value, UINT64_MAX);
-            if (!s) {
-                return usageError();
+            o.games = *n;
+        } else if (args[i - 1] == "--seed") {
+            const auto n = parseNumber(value, UINT64_MAX);
+            if (!n) {
+                return std::nullopt;
             }
-            seed = *s;
-        } else if (args[i] == "--player") {
-            if (value != "hint" && value != "advisor") {
-                return usageError();
-            }
-            useAdvisor = value == "advisor";
-        } else if (args[i] == "--record") {
-            recordFile = std::string(value);
+            o.seed = *n;
+        } else if (args[i - 1] == "--player" && (value == "hint" || value == "advisor")) {
+            o.useAdvisor = value == "advisor";
+        } else if (args[i - 1] == "--record") {
+            o.recordFile = std::string(value);
         } else {
-            return usageError();
-        }
-        ++i;
-    }
-    if (!games) {
-        return usageError();
-    }
-
-    std::unique_ptr<Tables> tables;
-    std::unique_ptr<Advisor> adviser;
-    if (useAdvisor) {
-        tables = loadTables(*folder);
-        adviser = std::make_unique<Advisor>(*tables);
-    }
-    std::ofstream record;
-    if (!recordFile.empty()) {
-        record.open(recordFile, std::ios::trunc);
-        if (!record) {
-            std::fprintf(stderr, "brisvane-sim: cannot write %s\n", recordFile.c_str());
-            return 1;
+            return std::nullopt;
         }
     }
-
-    HeadlessGame table(seed);
-    AutoPlayer hintPlayer(table.game());
-    std::optional<advisor::AdvisorPlayer> advisorPlayer;
-    if (adviser) {
-        advisorPlayer.emplace(table.game(), *adviser);
+    if (o.games == 0) {
+        return std::nullopt;
     }
+    return o;
+}
+
+// Mean, sample standard deviation and the 95 % interval of the mean (normal approximation).
+struct Summary {
     double sum = 0;
     double sumSquares = 0;
+    std::uint64_t n = 0;
+
+    void add(double x) {
+        sum += x;
+        sumSquares += x * x;
+        ++n;
+    }
+    double mean() const { return n > 0 ? sum / static_cast<double>(n) : 0.0; }
+    double stdev() const {
+        if (n < 2) {
+            return 0.0; // one value has none
+        }
+        const double m = mean();
+        const double variance =
+            (sumSquares - static_cast<double>(n) * m * m) / static_cast<double>(n - 1);
+        return std::sqrt(variance > 0 ? variance : 0.0);
+    }
+    double halfInterval() const { return 1.96 * stdev() / std::sqrt(static_cast<double>(n)); }
+};
+
+struct PlayTally {
+    Summary score;
     int lowest = 0;
     int highest = 0;
     std::uint64_t bonuses = 0;
     std::uint64_t yatzies = 0;
     std::uint64_t unfilled = 0;
-    const auto start = std::chrono::steady_clock::now();
-    for (std::uint64_t g = 0; g < *games; ++g) {
-        std::vector<advisor::Step> steps;
-        std::vector<advisor::Step>* keep = recordFile.empty() ? nullptr : &steps;
-        const GameResult r = advisorPlayer ? advisorPlayer->playGame(keep) : hintPlayer.playGame();
-        if (keep != nullptr) {
-            if (!advisorPlayer) {
-                std::fprintf(stderr, "brisvane-sim: only the advisor's games are recorded\n");
-                return 1;
-            }
-            record << "# game " << g + 1 << ", " << r.TotalScore << " points\n"
-                   << advisor::formatRecord(steps);
-        }
-        const auto total = static_cast<double>(r.TotalScore);
-        sum += total;
-        sumSquares += total * total;
-        lowest = g == 0 || r.TotalScore < lowest ? r.TotalScore : lowest;
-        highest = g == 0 || r.TotalScore > highest ? r.TotalScore : highest;
+    double expectedStart = 0;
+    Summary cost;
+    Summary luck;
+
+    void add(const GameResult& r) {
+        lowest = score.n == 0 || r.TotalScore < lowest ? r.TotalScore : lowest;
+        highest = score.n == 0 || r.TotalScore > highest ? r.TotalScore : highest;
+        score.add(r.TotalScore);
         bonuses += r.bonus ? 1 : 0;
         yatzies += r.yatzy ? 1 : 0;
         unfilled += r.categoriesLeft > 0 ? 1 : 0;
     }
+};
+
+void printTally(const PlayTally& t, const PlayOptions& o, double seconds) {
+    const auto n = static_cast<double>(t.score.n);
+    std::printf("games %llu\n", static_cast<unsigned long long>(t.score.n));
+    std::printf("mean %.2f\n", t.score.mean());
+    std::printf("stdev %.2f\n", t.score.stdev());
+    std::printf("min %d\n", t.lowest);
+    std::printf("max %d\n", t.highest);
+    std::printf("bonus-rate %.4f\n", static_cast<double>(t.bonuses) / n);
+    std::printf("yatzy-rate %.4f\n", static_cast<double>(t.yatzies) / n);
+    std::printf("mean-95 %.2f %.2f\n", t.score.mean() - t.score.halfInterval(),
+                t.score.mean() + t.score.halfInterval());
+    std::printf("unfilled-rate %.4f\n", static_cast<double>(t.unfilled) / n);
+    std::printf("player %s\n", o.useAdvisor ? "advisor" : "hint");
+    if (o.review) {
+        std::printf("expected-start %.2f\n", t.expectedStart);
+        std::printf("cost-mean %.2f\n", t.cost.mean());
+        std::printf("luck-mean %.2f\n", t.luck.mean());
+        std::printf("luck-sd %.2f\n", t.luck.stdev());
+    }
+    std::printf("games-per-second %.0f\n", seconds > 0 ? n / seconds : 0.0);
+}
+
+} // namespace
+
+int runPlay(const Args& given) {
+    Args args = given;
+    const auto folder = takeTables(args);
+    const auto o = parsePlay(args);
+    if (!folder || !o) {
+        return usageError();
+    }
+    std::unique_ptr<Tables> tables;
+    std::unique_ptr<Advisor> player;
+    std::unique_ptr<Advisor> reviewer;
+    if (o->useAdvisor || o->review) {
+        tables = loadTables(*folder);
+        player = std::make_unique<Advisor>(*tables);
+        reviewer = std::make_unique<Advisor>(*tables);
+    }
+    std::ofstream record;
+    if (!o->recordFile.empty()) {
+        record.open(o->recordFile, std::ios::trunc);
+        if (!record) {
+            std::fprintf(stderr, "brisvane-sim: cannot write %s\n", o->recordFile.c_str());
+            return 1;
+        }
+    }
+
+    HeadlessGame table(o->seed);
+    GameModel& game = table.game();
+    // The steps of the game on the table, taken before its end starts the next game.
+    advisor::StepRecorder recorder;
+    std::vector<advisor::Step> steps;
+    recorder.observe(game.state());
+    game.subscribe([&] {
+        recorder.observe(game.state());
+        if (game.TimerEnd.enabled) {
+            steps = recorder.steps();
+        }
+    });
+    AutoPlayer hintPlayer(game);
+    std::optional<advisor::AdvisorPlayer> advisorPlayer;
+    if (o->useAdvisor) {
+        advisorPlayer.emplace(game, *player);
+    }
+    PlayTally tally;
+    const auto start = std::chrono::steady_clock::now();
+    for (std::uint64_t g = 0; g < o->games; ++g) {
+        const GameResult r = advisorPlayer ? advisorPlayer->playGame() : hintPlayer.playGame();
+        tally.add(r);
+        if (record.is_open()) {
+            record << "# game " << g + 1 << ", " << r.TotalScore << " points\n"
+                   << advisor::formatRecord(steps);
+        }
+        if (o->review) {
+            const advisor::Review review = advisor::review(*reviewer, steps);
+            tally.expectedStart = review.expectedStart;
+            tally.cost.add(review.cost);
+            tally.luck.add(review.luck);
+        }
+    }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-    const auto n = static_cast<double>(*games);
-    const double mean = sum / n;
-    // The sample standard deviation; one game has none.
-    const double variance = *games > 1 ? (sumSquares - n * mean * mean) / (n - 1) : 0.0;
-    const double stdev = std::sqrt(variance > 0 ? variance : 0.0);
-    // The 95 % interval of the mean, by the normal approximation.
-    const double half = 1.96 * stdev / std::sqrt(n);
-    std::printf("games %llu\n", static_cast<unsigned long long>(*games));
-    std::printf("mean %.2f\n", mean);
-    std::printf("stdev %.2f\n", stdev);
-    std::printf("min %d\n", lowest);
-    std::printf("max %d\n", highest);
-    std::printf("bonus-rate %.4f\n", static_cast<double>(bonuses) / n);
-    std::printf("yatzy-rate %.4f\n", static_cast<double>(yatzies) / n);
-    std::printf("mean-95 %.2f %.2f\n", mean - half, mean + half);
-    std::printf("unfilled-rate %.4f\n", static_cast<double>(unfilled) / n);
-    std::printf("player %s\n", useAdvisor ? "advisor" : "hint");
-    std::printf("games-per-second %.0f\n", seconds > 0 ? n / seconds : 0.0);
+    printTally(tally, *o, seconds);
     return 0;
 }
 
@@ -247,6 +312,7 @@ int runAdvise(const Args& given) {
     std::vector<int> faces;
     CategorySet closed = 0;
     bool totalGiven = false;
+    bool rollsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--rolls-left" || arg == "--closed" || arg == "--upper" || arg == "--total") {
@@ -271,6 +337,7 @@ int runAdvise(const Args& given) {
              : arg == "--upper"    ? p.upper
                                    : p.total) = static_cast<int>(*n);
             totalGiven = totalGiven || arg == "--total";
+            rollsGiven = rollsGiven || arg == "--rolls-left";
         } else {
             const auto face = parseNumber(arg, 6);
             if (!face || *face == 0) {
@@ -281,6 +348,13 @@ int runAdvise(const Args& given) {
     }
     if (!faces.empty() && faces.size() != 6) {
         return usageError();
+    }
+    if (!rollsGiven) {
+        // No number of rolls is right for every state: the game's start has 60, a roll
+        // leaves 59 or fewer.
+        std::fputs("brisvane-sim: advise needs --rolls-left N, the rolls the game has left\n",
+                   stderr);
+        return 2;
     }
     p.open = AllCategories & ~closed;
     p.rolled = !faces.empty();
@@ -337,7 +411,7 @@ int runReview(const Args& given) {
     try {
         const advisor::Review r = advisor::review(adviser, steps);
         std::printf("expected-start %.2f\n", r.expectedStart);
-        std::printf("skill-cost %.2f\n", r.skill);
+        std::printf("cost %.2f\n", r.cost);
         std::printf("luck %.2f\n", r.luck);
         std::printf("final %d\n", r.finalScore);
         std::printf("decisions %d\n", r.decisions);

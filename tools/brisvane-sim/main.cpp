@@ -7,21 +7,24 @@
 //       The same for all 46,656 rolls from 111111 to 666666, one line each: the six faces,
 //       the twenty values, A and K, separated by single blanks.
 //   brisvane-sim play --games N [--seed S] [--player hint|advisor] [--tables DIR]
-//                     [--record FILE]
+//                     [--record FILE] [--review]
 //       Plays N whole games through the game model and prints the statistics, one "name
 //       value" pair a line. The player "hint" (the default) follows the game's own marker,
 //       "advisor" the advisor's first choice. The same seed plays the same games. --record
-//       writes the steps of every game (games separated by a "# game N" line).
+//       writes the steps of every game (games separated by a "# game N, P points" line);
+//       --review reviews every game and adds the expected score at the start and the mean
+//       cost of the choices and the mean and standard deviation of the luck.
 //   brisvane-sim exact [--tables DIR]
 //       For small games solved outright, the exact best mean beside the exact mean of the
 //       advisor's policy: "game NAME optimum MEAN advisor MEAN", one line each.
-//   brisvane-sim advise [D1 D2 D3 D4 D5 D6] [--rolls-left N] [--closed K,K,...] [--upper U]
+//   brisvane-sim advise [D1 D2 D3 D4 D5 D6] --rolls-left N [--closed K,K,...] [--upper U]
 //                       [--total T] [--tables DIR]
 //       Every choice for a state, the advisor's first, with its expected final score. Without
-//       dice, the state is the start of a turn (the table cleared).
+//       dice, the state is the start of a turn (the table cleared). The rolls left are
+//       required: 60 at the start of a game, 59 or fewer once the dice are on the table.
 //   brisvane-sim review FILE [--tables DIR]
-//       Luck against skill for a recorded game (see parseRecord in advisor/Advisor.h; "-" reads
-//       standard input).
+//       The cost of the choices and the luck of a recorded game (see advisor/Record.h; "-"
+//       reads standard input).
 //   brisvane-sim history FILE [--record ID]
 //       The figures of a history of games (History.db), one "name value" pair a line: games,
 //       mean, median, best; bonus-rate and yatzy-rate over the games whose category scores are
@@ -32,8 +35,8 @@
 // The advisor's tables are read from DIR (default: brisvane in the XDG data home), and solved
 // and stored there first when missing, which takes about a minute.
 //
-// --rolls-left is the number the rolls label shows (default 30); --closed lists the closed
-// categories. A bad argument gets a one-line usage message and exit status 2.
+// --rolls-left is the number the rolls label shows (for eval, 30 when not given); --closed
+// lists the closed categories. A bad argument gets a one-line usage message and exit status 2.
 
 #include <chrono>
 #include <cmath>
@@ -53,9 +56,9 @@ namespace brisvane::sim {
 namespace {
 constexpr const char* Usage =
     "usage: brisvane-sim eval D1 D2 D3 D4 D5 D6 | eval --all  [--rolls-left N] [--closed "
-    "K,K,...]  |  play --games N [--seed S] [--player hint|advisor] [--record FILE]  |  exact  "
-    "|  advise [D1 .. D6] [--rolls-left N] [--closed K,..] [--upper U] [--total T]  |  review "
-    "FILE  (advisor: [--tables DIR])  |  history FILE [--record ID]\n";
+    "K,K,...]  |  play --games N [--seed S] [--player hint|advisor] [--record FILE] [--review]  "
+    "|  exact  |  advise [D1 .. D6] --rolls-left N [--closed K,..] [--upper U] [--total T]  "
+    "|  review FILE  (advisor: [--tables DIR])  |  history FILE [--record ID]\n";
 } // namespace
 
 int usageError() {
