@@ -75,7 +75,9 @@ int main(int argc, char* argv[]) {
     // A settings file that cannot be read is played without, and said once, after the event
     // that found it (a box inside a read would interrupt whatever was being drawn).
     const auto tellLater = [&dialogs](const std::string& text) {
-        QTimer::singleShot(0, [&dialogs, text] { dialogs.message(Program::ProgramName, text); });
+        QTimer::singleShot(0, [&dialogs, text] {
+            dialogs.message(Program::ProgramName, text, MessageKind::Warning);
+        });
     };
     profile.setProblemHandler([&program, tellLater](const std::string& file, const std::string& why) {
         if (file == program.IniFile()) {

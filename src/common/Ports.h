@@ -60,6 +60,8 @@ public:
 };
 
 enum class DefaultButton { Yes, No };
+// What a message box tells, shown by its icon: news, or a failure or refusal.
+enum class MessageKind { Information, Warning };
 
 // Modal boxes. The caller has brought every window up to date before asking.
 class Dialogs {
@@ -71,7 +73,8 @@ public:
     virtual std::optional<std::string> inputBox(const std::string& prompt,
                                                 const std::string& title,
                                                 const std::string& preset) = 0;
-    virtual void message(const std::string& title, const std::string& text) = 0;
+    virtual void message(const std::string& title, const std::string& text,
+                         MessageKind kind = MessageKind::Information) = 0;
     // A file to open, chosen starting in `folder` ("" for the desktop's choice). `filter` is
     // either a list of patterns such as "*.lan", or pairs of a description and its patterns
     // joined by "|", patterns separated by ";" ("Language files|*.lan;*2.lan|Work files|*.nla").

@@ -61,7 +61,7 @@ private:
                                             const std::string&) override {
             return std::nullopt;
         }
-        void message(const std::string&, const std::string&) override {}
+        void message(const std::string&, const std::string&, MessageKind) override {}
         std::optional<std::string> chooseFile(const std::string&, const std::string&,
                                               const std::string&) override {
             return std::nullopt;

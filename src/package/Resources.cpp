@@ -123,7 +123,8 @@ void Resources::Unpack() {
         package.Package(w_.folder.resolve(PackageName));
         package.Destination(w_.folder.path().string());
         if (!package.Initialise()) {
-            w_.dialogs.message(w_.messageTitle, "Specified package not found.");
+            w_.dialogs.message(w_.messageTitle, "Specified package not found.",
+                               MessageKind::Warning);
             return;
         }
         std::string notice;

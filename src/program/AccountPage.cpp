@@ -78,9 +78,10 @@ bool AccountPage::stored(const Accounts::Outcome& outcome, const char* what) {
         return true;
     }
     if (outcome.changed) {
-        w_.dialogs.message(w_.texts.T("b1"), std::string(what) +
-                                                 " could not be saved in the settings file (" +
-                                                 outcome.why + ").");
+        w_.dialogs.message(w_.texts.T("b1"),
+                           std::string(what) + " could not be saved in the settings file (" +
+                               outcome.why + ").",
+                           MessageKind::Warning);
     }
     return false;
 }

@@ -204,12 +204,12 @@ void LanguageCreationWindow::startNewLanguage() {
     const std::string national = text::trim(Text2.caption);
     const std::string international = text::trim(Text3.caption);
     if (const auto refusal = w_.work.refuseNewLanguage(author, national, international)) {
-        w_.dialogs.message(Title, *refusal);
+        w_.dialogs.message(Title, *refusal, MessageKind::Warning);
         return;
     }
     std::string problem;
     if (w_.work.startNewLanguage(author, national, international, &problem) == 0) {
-        w_.dialogs.message(Title, problem);
+        w_.dialogs.message(Title, problem, MessageKind::Warning);
         return;
     }
     w_.job = TranslationJob{"New", {}, 0};
@@ -227,7 +227,8 @@ void LanguageCreationWindow::continueLanguage() {
         w_.work.chooseEntry(shown);
     }
     if (w_.work.currentWorkFile().empty()) {
-        w_.dialogs.message(Title, "Please choose the language to continue in the list.");
+        w_.dialogs.message(Title, "Please choose the language to continue in the list.",
+                           MessageKind::Warning);
         return;
     }
     w_.job = TranslationJob{"New", {}, 0};
@@ -241,14 +242,17 @@ void LanguageCreationWindow::modifyLanguage() {
     const std::string name = withoutTrailingBlanks(Combo1.caption);
     const int index = w_.work.findInstalled(name);
     if (index == 0) {
-        w_.dialogs.message(Title, "Please choose the language to modify in the list.");
+        w_.dialogs.message(Title, "Please choose the language to modify in the list.",
+                           MessageKind::Warning);
         return;
     }
     const std::string modFile = w_.work.installedFile(index);
     if (!w_.work.prepareModification(index, modFile)) {
-        w_.dialogs.message(Title, "The work copy of " + name +
-                                      " could not be made. Please check that its language file "
-                                      "exists and that the program folder is writable.");
+        w_.dialogs.message(Title,
+                           "The work copy of " + name +
+                               " could not be made. Please check that its language file "
+                               "exists and that the program folder is writable.",
+                           MessageKind::Warning);
         return;
     }
     w_.job = TranslationJob{"Mod", modFile, index};
@@ -314,7 +318,8 @@ void LanguageCreationWindow::sendLanguage() {
 void LanguageCreationWindow::sendFailed(const MailResult& result) {
     const std::string number = std::to_string(result.error);
     w_.log("Error " + number + ": " + result.description);
-    w_.dialogs.message(Title, "Error " + number + "\n\n" + result.description);
+    w_.dialogs.message(Title, "Error " + number + "\n\n" + result.description,
+                       MessageKind::Warning);
 }
 
 void LanguageCreationWindow::close() {

@@ -13,6 +13,9 @@ Control labelled(const char* name, const char* caption, int left, int top, int w
     return c;
 }
 
+// The English text's box; the notice below takes the translation's room as well.
+constexpr int EnglishHeight = 720;
+
 constexpr const char* MissingReference =
     "The reference language file English.lan is missing from the program folder, so there "
     "is nothing to translate. Please reinstall the game.";
@@ -23,7 +26,7 @@ TranslatorWindow::TranslatorWindow(Wiring wiring)
     : Label1(labelled("Label1", "Selected language:", 240, 180, 1800, 255)),
       lblSel(labelled("lblSel", "", 2100, 180, 4140, 255, colour::Yellow)),
       Label2(labelled("Label2", "English word or sentence:", 240, 600, 3600, 255)),
-      lblEnglish(labelled("lblEnglish", "", 240, 870, 6000, 720, colour::White)),
+      lblEnglish(labelled("lblEnglish", "", 240, 870, 6000, EnglishHeight, colour::White)),
       lblID(labelled("lblID", "", 4440, 600, 1800, 255)),
       Label3(labelled("Label3", "Translated word or sentence:", 240, 1710, 3600, 255)),
       inLan(labelled("inLan", "", 240, 1980, 6000, 375, colour::White)),
@@ -66,6 +69,11 @@ void TranslatorWindow::Load(const TranslationJob& job) {
     const bool usable = t.hasKeys();
     inLan.enabled = usable;
     Combo1.enabled = usable;
+    // Without keys there is nothing to type: the notice takes the translation's room to show
+    // whole.
+    Label3.visible = usable;
+    inLan.visible = usable;
+    lblEnglish.height = usable ? EnglishHeight : inLan.top + inLan.height - lblEnglish.top;
     visible = true;
     showPosition();
     lanVarje();
@@ -136,9 +144,11 @@ void TranslatorWindow::Timer2Tick() {
     if (pendingChange_) {
         pendingChange_ = false;
         if (!w_.translator.write(inLan.caption)) {
-            w_.dialogs.message(Title, "The translation could not be written to " +
-                                          w_.translator.TargetFile() +
-                                          ". Please check that the program folder is writable.");
+            w_.dialogs.message(Title,
+                               "The translation could not be written to " +
+                                   w_.translator.TargetFile() +
+                                   ". Please check that the program folder is writable.",
+                               MessageKind::Warning);
         }
     }
     checkLan();
@@ -207,7 +217,7 @@ void TranslatorWindow::clickSave() {
     }
     const SaveOutcome outcome = w_.translator.save();
     if (!outcome.saved) {
-        w_.dialogs.message(Title, outcome.problem);
+        w_.dialogs.message(Title, outcome.problem, MessageKind::Warning);
         return;
     }
     close();

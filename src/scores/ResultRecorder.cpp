@@ -134,7 +134,7 @@ void ResultRecorder::tellNotSaved(const Saved& saved) {
         tell(notInHistoryText(saved.history.why));
     }
     if (!notice.empty()) {
-        w_.dialogs.message(w_.programTitle, notice);
+        w_.dialogs.message(w_.programTitle, notice, MessageKind::Warning);
     }
 }
 

@@ -74,7 +74,8 @@ bool TopTen::ClearHighscore(Dialogs& dialogs, const LogWriter& writeLog) {
     std::string why;
     // Ten empty places: points "0", the rest "".
     if (!profile_.SetINIs(iniFile_, HsTable{}.changes(), &why)) {
-        dialogs.message(texts_.T("b1"), "The highscore could not be cleared (" + why + ").");
+        dialogs.message(texts_.T("b1"), "The highscore could not be cleared (" + why + ").",
+                        MessageKind::Warning);
         return false;
     }
     for (ToppLabel& label : labels_) {

@@ -113,8 +113,9 @@ QComboBox* LanguageCreationView::combo(const Control& control, const char* where
 }
 
 bool LanguageCreationView::eventFilter(QObject* watched, QEvent* event) {
-    // Focusing a list (also by opening it with the mouse) chooses what the list is for.
-    if (event->type() == QEvent::FocusIn && !rendering_) {
+    // A click into a list chooses what the list is for (an arrow key in it picks an entry,
+    // which does too); passing through it with Tab leaves the choice as it is.
+    if (event->type() == QEvent::MouseButtonPress && !rendering_) {
         if (watched == combo1_) {
             guarded("Combo1 focus", [this] { model_.Combo1Focus(); });
         } else if (watched == combo2_) {
@@ -183,6 +184,10 @@ void LanguageCreationView::render() {
         focusRequestsSeen_ = model_.focusRequests;
         if (QWidget* target = findChild<QWidget*>(q(model_.focusTarget))) {
             target->setFocus(Qt::OtherFocusReason);
+            // A proposed text (the author) is selected, so typing replaces it.
+            if (auto* field = qobject_cast<QLineEdit*>(target)) {
+                field->selectAll();
+            }
         }
     }
     rendering_ = false;

@@ -63,8 +63,9 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
     return box.textValue().toStdString();
 }
 
-void QtDialogs::message(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
+void QtDialogs::message(const std::string& title, const std::string& text, MessageKind kind) {
+    QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    q(title), q(text), QMessageBox::Ok, parent_);
     styleLikeTheTable(box);
     box.exec();
 }

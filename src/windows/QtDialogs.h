@@ -16,7 +16,8 @@ public:
                   DefaultButton defaultButton) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& preset) override;
-    void message(const std::string& title, const std::string& text) override;
+    void message(const std::string& title, const std::string& text,
+                 MessageKind kind = MessageKind::Information) override;
     std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
                                           const std::string& folder) override;
 

@@ -15,8 +15,9 @@ const std::string Ini = "Vexa.ini";
 class OpenBoxDialogs : public FakeDialogs {
 public:
     std::function<void()> whileOpen;
-    void message(const std::string& title, const std::string& text) override {
-        FakeDialogs::message(title, text);
+    void message(const std::string& title, const std::string& text,
+                 MessageKind kind = MessageKind::Information) override {
+        FakeDialogs::message(title, text, kind);
         if (whileOpen) {
             whileOpen();
         }

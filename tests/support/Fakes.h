@@ -88,6 +88,7 @@ public:
     struct Message {
         std::string title;
         std::string text;
+        MessageKind kind = MessageKind::Information;
     };
     struct FileChoice {
         std::string title;
@@ -119,8 +120,9 @@ public:
         }
         return nextAnswer(inputAnswers, std::optional<std::string>());
     }
-    void message(const std::string& title, const std::string& text) override {
-        messages.push_back({title, text});
+    void message(const std::string& title, const std::string& text,
+                 MessageKind kind = MessageKind::Information) override {
+        messages.push_back({title, text, kind});
     }
     std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
                                           const std::string& folder) override {

@@ -41,20 +41,34 @@ TEST(QtPathsTest, FilesOfAFolderWhoseNameIsNotUtf8ReachQtAndComeBack) {
     ASSERT_EQ(::chdir(before.c_str()), 0);
 }
 
-TEST(QtDialogsTest, QuestionShowsItsTextEnterTakesTheChosenDefaultAndEscapeIsNo) {
+TEST(QtDialogsTest, BoxesShowTheirTextAndIconEnterTakesTheChosenDefaultAndEscapeIsNo) {
     QtDialogs dialogs;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     for (const auto& [key, defaultButton, answer] :
          {std::tuple{Qt::Key_Return, DefaultButton::No, false},
           {Qt::Key_Return, DefaultButton::Yes, true},
           {Qt::Key_Escape, DefaultButton::Yes, false}}) {
         QString shown;
-        whenBoxOpens([&shown, key](QWidget* box) {
+        whenBoxOpens([&shown, &icon, key](QWidget* box) {
             shown = box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
+            icon = qobject_cast<QMessageBox*>(box)->icon();
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(box, &press);
         });
         EXPECT_EQ(dialogs.askYesNo("Fråga", "Avsluta spelet?", defaultButton), answer) << key;
         EXPECT_EQ(shown, QStringLiteral("Fråga|Avsluta spelet?"));
+        EXPECT_EQ(icon, QMessageBox::Question);
+    }
+    // A message carries the icon of what it tells.
+    for (const auto& [kind, expected] :
+         {std::pair{MessageKind::Information, QMessageBox::Information},
+          {MessageKind::Warning, QMessageBox::Warning}}) {
+        whenBoxOpens([&icon](QWidget* box) {
+            icon = qobject_cast<QMessageBox*>(box)->icon();
+            qobject_cast<QMessageBox*>(box)->accept();
+        });
+        dialogs.message("Brisvane", "Specified package not found.", kind);
+        EXPECT_EQ(icon, expected);
     }
 }
 

@@ -52,6 +52,10 @@ void typeInto(QWidget* window, const QString& text) {
 
 TEST(TranslationViewTest, ANewLanguageIsMadeByKeyboardAndTheGameSpeaksIt) {
     MainRig rig;
+    // The author of the last language worked on is proposed.
+    rig.profile.SetINIs(
+        rig.program.IniFile(),
+        {{"Process", "p", "1"}, {"Process", "p1a", "Britt"}, {"Process", "pL", "1"}});
     rig.view->loadAndShow();
     TranslationWindows windows(rig.program);
     rig.program.openLanguageCreation();
@@ -67,11 +71,15 @@ TEST(TranslationViewTest, ANewLanguageIsMadeByKeyboardAndTheGameSpeaksIt) {
               "&Send your translations via e-mail");
     EXPECT_EQ(child<QComboBox>(creation, "Combo1").currentText(), "English");
 
-    press(creation, Qt::Key_N, Qt::AltModifier); // &Next step >>
+    // Tab passes through the list of installed languages without choosing to modify one.
+    press(creation, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &child<QComboBox>(creation, "Combo1"));
+    press(creation, Qt::Key_Return); // &Next step >>
     ASSERT_TRUE(waitFor([&] { return rig.program.languageCreation().page == "tit"; }));
     ASSERT_TRUE(child<QLineEdit>(creation, "Text1").isVisible());
     EXPECT_FALSE(child<QRadioButton>(creation, "Option1").isVisible());
     EXPECT_TRUE(child<QLineEdit>(creation, "Text1").hasFocus());
+    EXPECT_EQ(child<QLineEdit>(creation, "Text1").selectedText(), QStringLiteral("Britt"));
     typeInto(creation, QStringLiteral("Anna"));
     press(creation, Qt::Key_Tab);
     typeInto(creation, QStringLiteral("Testisch"));
@@ -159,6 +167,22 @@ TEST(TranslationViewTest, EscapeGoesBackAndTheViewFollowsItsModel) {
         << "the change not yet written is kept";
     press(creation, Qt::Key_Escape);
     EXPECT_FALSE(creation->isVisible());
+}
+
+TEST(TranslationViewTest, WithoutTheReferenceTheNoticeShowsWhole) {
+    MainRig rig;
+    std::filesystem::remove(rig.folder.path() / "English.lan");
+    TranslationWindows windows(rig.program);
+    rig.program.openLanguageCreation();
+    LanguageCreationWindow& creation = rig.program.languageCreation();
+    creation.clickCommand2();
+    creation.setText(1, "Anna");
+    creation.setText(2, "Deutsch");
+    creation.setText(3, "German");
+    creation.clickCommand2();
+    auto& notice = child<QLabel>(windows.translatorView(), "lblEnglish");
+    ASSERT_TRUE(notice.text().contains(QStringLiteral("English.lan is missing")));
+    EXPECT_LE(notice.heightForWidth(notice.width()), notice.height());
 }
 
 TEST(TranslationViewTest, TextTypedJustBeforeTheGameEndsIsKept) {
