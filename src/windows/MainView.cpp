@@ -166,8 +166,9 @@ void MainView::buildWidgets() {
         return twips::toPixels(rightTwips - c.left) - 4;
     };
     const int cardLeft = GameModel::ButtonLeft;
+    // The links at the top stand above the score card: they may take the window's width.
     for (auto* link : {&shell.lb_User, &shell.Homepage, &shell.lblHelp}) {
-        bind(*link, Kind::Link)->setAutoSize(true, capTo(*link, cardLeft));
+        bind(*link, Kind::Link)->setAutoSize(true, capTo(*link, shell::WindowWidth - 120));
     }
     onClick(control(QStringLiteral("lb_User")), "lb_User click", [&shell] { shell.clickLbUser(); });
     onClick(control(QStringLiteral("Homepage")), "Homepage click",

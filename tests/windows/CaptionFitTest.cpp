@@ -1,0 +1,179 @@
+// Every caption shows whole, in every language file the game ships: the game window and each
+// page of the settings window (the account entry too), measured with the fonts they draw in.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionComboBox>
+#include <QTextDocument>
+
+#include "MainRig.h"
+#include "windows/ControlWidget.h"
+
+namespace brisvane::testing {
+namespace {
+
+// The text as drawn: a single "&" marks a mnemonic and is not shown.
+QString drawn(const QString& caption) {
+    QString text = caption;
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+struct Need {
+    QString text;
+    int need = 0;
+    int room = 0;
+};
+
+// What `widget` must show and how much room it has for it; need <= room when it fits.
+std::vector<Need> needs(QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    QStyle* style = widget->style();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->wordWrap()) {
+            return {{label->text(), label->heightForWidth(label->width()), label->height()}};
+        }
+        QSize need = label->sizeHint();
+        if (!Qt::mightBeRichText(label->text())) {
+            // Lines as drawn; a line feed at the end adds no line that shows.
+            QString text = label->text();
+            while (text.endsWith(QLatin1Char('\n'))) {
+                text.chop(1);
+            }
+            const int margins = 2 * label->margin();
+            need =
+                metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, text)
+                    .size() +
+                QSize(margins, margins);
+        }
+        return {{label->text(), need.width(), label->width()},
+                {label->text(), need.height(), label->height()}};
+    }
+    if (qobject_cast<QCheckBox*>(widget) != nullptr ||
+        qobject_cast<QRadioButton*>(widget) != nullptr) {
+        auto* button = static_cast<QAbstractButton*>(widget);
+        return {{button->text(), button->sizeHint().width(), button->width()}};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        const QString text = drawn(button->text());
+        return {{text, metrics.horizontalAdvance(text) + margins, button->width()}};
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        const QString text = drawn(box->title());
+        return {{text, metrics.horizontalAdvance(text) + 16, box->width()}};
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        std::vector<Need> all;
+        for (int i = 0; i < combo->count(); ++i) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.currentText = combo->itemText(i);
+            option.frame = combo->hasFrame();
+            const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, combo);
+            all.push_back(
+                {option.currentText, metrics.horizontalAdvance(option.currentText), field.width()});
+        }
+        return all;
+    }
+    if (auto* control = qobject_cast<ControlWidget*>(widget)) {
+        using Kind = ControlWidget::Kind;
+        const Kind kind = control->kind();
+        if (kind != Kind::Label && kind != Kind::Link && kind != Kind::Number &&
+            kind != Kind::Category && kind != Kind::Button) {
+            return {};
+        }
+        QFont font = control->font();
+        font.setBold(control->shown().bold || kind == Kind::Button);
+        const QString text = drawn(QString::fromStdString(control->shown().caption));
+        const int inset = kind == Kind::Category && !control->isEnabled() ? 8 : 0;
+        return {{text, QFontMetrics(font).horizontalAdvance(text), control->width() - inset}};
+    }
+    return {};
+}
+
+// The visible captions of `window` that do not fit, one line each.
+std::vector<std::string> cutCaptions(QWidget* window, const std::string& where) {
+    std::vector<std::string> cut;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window)) {
+            continue;
+        }
+        for (const Need& need : needs(widget)) {
+            if (!need.text.isEmpty() && need.need > need.room) {
+                cut.push_back(where + " " + widget->objectName().toStdString() + " \"" +
+                              need.text.toStdString() + "\": " + std::to_string(need.need) + " > " +
+                              std::to_string(need.room));
+            }
+        }
+    }
+    return cut;
+}
+
+// Makes the language file `file` the one in use, listing it first if the settings do not.
+void useLanguageFile(MainRig& rig, const std::string& file) {
+    const auto ini = [&rig](const std::string& key) {
+        return rig.profile.GetINI("Language", key, rig.program.IniFile());
+    };
+    const auto set = [&rig](const std::string& key, const std::string& value) {
+        rig.profile.SetINI("Language", key, value, rig.program.IniFile());
+    };
+    int count = std::stoi(ini("antal"));
+    int index = 0;
+    for (int i = 1; i <= count; ++i) {
+        if (ini("l" + std::to_string(i) + "p") == file) {
+            index = i;
+        }
+    }
+    if (index == 0) {
+        index = ++count;
+        set("antal", std::to_string(count));
+        set("l" + std::to_string(index) + "n", file);
+        set("l" + std::to_string(index) + "p", file);
+    }
+    set("selected", std::to_string(index));
+}
+
+TEST(CaptionFitTest, EveryCaptionShowsWholeInEveryShippedLanguage) {
+    MainRig rig;
+    rig.view->loadAndShow();
+    std::vector<std::string> languages;
+    for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
+        if (entry.path().extension() == ".lan") {
+            languages.push_back(entry.path().filename().string());
+        }
+    }
+    ASSERT_GE(languages.size(), 3u);
+    rig.program.accounts().add("Åsa-Britt Öberg", "pw"); // a long name on the user label
+
+    std::vector<std::string> cut;
+    const auto check = [&cut](QWidget* window, const std::string& where) {
+        const std::vector<std::string> found = cutCaptions(window, where);
+        cut.insert(cut.end(), found.begin(), found.end());
+    };
+    for (const std::string& language : languages) {
+        useLanguageFile(rig, language);
+        rig.program.LanUpdate();
+        rig.view->render();
+        check(rig.view.get(), language + " game window");
+        for (const char* page : {"all", "alarm", "user"}) {
+            rig.program.openSettingsWindow(page);
+            check(rig.settingsHost->view(), language + " " + page);
+        }
+        rig.program.settings().clickCommand1();
+        check(rig.settingsHost->view(), language + " account entry");
+        rig.program.closeSettingsWindow();
+    }
+    EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+}
+
+} // namespace
+} // namespace brisvane::testing
