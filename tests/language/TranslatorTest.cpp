@@ -121,6 +121,7 @@ TEST_F(LanguageWorkTest, NamesThatAreNoSafeFileStemOrAreTakenAreRefused) {
          false},
         {"x.lan", false},
         {" lead", false},
+        {"Dutch ", false},
         {"German", false},
         {"GERMAN", false}, // the entry in progress has that work file
     };
@@ -131,6 +132,9 @@ TEST_F(LanguageWorkTest, NamesThatAreNoSafeFileStemOrAreTakenAreRefused) {
     folder.write("Dutch.nla", "[Language]\nd1=Welkom\n");
     EXPECT_TRUE(work.refuseNewLanguage("Anna", "Nederlands", "Dutch").has_value())
         << "an existing work file is never taken over";
+    std::filesystem::remove(folder.file("German.nla"));
+    EXPECT_TRUE(work.refuseNewLanguage("Anna", "Deutsch", "German").has_value())
+        << "a language in progress keeps its name when its work file is gone";
 }
 
 TEST_F(LanguageWorkTest, SavingANewLanguageListsItAndClosesItsEntry) {

@@ -164,7 +164,10 @@ TEST_F(SubmissionTest, ShowUserAsksForTheAccountEveryTimeAndNoChangesNothing) {
     rig.setIni("Options", "ShowUser", "yes");
     click(1, false);
     click(2);
-    EXPECT_EQ(rig.dialogs.questions.size(), 3u) << "an empty place is not offered";
+    rig.setIni("Highscore", "p3", "250"); // points without their key
+    click(3);
+    EXPECT_EQ(rig.dialogs.questions.size(), 3u) << "an empty place, or one without its key, "
+                                                   "is not offered";
     EXPECT_EQ(send.state(), SubmissionState::Opened);
     EXPECT_FALSE(send.TimerUser.enabled);
     click(1);

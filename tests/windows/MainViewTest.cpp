@@ -119,6 +119,11 @@ TEST(MainViewTest, SweepsAndKeysPickUpAndPutBackDice) {
         EXPECT_EQ(rig.game.state().DiceHeld, held) << key;
         EXPECT_EQ(rig.game.state().RollsLeft, rollsLeft) << key;
     }
+    // Space held down: the desktop repeats the key, the dice are rolled once.
+    rig.key(Qt::Key_1);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(rig.view.get(), &repeated);
+    EXPECT_EQ(rig.game.state().RollsLeft, 59);
 }
 
 TEST(MainViewTest, ASweepStartsOnADieAndTheCardIsPlayedByKeys) {
@@ -140,6 +145,10 @@ TEST(MainViewTest, ASweepStartsOnADieAndTheCardIsPlayedByKeys) {
     rig.key(Qt::Key_Down); // the card's focus enters at the suggestion, drawn as a ring
     const int focused = rig.windowShell.CardFocus;
     ASSERT_NE(focused, 0);
+    rig.key(Qt::Key_Down);
+    EXPECT_GT(rig.windowShell.CardFocus, focused) << "Down goes down the card";
+    rig.key(Qt::Key_Up);
+    EXPECT_EQ(rig.windowShell.CardFocus, focused);
     rig.key(Qt::Key_Return);
     EXPECT_FALSE(rig.game.btn.at(static_cast<std::size_t>(focused - 1)).enabled);
     expectShowsModel(rig);
