@@ -56,8 +56,8 @@ void SettingsWindow::designControls() {
     Check1.caption = "Mute";
     Frame6 = make<Control>("Frame6", 120, 3045, 3195, 1665);
     Frame6.caption = "Info";
-    lblInfo = make<Control>("lblInfo", 150, 285, 2115, 1230);
-    lblInfo2 = make<Control>("lblInfo2", 2310, 285, 765, 1230);
+    lblInfo = make<Control>("lblInfo", 150, 285, 2220, 1230);
+    lblInfo2 = make<Control>("lblInfo2", 2385, 285, 690, 1230);
     Label2 = make<Control>("Label2", 2850, 1380, 225, 225);
     Label2.caption = "i";
 
