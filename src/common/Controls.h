@@ -4,8 +4,9 @@
 // at 96 dpi); colours are 0x00BBGGRR numbers.
 
 #include <cstdint>
-#include <utility>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace brisvane {
 
@@ -23,6 +24,20 @@ struct Control {
     int width = 0;
     int height = 0;
     int picture = 0; // resource id of a picture control; 0 = none
+};
+
+// A list or a combo box: `caption` is its text, `items` its entries.
+struct ListControl : Control {
+    std::vector<std::string> items;
+    // The entry equal to `text`, or -1.
+    int indexOf(const std::string& text) const {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i] == text) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
 };
 
 // A control at its design-time place, in twips.

@@ -8,25 +8,34 @@
 namespace brisvane {
 
 AccountPage::AccountPage(Wiring wiring) : w_(wiring) {
-    // Inside the group; the page "user" shows only this group above the close button.
-    Frame2 = makeControl("Frame2", 120, 90, 3135, 1500, colour::White);
+    // The page "user" shows only this group above the close button; which pages show it is
+    // the settings window's business.
+    Frame2 = makeControl("Frame2", 120, 90, 3135, 1950, colour::White);
+    designControls();
+}
+
+void AccountPage::designControls() {
     Frame2.caption = "User";
-    List3 = makeControl("List3", 120, 270, 1815, 1110);
-    Command1 = makeControl("Command1", 2055, 270, 960, 315);
-    Command1.caption = "&New";
-    Command2 = makeControl("Command2", 2055, 660, 960, 315);
-    Command2.caption = "&Remove";
-    Label1 = makeControl("Label1", 2055, 1110, 960, 255, colour::Yellow);
-    Label1.caption = "Sign up";
-    lblEnter = makeControl("lblEnter", 120, 240, 2895, 420, colour::White); // two lines
+    // Inside the group.
+    static_cast<Control&>(List3) = makeControl("List3", 120, 270, 1815, 1200);
+    Command1 = makeControl("Command1", 2055, 270, 960, 345);
+    Command1.caption = "New";
+    Command2 = makeControl("Command2", 2055, 705, 960, 345);
+    Command2.caption = "Remove";
+    Label1 = makeControl("Label1", 120, 1560, 2895, 255, colour::Yellow);
+    Label1.caption = "Sign up for an account";
+    // Room for the prompt on two lines: it is long in every language.
+    lblEnter = makeControl("lblEnter", 120, 240, 2895, 450, colour::White);
     lblEnter.caption = "Enter member username and password";
-    txtUser = makeControl("txtUser", 120, 705, 1815, 315);
+    txtUser = makeControl("txtUser", 120, 735, 1815, 315);
     txtPass = makeControl("txtPass", 120, 1095, 1815, 315);
     butOK = makeControl("butOK", 2055, 1095, 960, 315);
-    butOK.caption = "&OK";
-    lblPlain = makeControl("lblPlain", 120, 1410, 2895, 240, colour::Yellow);
+    butOK.caption = "OK";
+    // Below the fields, shown only where the password would travel readable.
+    lblPlain = makeControl("lblPlain", 120, 1455, 2895, 450, colour::Yellow);
     lblPlain.caption = PlainTextNote;
     showList(true);
+    focus.clear();
 }
 
 std::vector<Control*> AccountPage::controls() {
@@ -34,25 +43,13 @@ std::vector<Control*> AccountPage::controls() {
             &txtUser, &txtPass,  &lblPlain, &butOK};
 }
 
-void AccountPage::notify() const {
-    if (changed_) {
-        changed_();
-    }
-}
-
 void AccountPage::setList3Text(const std::string& text) {
     List3.caption = text;
-    List3Index = -1;
-    for (std::size_t i = 0; i < List3Items.size(); ++i) {
-        if (List3Items[i] == text) {
-            List3Index = static_cast<int>(i);
-            break;
-        }
-    }
+    List3Index = List3.indexOf(text);
 }
 
 void AccountPage::showList(bool list) {
-    for (Control* c : {&List3, &Command1, &Command2, &Label1}) {
+    for (Control* c : {static_cast<Control*>(&List3), &Command1, &Command2, &Label1}) {
         c->visible = list;
     }
     for (Control* c : {&lblEnter, &txtUser, &txtPass, &butOK}) {
@@ -62,7 +59,7 @@ void AccountPage::showList(bool list) {
 }
 
 void AccountPage::fillList() {
-    List3Items = w_.accounts.names();
+    List3.items = w_.accounts.names();
     List3Index = -1;
     List3.caption.clear();
 }
@@ -93,32 +90,9 @@ void AccountPage::languageChanged() {
 }
 
 void AccountPage::Load() {
+    designControls();
     fillList();
-    showList(true);
-    Command2.enabled = !List3Items.empty();
-    notify();
-}
-
-void AccountPage::applyTexts(const std::string& settingsPage, bool helpTexts) {
-    const Texts& t = w_.texts;
-    Command1.toolTip = helpTexts ? " " + t.T("h5") + " " : "";
-    Command2.toolTip = helpTexts ? " " + t.T("h6") + " " : "";
-    if (settingsPage == "all") {
-        Frame2.caption = t.T("s2");
-    } else if (settingsPage == "user") {
-        Frame2.caption.clear();
-    }
-    if (w_.accounts.count() > 0) {
-        const std::string name = w_.accounts.selectedName();
-        List3.toolTip = " " + t.T("s22") + " " + name + " ";
-        setList3Text(name);
-    } else {
-        List3.toolTip = " " + t.T("s1") + " ";
-        setList3Text(t.T("s1"));
-    }
-    lblEnter.caption = t.T("s23");
-    lblEnter.toolTip = lblEnter.caption;
-    notify();
+    Command2.enabled = !List3.items.empty();
 }
 
 void AccountPage::Command1_Click() {
@@ -126,7 +100,12 @@ void AccountPage::Command1_Click() {
     txtUser.caption.clear();
     txtPass.caption.clear();
     focus = "txtUser";
-    notify();
+}
+
+void AccountPage::cancelEntry() {
+    showList(true);
+    txtUser.caption.clear();
+    txtPass.caption.clear();
 }
 
 void AccountPage::butOK_Click() {
@@ -141,10 +120,9 @@ void AccountPage::butOK_Click() {
     List3.toolTip = " " + w_.texts.T("s22") + "  " + name + " ";
     setList3Text(name);
     // Back from none: the new account can be removed again.
-    Command2.enabled = !List3Items.empty();
+    Command2.enabled = !List3.items.empty();
     setUser(w_.accounts.userCaption());
     languageChanged();
-    notify();
 }
 
 void AccountPage::Command2_Click() {
@@ -155,8 +133,8 @@ void AccountPage::Command2_Click() {
     }
     w_.log.WriteLog("Remove user: " + removed);
     fillList();
-    if (!List3Items.empty()) {
-        const std::string& first = List3Items.front();
+    if (!List3.items.empty()) {
+        const std::string& first = List3.items.front();
         List3.toolTip = " " + w_.texts.T("s22") + "  " + first + " ";
         setList3Text(first);
         setUser(w_.accounts.userCaption());
@@ -166,17 +144,15 @@ void AccountPage::Command2_Click() {
         Command2.enabled = false;
     }
     languageChanged();
-    notify();
 }
 
 void AccountPage::List3_Click() {
-    if (List3Index < 0 || List3Index >= static_cast<int>(List3Items.size())) {
+    if (List3Index < 0 || List3Index >= static_cast<int>(List3.items.size())) {
         return;
     }
-    const std::string name = List3Items.at(static_cast<std::size_t>(List3Index));
+    const std::string name = List3.items.at(static_cast<std::size_t>(List3Index));
     if (!stored(w_.accounts.choose(List3Index + 1), "The choice of account")) {
         setList3Text(w_.accounts.selectedName());
-        notify();
         return;
     }
     List3.caption = name;
@@ -185,7 +161,6 @@ void AccountPage::List3_Click() {
     if (!name.empty()) {
         w_.log.WriteLog("Change user: " + name);
     }
-    notify();
 }
 
 void AccountPage::Label1_Click() {

@@ -2,8 +2,10 @@
 // The accounts group `Frame2` of the settings window as a model: the list of accounts `List3`
 // with its buttons `Command1` (new) and `Command2` (remove) and the sign-up link `Label1`, and
 // the entry fields `lblEnter`, `txtUser`, `txtPass` with `butOK` that replace them while a new
-// account is typed. Positions are in twips inside the group. The operations keep the settings
-// file, the log, the game window's `lb_User` and the list in step. Qt-free.
+// account is typed. Positions are in twips inside the group; the captions here are the
+// group's design captions, the only ones (the view adds the keyboard mnemonics). The
+// operations keep the settings file, the log, the game window's `lb_User` and the list in
+// step. Qt-free.
 
 #include <functional>
 #include <string>
@@ -37,7 +39,7 @@ public:
     AccountPage& operator=(const AccountPage&) = delete;
 
     Control Frame2;
-    Control List3; // caption: the list's text (the chosen item)
+    ListControl List3; // caption: the list's text (the chosen item); items: the account names
     Control Command1;
     Control Command2;
     Control Label1;
@@ -50,8 +52,7 @@ public:
     // The controls inside Frame2, in tab order.
     std::vector<Control*> controls();
 
-    // The items of List3 and the chosen one (0-based; -1 for none).
-    std::vector<std::string> List3Items;
+    // The chosen item of List3 (0-based; -1 for none).
     int List3Index = -1;
     // Sets the list's text as a list box does: chooses the first item equal to `text`, or
     // none. The list's caption becomes `text`.
@@ -60,27 +61,24 @@ public:
     // The control that should have the keyboard focus ("" to leave it where it is); the view
     // moves the focus and clears it.
     std::string focus;
+    // True while the entry fields stand in place of the list.
+    bool entering() const { return butOK.visible; }
 
     // Set by the program: `lb_User` of the game window shows this caption.
     std::function<void(const std::string& caption)> showUser;
-    // Set by the settings window: re-applies its language texts.
+    // Set by the program: re-applies the language texts (which also fill this group's).
     std::function<void()> LanUpdate;
-    // Called after every change, so the view can redraw.
-    void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
-    // The settings window's load step for this group: the account names into List3, the list
-    // shown, the entry fields hidden, Command2 enabled while there are accounts.
+    // The settings window's load step for this group: the controls as designed, the account
+    // names in List3, Command2 enabled while there are accounts.
     void Load();
-    // The group's share of applying the language: help texts of Command1 (h5) and Command2
-    // (h6) when `helpTexts`, the list's text and tool tip from the selected account, the
-    // caption of lblEnter (s23, also its tool tip) and the group's caption for the page
-    // ("all": s2, "user": empty, otherwise unchanged).
-    void applyTexts(const std::string& settingsPage, bool helpTexts);
 
     // New account: the entry fields, emptied, with the focus in txtUser.
     void Command1_Click();
     // Adds the typed account when both fields are filled, then shows the list again.
     void butOK_Click();
+    // Leaves the entry fields without adding anything (Escape): the list again.
+    void cancelEntry();
     // Removes the account chosen in the list; nothing when none is chosen.
     void Command2_Click();
     // The account at List3Index becomes the one results are sent as.
@@ -89,16 +87,15 @@ public:
     void Label1_Click();
 
 private:
+    void designControls();
     void showList(bool list);
     void fillList();
     void setUser(const std::string& caption);
     // False, after telling the player why, when the settings file did not take a change.
     bool stored(const Accounts::Outcome& outcome, const char* what);
     void languageChanged();
-    void notify() const;
 
     Wiring w_;
-    std::function<void()> changed_;
 };
 
 } // namespace brisvane

@@ -99,6 +99,8 @@ public:
     // "&Next step >>" and "&Cancel".
     void clickCommand2();
     void clickCommand1();
+    // Made invisible by the settings window opening; the next opening loads it afresh.
+    void hide() { close(); }
 
 private:
     void showChoicePage();

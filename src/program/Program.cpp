@@ -33,9 +33,39 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
       clock_(AlarmClock::Wiring{profile_, iniFile_, language_, platform_.clock, platform_.locale,
                                 platform_.dialogs, mainShell_.ShowTime,
                                 [this](const std::string& line) { log_.WriteLog(line); }}),
-      settings_(SettingsWindow::Wiring{profile_, iniFile_, language_, platform_.dialogs, log_,
-                                       game_, topTen_, sounds_, mainShell_, clock_, display_,
-                                       versionText(), [this] { LanUpdate(); }}),
+      links_(Links::Wiring{profile_, iniFile_, language_, platform_.dialogs, platform_.shell,
+                           sounds_, log_,
+                           [this](const std::string& name) { return folder_.resolve(name); }}),
+      menuWindow_(links_), accounts_(profile_, iniFile_, language_),
+      accountPage_(AccountPage::Wiring{accounts_, language_, platform_.dialogs, log_, links_}),
+      settings_(SettingsWindow::Wiring{
+          .profile = profile_,
+          .iniFile = iniFile_,
+          .language = language_,
+          .dialogs = platform_.dialogs,
+          .log = log_,
+          .game = game_,
+          .topTen = topTen_,
+          .sound = sounds_,
+          .mainShell = mainShell_,
+          .clock = clock_,
+          .display = display_,
+          .now = platform_.clock,
+          .accounts = accountPage_,
+          .versionText = versionText(),
+          .lanUpdate = [this] { LanUpdate(); },
+          .hideLanguageCreation =
+              [this] {
+                  if (creationWindow_) {
+                      creationWindow_->hide();
+                  }
+              },
+          .releaseSubmission = [this] { submission_.settingsClosed(); },
+          .openLanguageCreation =
+              [this] {
+                  closeSettingsWindow();
+                  openLanguageCreation();
+              }}),
       languageTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_, settings_,
                      SettingsPage),
       resources_(Resources::Wiring{
@@ -44,11 +74,6 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
           [this](const std::string& where, const std::exception& error) {
               mainShell_.reportError(where, error);
           }}),
-      links_(Links::Wiring{profile_, iniFile_, language_, platform_.dialogs, platform_.shell,
-                           sounds_, log_,
-                           [this](const std::string& name) { return folder_.resolve(name); }}),
-      menuWindow_(links_), accounts_(profile_, iniFile_, language_),
-      accountPage_(AccountPage::Wiring{accounts_, language_, platform_.dialogs, log_, links_}),
       submission_(Submission::Wiring{
           profile_, iniFile_, language_, platform_.dialogs, platform_.clock, platform_.screen, log_,
           topTen_, links_, accounts_, [this](const std::string& text) { display_.Say(text); },
@@ -81,46 +106,8 @@ void Program::wireAdvice() {
 
 // The settings window hosts the accounts group and leads to the translation windows.
 void Program::wireSettings() {
-    settings_.releaseSubmission = [this] { submission_.settingsClosed(); };
-    settings_.clickSetTranslateHook = [this] {
-        closeSettingsWindow();
-        openLanguageCreation();
-    };
     showSettingsWindow = [this] { openSettingsWindow("all"); };
     accountPage_.LanUpdate = [this] { LanUpdate(); };
-    // The group's rules live in the account page; the settings window shows its controls.
-    const auto run = [this](const std::function<void()>& operation) {
-        accountPage_.txtUser.caption = settings_.txtUser.caption;
-        accountPage_.txtPass.caption = settings_.txtPass.caption;
-        operation();
-        showAccounts();
-    };
-    settings_.clickCommand1Hook = [this, run] { run([this] { accountPage_.Command1_Click(); }); };
-    settings_.clickButOKHook = [this, run] { run([this] { accountPage_.butOK_Click(); }); };
-    settings_.clickCommand2Hook = [this, run] { run([this] { accountPage_.Command2_Click(); }); };
-    settings_.clickLabel1Hook = [this, run] { run([this] { accountPage_.Label1_Click(); }); };
-    settings_.clickList3Hook = [this, run](int index) {
-        run([this, index] {
-            accountPage_.List3Index = index;
-            accountPage_.List3_Click();
-        });
-    };
-}
-
-void Program::showAccounts() {
-    const std::pair<Control*, const Control*> pairs[] = {
-        {&settings_.List3, &accountPage_.List3},       {&settings_.Command1, &accountPage_.Command1},
-        {&settings_.Command2, &accountPage_.Command2}, {&settings_.Label1, &accountPage_.Label1},
-        {&settings_.lblEnter, &accountPage_.lblEnter}, {&settings_.txtUser, &accountPage_.txtUser},
-        {&settings_.txtPass, &accountPage_.txtPass},   {&settings_.butOK, &accountPage_.butOK},
-        {&settings_.lblPlain, &accountPage_.lblPlain}};
-    for (const auto& [shown, page] : pairs) {
-        shown->caption = page->caption;
-        shown->toolTip = page->toolTip;
-        shown->enabled = page->enabled;
-        shown->visible = page->visible;
-    }
-    settings_.List3.items = accountPage_.List3Items;
 }
 
 void Program::wireLinks() {
@@ -129,6 +116,10 @@ void Program::wireLinks() {
     mainShell_.openHelp = [this] { links_.openWebPage(WebPage::Help); };
     mainShell_.openLog = [this] { links_.openProgramFile(LogFileName, LinkWindow::Main); };
     Menu& tools = menuWindow_.xx_meny;
+    // A switch that shows what the settings file says each time the menu opens.
+    MenuEntry& stopLog = tools.entry("xx_stoplog");
+    stopLog.checked = [this] { return log_.stopped(); };
+    stopLog.action = [this] { log_.stop(!log_.stopped()); };
     tools.addSeparator("xx_empty3");
     tools.add("xx_unpack", "Unpack resources", [this] { Unpack(); });
     tools.add("xx_delres", "Remove unpacked resources", [this] { DelRes(); });
@@ -166,10 +157,6 @@ void Program::openSettingsWindow(const std::string& page) {
     }
     SettingsPage = page;
     settings_.Load(SettingsPage, true);
-    accountPage_.Load();
-    accountPage_.applyTexts(SettingsPage,
-                            profile_.GetINI("Options", "ShowHelpText", iniFile_) == "Yes");
-    showAccounts();
 }
 
 void Program::closeSettingsWindow() {

@@ -163,8 +163,6 @@ private:
     void wireLinks();
     void wireAdvice();
     void wireSettings();
-    // The accounts group's state, as the account page holds it, into the settings window.
-    void showAccounts();
 
     ProgramFolder folder_;
     Profile& profile_;
@@ -181,13 +179,13 @@ private:
     AdvicePanel advice_;
     MainShell mainShell_;
     AlarmClock clock_;
-    SettingsWindow settings_;
-    LanguageTexts languageTexts_;
-    Resources resources_;
     Links links_;
     MenuWindow menuWindow_;
     Accounts accounts_;
     AccountPage accountPage_;
+    SettingsWindow settings_;
+    LanguageTexts languageTexts_;
+    Resources resources_;
     Submission submission_;
     LanguageWork languageWork_;
     Translator translator_;

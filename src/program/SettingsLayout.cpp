@@ -24,7 +24,7 @@ struct PageLayout {
 
 constexpr PageLayout Pages[] = {
     {"all", 71, 6795, 5985, 5130},
-    {"user", 70, 3465, 2530, 1690},
+    {"user", 70, 3465, 2980, 2140},
     {"alarm", 69, 3465, 2100, 1260},
 };
 
@@ -65,7 +65,7 @@ void SettingsWindow::designControls() {
     Frame5 = make<Control>("Frame5", 3450, 90, 3135, 1545);
     Frame5.caption = "View";
     Check5 = make<CheckBox>("Check5", 150, 285, 2865, 285);
-    Check5.caption = "Splashscreen";
+    Check5.caption = "Splash screen";
     Check7 = make<CheckBox>("Check7", 150, 585, 2865, 285);
     Check7.caption = "Time";
     Check8 = make<CheckBox>("Check8", 150, 885, 2865, 285);
@@ -84,32 +84,12 @@ void SettingsWindow::designControls() {
     Frame7.caption = "Alarm";
     Check9 = make<CheckBox>("Check9", 150, 270, 1305, 315);
     Check9.caption = "Alarm";
-    Combo1 = make<ListControl>("Combo1", 435, 255, 555, 315);
-    Combo2 = make<ListControl>("Combo2", 1035, 255, 615, 315);
+    // Wide enough for "23" and ":59" beside the list's arrow, at any scale.
+    Combo1 = make<ListControl>("Combo1", 435, 255, 780, 315);
+    Combo2 = make<ListControl>("Combo2", 1275, 255, 840, 315);
     Text1 = make<Control>("Text1", 150, 615, 2835, 300);
     Command3 = make<Control>("Command3", 3450, 4335, 3135, 375);
     Command3.caption = "Clear highscore";
-
-    // The accounts, shown alone on the page "user". The entry fields take the place of the
-    // list while an account is being added.
-    Frame2 = make<Control>("Frame2", 120, 90, 3135, 1500);
-    Frame2.caption = "User";
-    List3 = make<ListControl>("List3", 150, 285, 1995, 840);
-    Command1 = make<Control>("Command1", 2220, 285, 765, 375);
-    Command1.caption = "New";
-    Command2 = make<Control>("Command2", 2220, 750, 765, 375);
-    Command2.caption = "Remove";
-    Label1 = make<Control>("Label1", 150, 1170, 2835, 240);
-    Label1.caption = "Sign up for an account";
-    lblEnter = make<Control>("lblEnter", 150, 255, 2835, 240);
-    txtUser = make<Control>("txtUser", 150, 540, 1380, 315);
-    txtPass = make<Control>("txtPass", 1605, 540, 1380, 315);
-    butOK = make<Control>("butOK", 2220, 975, 765, 375);
-    butOK.caption = "OK";
-    lblPlain = make<Control>("lblPlain", 150, 930, 1995, 480);
-    for (Control* entry : {&lblEnter, &txtUser, &txtPass, &lblPlain, &butOK}) {
-        entry->visible = false;
-    }
 
     Command4 = make<Control>("Command4", 2730, 5130, 1335, 375);
     Command4.caption = "Close";
@@ -149,9 +129,9 @@ void SettingsWindow::applyPage(const std::string& page) {
         Frame7.visible = true;
         place(Frame7, 120, 90, 3135, 1035);
         Text1.width = 2805;
-        Combo1.left = 1770;
-        Combo2.left = 2370;
-        Check9.width = 1305;
+        Combo1.left = 1410;
+        Combo2.left = 2250;
+        Check9.width = 1200;
         Check9.caption = w_.language.T("s18");
     }
 }

@@ -1,5 +1,7 @@
 #include "program/SettingsWindow.h"
 
+#include <stdexcept>
+
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "display/AlarmClock.h"
@@ -39,16 +41,16 @@ const char* optionKey(int check) {
 
 } // namespace
 
-int ListControl::indexOf(const std::string& text) const {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text) {
-            return static_cast<int>(i);
-        }
+SettingsWindow::SettingsWindow(Wiring wiring)
+    : accounts(wiring.accounts), Frame2(accounts.Frame2), List3(accounts.List3),
+      Command1(accounts.Command1), Command2(accounts.Command2), Label1(accounts.Label1),
+      lblEnter(accounts.lblEnter), txtUser(accounts.txtUser), txtPass(accounts.txtPass),
+      lblPlain(accounts.lblPlain), butOK(accounts.butOK), w_(std::move(wiring)) {
+    // Hooks the window cannot work without: checked once, here.
+    if (!w_.lanUpdate || !w_.hideLanguageCreation || !w_.releaseSubmission ||
+        !w_.openLanguageCreation) {
+        throw std::logic_error("the settings window is wired without one of its hooks");
     }
-    return -1;
-}
-
-SettingsWindow::SettingsWindow(Wiring wiring) : w_(std::move(wiring)) {
     designControls();
 }
 
@@ -61,8 +63,7 @@ std::vector<Control*> SettingsWindow::childrenOf(const Control& frame) {
         return {&List1, &setTranslate};
     }
     if (&frame == &Frame2) {
-        return {&List3,   &Command1, &Command2, &Label1, &lblEnter,
-                &txtUser, &txtPass,  &lblPlain, &butOK};
+        return accounts.controls();
     }
     if (&frame == &Frame3) {
         return {&Check1};
@@ -119,9 +120,7 @@ void SettingsWindow::loadSteps() {
     };
 
     // 1. The settings file is fixed for the program's life; the creation window hides.
-    if (hideLanguageCreation) {
-        hideLanguageCreation();
-    }
+    w_.hideLanguageCreation();
     // 2. (the page, applied above) 3. The close button centred.
     Command4.left = (Width - Command4.width) / 2;
 
@@ -138,13 +137,7 @@ void SettingsWindow::loadSteps() {
     List1.caption = ini("Language", "l" + ini("Language", "selected") + "n") + " ";
 
     // 6. Accounts.
-    const std::string users = ini("Users", "antal");
-    if (!users.empty()) {
-        const int count = w_.profile.GetCount("Users", "antal", w_.iniFile, Accounts::keysOf);
-        for (int i = 1; i <= count; ++i) {
-            List3.items.push_back(ini("Users", "user" + std::to_string(i)));
-        }
-    }
+    accounts.Load();
 
     // 7. Options: checked unless they read "No"; the sound box shows the sound switched off.
     for (const OptionBox& box : Options) {
@@ -172,9 +165,7 @@ void SettingsWindow::loadSteps() {
     }
 
     // 10. The language.
-    if (w_.lanUpdate) {
-        w_.lanUpdate();
-    }
+    w_.lanUpdate();
 
     // 11. The hours and minutes to choose from.
     for (int h = 0; h <= 23; ++h) {
@@ -199,13 +190,15 @@ void SettingsWindow::close(bool release) {
     if (!loaded) {
         return;
     }
-    if (Check9.checked) {
+    // A time the lists do not both hold (a hand-edited file) could never ring: not armed.
+    if (Check9.checked && Combo1.indexOf(Combo1.caption) >= 0 &&
+        Combo2.indexOf(Combo2.caption) >= 0) {
         w_.clock.arm(Combo1.caption + Combo2.caption);
     } else {
         w_.clock.disarm();
     }
-    if (release && releaseSubmission) {
-        releaseSubmission();
+    if (release) {
+        w_.releaseSubmission();
     }
     unload();
 }
@@ -227,7 +220,9 @@ void SettingsWindow::clickCheck(int n, bool checked) {
         return;
     }
     box->checked = checked;
-    if (n == 1) {
+    if (n == 9 && checked) {
+        completeAlarmTime();
+    } else if (n == 1) {
         // The sound switch counts as on unless it reads "No", as the speaker shows it.
         const bool soundOn = w_.sound.SoundOn() != "No";
         if (checked == soundOn) {
@@ -236,7 +231,7 @@ void SettingsWindow::clickCheck(int n, bool checked) {
         }
     } else if (const char* key = optionKey(n)) {
         w_.profile.SetINI("Options", key, checked ? "Yes" : "No", w_.iniFile);
-        if (n == 6 && w_.lanUpdate) {
+        if (n == 6) {
             w_.lanUpdate();
         } else if (n == 7) {
             if (checked) {
@@ -258,6 +253,17 @@ void SettingsWindow::changeText1(const std::string& text) {
     notify();
 }
 
+void SettingsWindow::completeAlarmTime() {
+    if (Combo2.indexOf(Combo2.caption) < 0) {
+        Combo2.caption = ":00";
+    }
+    if (Combo1.indexOf(Combo1.caption) < 0) {
+        const DateTime now = w_.now.now();
+        const int minute = intValue(Combo2.caption.substr(1));
+        Combo1.caption = std::to_string(minute > now.minute ? now.hour : (now.hour + 1) % 24);
+    }
+}
+
 void SettingsWindow::chooseCombo1(const std::string& text) {
     Combo1.caption = text;
     notify();
@@ -273,16 +279,14 @@ void SettingsWindow::clickCommand3() {
                                  [this](const std::string& line) { w_.log.WriteLog(line); })) {
         Command3.enabled = false;
         // The top ten's help texts quote the points of each place.
-        if (w_.lanUpdate) {
-            w_.lanUpdate();
-        }
+        w_.lanUpdate();
     }
     notify();
 }
 
 void SettingsWindow::clickList1(const std::string& text) {
     w_.display.startSayTimer();
-    if (w_.language.chooseByName(text) && w_.lanUpdate) {
+    if (w_.language.chooseByName(text)) {
         w_.lanUpdate();
     }
     notify();
@@ -295,43 +299,41 @@ void SettingsWindow::alarmFired() {
     }
 }
 
-// ---- Handed over to the accounts and the translator ----
-
-namespace {
-template <typename Hook, typename... Args> void call(const Hook& hook, Args... args) {
-    if (hook) {
-        hook(args...);
-    }
-}
-} // namespace
+// ---- The accounts group and the translator ----
 
 void SettingsWindow::clickCommand1() {
-    call(clickCommand1Hook);
+    accounts.Command1_Click();
     notify();
 }
 
 void SettingsWindow::clickCommand2() {
-    call(clickCommand2Hook);
+    accounts.Command2_Click();
     notify();
 }
 
 void SettingsWindow::clickButOK() {
-    call(clickButOKHook);
+    accounts.butOK_Click();
+    notify();
+}
+
+void SettingsWindow::cancelAccountEntry() {
+    accounts.cancelEntry();
     notify();
 }
 
 void SettingsWindow::clickList3(int index) {
-    call(clickList3Hook, index);
+    accounts.List3Index = index;
+    accounts.List3_Click();
     notify();
 }
 
 void SettingsWindow::clickLabel1() {
-    call(clickLabel1Hook);
+    accounts.Label1_Click();
     notify();
 }
 
 void SettingsWindow::clickSetTranslate() {
-    call(clickSetTranslateHook);
+    w_.openLanguageCreation();
     notify();
 }
 

@@ -14,6 +14,7 @@
 #include "common/Controls.h"
 #include "common/Ports.h"
 #include "common/Profile.h"
+#include "program/AccountPage.h"
 
 namespace brisvane {
 
@@ -28,13 +29,6 @@ class TopTen;
 
 struct CheckBox : Control {
     bool checked = false;
-};
-
-// A list or a combo box: `caption` is its text, `items` its entries.
-struct ListControl : Control {
-    std::vector<std::string> items;
-    // The entry equal to `text`, or -1.
-    int indexOf(const std::string& text) const;
 };
 
 class SettingsWindow {
@@ -56,9 +50,18 @@ public:
         MainShell& mainShell;
         AlarmClock& clock;
         DotMatrix& display;
+        const Clock& now;
+        // The accounts group, which this window shows.
+        AccountPage& accounts;
         std::string versionText; // "7.03"
         // Re-applies the language to every window (LanUpdate).
         std::function<void()> lanUpdate;
+        // Load step 1: the language creation window made invisible.
+        std::function<void()> hideLanguageCreation;
+        // Closing step 2: a submission waiting for an account may go out now.
+        std::function<void()> releaseSubmission;
+        // The language creation window, opened by setTranslate.
+        std::function<void()> openLanguageCreation;
     };
 
     explicit SettingsWindow(Wiring wiring);
@@ -77,8 +80,13 @@ public:
     int clientHeight() const { return Height - TitleHeight; }
 
     // ---- Controls; those inside a frame are placed relative to it ----
+    // The accounts group is the account page's own; these names stand for its controls.
+    AccountPage& accounts;
+    Control& Frame2;
+    ListControl& List3;
+    Control &Command1, &Command2, &Label1, &lblEnter, &txtUser, &txtPass, &lblPlain, &butOK;
+
     Control Frame1; // language: List1, setTranslate
-    Control Frame2; // accounts: List3, Command1, Command2, Label1, lblEnter, txtUser, txtPass, butOK
     Control Frame3; // sound: Check1
     Control Frame4; // warnings: Check2, Check4, Check3
     Control Frame5; // view: Check5, Check7, Check8, Check6
@@ -89,9 +97,8 @@ public:
     ListControl Combo2; // minute ":00"..":59"
     Control Text1;      // the reminder; caption = its text
     ListControl List1;  // installed languages
-    ListControl List3;  // accounts
-    Control Command1, Command2, Command3, Command4;
-    Control Label1, Label2, lblEnter, txtUser, txtPass, lblPlain, butOK;
+    Control Command3, Command4;
+    Control Label2;
     Control lblInfo, lblInfo2;
     Control setTranslate;
 
@@ -102,18 +109,6 @@ public:
     std::vector<Control*> windowControls();
     // The check box Check1..Check9; nullptr for any other number.
     CheckBox* check(int n);
-
-    // ---- Seams for the account page and the translation windows ----
-    std::function<void()> clickCommand1Hook;       // new account
-    std::function<void()> clickCommand2Hook;       // remove the chosen account
-    std::function<void()> clickButOKHook;          // add the typed account
-    std::function<void(int index)> clickList3Hook; // choose account index (0-based)
-    std::function<void()> clickLabel1Hook;         // the sign-up page
-    std::function<void()> clickSetTranslateHook;   // the language creation window
-    // Load step 1: the language creation window made invisible (loaded first if it is not).
-    std::function<void()> hideLanguageCreation;
-    // Closing step 2: a submission waiting for an account may go out now.
-    std::function<void()> releaseSubmission;
 
     // ---- Change notification (the view repaints) ----
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
@@ -132,6 +127,7 @@ public:
     void unload();
 
     // A check box clicked (its new state); Check1..Check8 write their option at once.
+    // Ticking the alarm fills in a time not fully chosen (see completeAlarmTime).
     void clickCheck(int n, bool checked);
     void changeText1(const std::string& text);
     void chooseCombo1(const std::string& text);
@@ -142,6 +138,8 @@ public:
     void clickCommand1();
     void clickCommand2();
     void clickButOK();
+    // Escape while the account entry fields are shown: back to the list, the window stays.
+    void cancelAccountEntry();
     void clickList3(int index);
     void clickLabel1();
     void clickSetTranslate();
@@ -151,6 +149,9 @@ public:
 
 private:
     void designControls();
+    // The alarm's hour and minute lists both hold a time: a missing minute is ":00", a missing
+    // hour the next one at which the minute comes round. An armed alarm can always ring.
+    void completeAlarmTime();
     void applyPage(const std::string& page);
     void loadSteps();
     void close(bool release);

@@ -81,14 +81,21 @@ EventLog::EventLog(Profile& profile, const Clock& clock, std::string iniFile, st
     : profile_(profile), clock_(clock), iniFile_(std::move(iniFile)),
       logFile_(std::move(logFile)) {}
 
-void EventLog::WriteLog(const std::string& text) {
-    std::string setting;
+bool EventLog::stopped() const {
     try {
-        setting = profile_.GetINI("Options", "WriteLog", iniFile_);
+        return profile_.GetINI("Options", "WriteLog", iniFile_) == "No";
     } catch (const ProfileError&) {
         // An unreadable settings file says nothing against logging, as an absent key does not.
+        return false;
     }
-    if (setting == "No") {
+}
+
+bool EventLog::stop(bool on) {
+    return profile_.SetINI("Options", "WriteLog", on ? "No" : "Yes", iniFile_);
+}
+
+void EventLog::WriteLog(const std::string& text) {
+    if (stopped()) {
         return;
     }
     const std::string line = formatLine(clock_.now(), escaped(text.empty() ? LogMessage : text));

@@ -4,6 +4,7 @@
 //     2002-02-22 00:37:41  Clear highscore.
 // Each line is opened, appended and closed on its own, so the file is complete at every moment.
 // Options/WriteLog = "No" in the settings file stops logging; it is read again for every line.
+// The tools menu's "Stop logging" writes it, or takes it away again.
 // A log that cannot be opened or written loses that line and nothing else: logging never
 // disturbs the caller, but the problem handler hears of it once (again after the log worked).
 // Control characters of a message are written escaped ("\r", "\x1B"), so a value that holds
@@ -28,6 +29,12 @@ public:
     // Appends a line with `text`, or with LogMessage when `text` is empty. The writer adds the
     // final period, also after a message that already ends in one.
     void WriteLog(const std::string& text = {});
+
+    // Whether the settings file stops logging now.
+    bool stopped() const;
+    // Stops logging (WriteLog = "No") or lets it go on again ("Yes", as shipped); false when the
+    // settings file did not take the change.
+    bool stop(bool on);
 
     const std::string& logFile() const { return logFile_; }
 

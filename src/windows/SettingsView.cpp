@@ -336,6 +336,8 @@ void SettingsView::buildWidgets() {
     connect(label1_, &QLabel::linkActivated, this,
             [this] { run("Label1 click", [this] { m_.clickLabel1(); }); });
     auto* enter = new QLabel(frame2);
+    enter->setWordWrap(true); // the prompt is long in every language
+    enter->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bind(enter, m.lblEnter, &m.Frame2);
     auto* user = new QLineEdit(frame2);
     user->setAccessibleName(QStringLiteral("User name"));
@@ -351,11 +353,10 @@ void SettingsView::buildWidgets() {
             [this](const QString& text) { m_.txtPass.caption = text.toStdString(); });
     auto* plain = new QLabel(frame2);
     plain->setWordWrap(true);
+    plain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bind(plain, m.lblPlain, &m.Frame2);
-    addButton(m.butOK, frame2, &m.Frame2, [this] { m_.clickButOK(); });
-
-    QPushButton* close = addButton(m.Command4, this, nullptr, [this] { m_.clickCommand4(); });
-    close->setDefault(true);
+    ok_ = addButton(m.butOK, frame2, &m.Frame2, [this] { m_.clickButOK(); });
+    close_ = addButton(m.Command4, this, nullptr, [this] { m_.clickCommand4(); });
 }
 
 QWidget* SettingsView::control(const QString& objectName) const {
@@ -388,6 +389,16 @@ void SettingsView::render() {
         const bool onPage = c.visible && (bound.frame == nullptr || bound.frame->visible);
         renderTexts(bound, onPage ? &mnemonics : nullptr);
         widget->setVisible(c.visible);
+    }
+    // Enter adds the account being typed; otherwise it closes the window.
+    const bool entering = m_.accounts.entering();
+    ok_->setDefault(entering);
+    close_->setDefault(!entering);
+    if (!m_.accounts.focus.empty()) {
+        if (QWidget* target = control(q(m_.accounts.focus))) {
+            target->setFocus(Qt::OtherFocusReason);
+        }
+        m_.accounts.focus.clear();
     }
     rendering_ = false;
 }
@@ -512,7 +523,12 @@ void SettingsView::closeEvent(QCloseEvent* event) {
 }
 
 void SettingsView::reject() {
-    guard_.run("Escape", [this] { m_.clickCommand4(); });
+    // Escape leaves the account entry first, and only then the window.
+    if (m_.accounts.entering()) {
+        guard_.run("Escape", [this] { m_.cancelAccountEntry(); });
+    } else {
+        guard_.run("Escape", [this] { m_.clickCommand4(); });
+    }
 }
 
 // ---- The host ----

@@ -76,6 +76,8 @@ private:
     QComboBox* combo2_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* close_ = nullptr;
     bool rendering_ = false;
     int shownIcon_ = -1;
 };

@@ -132,7 +132,6 @@ TEST(LinksTest, TheToolsMenuAndTheErrorMarkerOpenTheProgramsOwnFilesWithoutAskin
     EXPECT_TRUE(menus.choose("xx_newsversion"));
     EXPECT_TRUE(menus.choose("xx_viewini"));
     EXPECT_TRUE(menus.choose("xx_viewlog")); // no log yet: nothing to open
-    EXPECT_TRUE(menus.choose("xx_stoplog")); // shown, does nothing
     const auto file = [&rig](const char* name) { return fileAddress(rig.folder.file(name)); };
     EXPECT_EQ(rig.shell.opened,
               (std::vector<std::string>{file("Version.txt"), file("Vexa.ini")}));

@@ -58,8 +58,27 @@ TEST(MenuWindowTest, CaptionsAreSettableAndEntriesCanBeAdded) {
     EXPECT_TRUE(menus.choose("xx_unpack"));
     ASSERT_EQ(rig.dialogs.messages.size(), 1u);
     EXPECT_EQ(rig.dialogs.messages[0].text, "Specified package not found.");
+    EXPECT_EQ(rig.dialogs.messages[0].kind, MessageKind::Warning);
     EXPECT_TRUE(menus.choose("xx_delres"));
     EXPECT_THROW(menus.xx_meny.entry("www_sms"), std::out_of_range);
+}
+
+TEST(MenuWindowTest, StopLoggingIsASwitchShowingWhatTheSettingsFileSays) {
+    ProgramRig rig;
+    MenuWindow& menus = rig.program.menuWindow();
+    const MenuEntry& stop = menus.xx_meny.entry("xx_stoplog");
+    ASSERT_TRUE(stop.checked);
+    EXPECT_FALSE(stop.checked());
+    EXPECT_TRUE(menus.choose("xx_stoplog"));
+    EXPECT_EQ(rig.ini("Options", "WriteLog"), "No");
+    EXPECT_TRUE(stop.checked());
+    rig.program.log().WriteLog("Not written");
+    EXPECT_TRUE(menus.choose("xx_stoplog"));
+    EXPECT_EQ(rig.ini("Options", "WriteLog"), "Yes");
+    rig.program.log().WriteLog("Written");
+    EXPECT_EQ(rig.logLines(), std::vector<std::string>{"Written."});
+    rig.setIni("Options", "WriteLog", "No"); // by hand, while the game runs
+    EXPECT_TRUE(stop.checked());
 }
 
 } // namespace

@@ -249,25 +249,6 @@ TEST_F(ProgramTest, AGameCanBePlayedToItsEndByKeyboardAlone) {
     EXPECT_EQ(ini("Session", "total"), "1") << "the game ended and was recorded";
 }
 
-// The settings window's accounts group runs the account rules: an account added there is
-// stored, listed and shown on the game window, and closing the window sends a waiting place.
-TEST_F(ProgramTest, AnAccountAddedInTheSettingsWindowIsListedShownAndUsed) {
-    program.mainShell().Load();
-    program.openSettingsWindow("user");
-    SettingsWindow& settings = program.settings();
-    EXPECT_FALSE(settings.Command2.enabled) << "nothing to remove yet";
-    settings.clickCommand1();
-    EXPECT_TRUE(settings.txtUser.visible && settings.txtPass.visible && !settings.List3.visible);
-    settings.txtUser.caption = "Zoe";
-    settings.txtPass.caption = "secret";
-    settings.clickButOK();
-    EXPECT_EQ(ini("Users", "antal"), "1");
-    EXPECT_EQ(ini("Users", "user1"), "Zoe");
-    EXPECT_EQ(settings.List3.items, std::vector<std::string>{"Zoe"});
-    EXPECT_TRUE(settings.List3.visible && settings.Command2.enabled);
-    EXPECT_EQ(program.mainShell().lb_User.caption, "Zoe");
-}
-
 TEST_F(ProgramTest, AnEmptySettingsFileStillGivesAWindowWithItsCaptions) {
     folder.write("Vexa.ini", "");
     program.mainShell().Load();
