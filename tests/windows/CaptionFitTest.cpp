@@ -153,6 +153,8 @@ TEST(CaptionFitTest, EveryCaptionShowsWholeInEveryShippedLanguage) {
     }
     ASSERT_GE(languages.size(), 3u);
     rig.program.accounts().add("Åsa-Britt Öberg", "pw"); // a long name on the user label
+    // An address without TLS: the account entry shows its note on the readable password.
+    rig.profile.SetINI("Internet", "send", "http://plain.example/send", rig.program.IniFile());
 
     std::vector<std::string> cut;
     const auto check = [&cut](QWidget* window, const std::string& where) {
