@@ -6,7 +6,7 @@
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 if(TARGET brisvane)
   install(TARGETS brisvane RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-  install(TARGETS brisvane-sound LIBRARY DESTINATION "${BRISVANE_INSTALL_MODULEDIR}")
+  install(TARGETS brisvane-sound brisvane-charts LIBRARY DESTINATION "${BRISVANE_INSTALL_MODULEDIR}")
 
   # The shipped data straight from data/, not from the build's program folder, which holds
   # the developer's own settings, log and language work. Readable by every user, Vexa.ini

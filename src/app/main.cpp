@@ -21,6 +21,7 @@
 #include "windows/ModuleSound.h"
 #include "program/Splash.h"
 #include "windows/SplashView.h"
+#include "windows/StatisticsView.h"
 #include "windows/ThreadWorker.h"
 #include "windows/TranslationWindows.h"
 #include "windows/XdgMail.h"
@@ -113,6 +114,8 @@ int main(int argc, char* argv[]) {
     // The settings window's widgets are made when it first opens, never at start-up.
     new SettingsViewHost(program.settings(), mainView.guard(), &mainView,
                          [&mainView] { mainView.render(); });
+    // So are the statistics window's, with the chart module they draw with.
+    new StatisticsViewHost(program.statistics(), mainView.guard(), &mainView);
 
     EventGuard splashGuard([&program](const std::string& where, const std::exception& error) {
         program.log().WriteLog(errorLine(error, where));

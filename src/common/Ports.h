@@ -82,6 +82,11 @@ public:
     virtual std::optional<std::string> chooseFile(const std::string& title,
                                                   const std::string& filter,
                                                   const std::string& folder) = 0;
+    // A file to write, `suggested` proposed as its name; a file that exists is only chosen
+    // after the player agreed to replace it. `filter` as for chooseFile.
+    virtual std::optional<std::string> chooseSaveFile(const std::string& title,
+                                                      const std::string& filter,
+                                                      const std::string& suggested) = 0;
 };
 
 // Rectangles in twips (15 twips to a pixel at 96 dpi).

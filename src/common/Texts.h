@@ -4,6 +4,7 @@
 // fall-back text except where the caller names one.
 
 #include <string>
+#include <vector>
 
 namespace brisvane {
 
@@ -16,5 +17,10 @@ public:
 // The text of `key`, or `fallback` where the language file has none (a language made before
 // the key existed).
 std::string textOr(const Texts& texts, const std::string& key, const char* fallback);
+
+// textOr with "%1", "%2", ... replaced by `values` in order; a value whose mark the text lacks
+// (a translation that dropped it) follows at the end after a blank, so no figure is lost.
+std::string textWith(const Texts& texts, const std::string& key, const char* fallback,
+                     const std::vector<std::string>& values);
 
 }  // namespace brisvane

@@ -66,6 +66,10 @@ private:
                                               const std::string&) override {
             return std::nullopt;
         }
+        std::optional<std::string> chooseSaveFile(const std::string&, const std::string&,
+                                                  const std::string&) override {
+            return std::nullopt;
+        }
     };
 
     MemoryProfile profile_;

@@ -1,6 +1,7 @@
 #include "history/Figures.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace brisvane {
 
@@ -43,6 +44,83 @@ HistoryFigures figuresOf(const std::vector<PlayedGame>& games) {
         f.luckMean = luck / f.reviewed;
     }
     return f;
+}
+
+} // namespace brisvane
+
+namespace brisvane {
+
+std::vector<PlayedGame> gamesIn(const std::vector<PlayedGame>& games, Period period,
+                                const DateTime& today) {
+    constexpr std::size_t Last = 100;
+    switch (period) {
+    case Period::Last100:
+        return {games.size() > Last ? games.end() - Last : games.begin(), games.end()};
+    case Period::ThisMonth: {
+        std::vector<PlayedGame> month;
+        std::copy_if(games.begin(), games.end(), std::back_inserter(month),
+                     [&today](const PlayedGame& g) {
+                         return g.ended.year == today.year && g.ended.month == today.month;
+                     });
+        return month;
+    }
+    case Period::All:
+        break;
+    }
+    return games;
+}
+
+std::vector<double> movingAverage(const std::vector<double>& values, std::size_t window) {
+    std::vector<double> averages;
+    averages.reserve(values.size());
+    double sum = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        sum += values[i];
+        if (i >= window) {
+            sum -= values[i - window];
+        }
+        averages.push_back(sum / static_cast<double>(std::min(i + 1, window)));
+    }
+    return averages;
+}
+
+std::vector<Bin> histogram(const std::vector<PlayedGame>& games, int width) {
+    if (games.empty() || width <= 0) {
+        return {};
+    }
+    const auto [low, high] = std::minmax_element(
+        games.begin(), games.end(),
+        [](const PlayedGame& a, const PlayedGame& b) { return a.points < b.points; });
+    const auto binOf = [width](int points) { return std::max(points, 0) / width; };
+    const int first = binOf(low->points);
+    std::vector<Bin> bins(static_cast<std::size_t>(binOf(high->points) - first + 1));
+    for (std::size_t i = 0; i < bins.size(); ++i) {
+        bins[i].from = (first + static_cast<int>(i)) * width;
+    }
+    for (const PlayedGame& g : games) {
+        ++bins[static_cast<std::size_t>(binOf(g.points) - first)].count;
+    }
+    return bins;
+}
+
+std::array<CategoryFigures, CategoryCount> categoryFigures(const std::vector<PlayedGame>& games) {
+    std::array<CategoryFigures, CategoryCount> figures{};
+    int scored = 0;
+    for (const PlayedGame& g : games) {
+        if (!g.scores) {
+            continue;
+        }
+        ++scored;
+        for (std::size_t k = 0; k < figures.size(); ++k) {
+            figures[k].mean += (*g.scores)[k];
+            figures[k].filledRate += (*g.scores)[k] > 0 ? 1 : 0;
+        }
+    }
+    for (CategoryFigures& f : figures) {
+        f.mean = scored > 0 ? f.mean / scored : 0;
+        f.filledRate = scored > 0 ? f.filledRate / scored : 0;
+    }
+    return figures;
 }
 
 } // namespace brisvane

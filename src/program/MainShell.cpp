@@ -145,7 +145,7 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
 const char* MainShell::keyboardHelp() {
     return " Roll: Space. Pick up or put back a die: 1 to 6. Choose a category: Up and Down, "
            "then Enter; S fills the suggested one. Undo: Backspace. New game: F2. Advice on or "
-           "off: H. ";
+           "off: H. Statistics: T. ";
 }
 
 std::vector<Control*> MainShell::controls() {

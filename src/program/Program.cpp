@@ -15,6 +15,8 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
       display_(language_, [this] { return game_.state().TotalScore; }),
       topTen_(profile_, iniFile_, language_),
       history_(folder_.resolve(GameHistory::FileName), folder_.resolve(LogFileName)),
+      statistics_(StatisticsWindow::Wiring{history_, language_, platform_.locale, platform_.clock,
+                                           platform_.dialogs, ProgramName}),
       recorder_(RecorderWiring{profile_, iniFile_, language_, platform_.dialogs, platform_.clock,
                                platform_.random, topTen_, [this](int n) { sounds_.sndA(n); },
                                [this](const std::string& line) { log_.WriteLog(line); },
@@ -92,6 +94,13 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
     wireLinks();
     wireSettings();
     wireAdvice();
+    wireStatistics();
+}
+
+void Program::wireStatistics() {
+    MenuEntry& entry = menuWindow_.xx_meny.add("xx_statistics", statistics_.title(),
+                                               [this] { statistics_.Load(); });
+    entry.shortcut = "T";
 }
 
 void Program::wireAdvice() {
@@ -144,6 +153,8 @@ void Program::LanUpdate() {
     languageTexts_.apply();
     menuWindow_.www_homepage().caption = language_.T("s6");
     menuWindow_.xx_meny.entry("xx_advice").caption = advice_.switchCaption();
+    menuWindow_.xx_meny.entry("xx_statistics").caption = statistics_.title();
+    statistics_.languageChanged();
     advice_.languageChanged();
 }
 
@@ -254,6 +265,7 @@ void Program::endOfGame(GameModel& game) {
         finished.reviewPending = advice_.preparing();
     }
     recordFinishedGame(recorder_, finished);
+    statistics_.historyChanged();
 }
 
 } // namespace brisvane

@@ -31,6 +31,7 @@
 #include "scores/Accounts.h"
 #include "program/LanguageTexts.h"
 #include "program/SettingsWindow.h"
+#include "program/StatisticsWindow.h"
 #include "scores/ResultRecorder.h"
 #include "scores/Submission.h"
 #include "scores/TopTen.h"
@@ -93,6 +94,8 @@ public:
     ResultRecorder& recorder() { return recorder_; }
     // Every finished game, in the program folder's History.db.
     GameHistory& history() { return history_; }
+    // The statistics window (tools menu and key T); it reads the history when it opens.
+    StatisticsWindow& statistics() { return statistics_; }
     GameModel& game() { return game_; }
     // The game window's frame, its own controls and its load step (which starts the first
     // game).
@@ -162,6 +165,7 @@ private:
 
     void wireLinks();
     void wireAdvice();
+    void wireStatistics();
     void wireSettings();
 
     ProgramFolder folder_;
@@ -174,6 +178,7 @@ private:
     DotMatrix display_;
     TopTen topTen_;
     GameHistory history_;
+    StatisticsWindow statistics_;
     ResultRecorder recorder_;
     GameModel game_;
     AdvicePanel advice_;

@@ -29,6 +29,7 @@
 #include "windows/DotDisplay.h"
 #include "windows/MenuView.h"
 #include "program/MainShell.h"
+#include "program/MenuWindow.h"
 #include "windows/TimerDriver.h"
 #include "windows/Twips.h"
 
@@ -546,6 +547,8 @@ void MainView::keyPressEvent(QKeyEvent* event) {
             shell.keyNewGame();
         } else if (key == Qt::Key_H && m_.advice != nullptr) {
             m_.advice->toggle();
+        } else if (key == Qt::Key_T && m_.menus != nullptr) {
+            m_.menus->choose("xx_statistics");
         } else {
             handled = false;
         }

@@ -1,12 +1,9 @@
 #include "windows/ModuleSound.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 #include <utility>
 
-#include "InstallLayout.h"
+#include "windows/ModulePath.h"
 
 namespace brisvane {
 
@@ -14,18 +11,8 @@ namespace {
 using CreateSound = Sound* (*)();
 }
 
-ModuleSound::ModuleSound(QString modulePath) {
-    if (modulePath.isEmpty()) {
-        const QDir binary(QCoreApplication::applicationDirPath());
-        const QString name = QString::fromLatin1(ModuleFileName);
-        modulePath = binary.filePath(name);
-        if (!QFileInfo::exists(modulePath)) {
-            modulePath = QDir::cleanPath(
-                binary.filePath(QStringLiteral(BRISVANE_MODULE_FROM_BIN "/") + name));
-        }
-    }
-    module_.setFileName(modulePath);
-}
+ModuleSound::ModuleSound(QString path)
+    : module_(path.isEmpty() ? modulePath(ModuleFileName) : path) {}
 
 // The module stays loaded: the back end's code runs until the process ends.
 ModuleSound::~ModuleSound() = default;

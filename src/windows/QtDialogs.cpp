@@ -106,4 +106,15 @@ std::optional<std::string> QtDialogs::chooseFile(const std::string& title,
     return fromQtPath(chosen);
 }
 
+std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& title,
+                                                     const std::string& filter,
+                                                     const std::string& suggested) {
+    const QString chosen = QFileDialog::getSaveFileName(
+        parent_, q(title), q(suggested), toNameFilters(filter).join(QStringLiteral(";;")));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen.toStdString();
+}
+
 } // namespace brisvane

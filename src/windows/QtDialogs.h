@@ -20,6 +20,8 @@ public:
                  MessageKind kind = MessageKind::Information) override;
     std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
                                           const std::string& folder) override;
+    std::optional<std::string> chooseSaveFile(const std::string& title, const std::string& filter,
+                                              const std::string& suggested) override;
 
     // The file dialog's name filters, in the form it shows and matches ("Name (*.a *.b)"):
     // "*.lan" becomes "*.lan (*.lan)"; "Language files (*.lan)|*.lan;*2.lan|..." becomes one

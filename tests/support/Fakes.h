@@ -129,6 +129,12 @@ public:
         fileChoices.push_back({title, filter, folder});
         return nextAnswer(fileAnswers, std::optional<std::string>());
     }
+    // The save chooser's suggested name is kept as a choice's folder.
+    std::optional<std::string> chooseSaveFile(const std::string& title, const std::string& filter,
+                                              const std::string& suggested) override {
+        fileChoices.push_back({title, filter, suggested});
+        return nextAnswer(fileAnswers, std::optional<std::string>());
+    }
 };
 
 // Records every message and answers from a script; an empty script means success.

@@ -1,0 +1,242 @@
+#include "windows/StatisticsView.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "program/StatisticsWindow.h"
+#include "windows/DarkPalette.h"
+#include "windows/EventGuard.h"
+
+namespace brisvane {
+namespace {
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+StatisticsView::StatisticsView(StatisticsWindow& model, EventGuard& guard, ChartModule& charts,
+                               QWidget* parent)
+    : QDialog(parent), m_(model), guard_(guard), charts_(charts) {
+    setObjectName(QStringLiteral("frmStatistics"));
+    setPalette(dark::palette(palette()));
+    setAutoFillBackground(true);
+    setModal(false);
+    resize(1000, 680);
+    buildWidgets();
+    render();
+}
+
+template <typename Handler> void StatisticsView::run(const char* where, Handler handler) {
+    if (rendering_) {
+        return;
+    }
+    guard_.run(where, handler);
+}
+
+void StatisticsView::buildWidgets() {
+    auto* top = new QHBoxLayout;
+    auto* group = new QButtonGroup(this);
+    const std::pair<Control*, Period> choices[] = {{&m_.optLast100, Period::Last100},
+                                                   {&m_.optMonth, Period::ThisMonth},
+                                                   {&m_.optAll, Period::All}};
+    for (const auto& [control, period] : choices) {
+        auto* button = new QRadioButton(this);
+        button->setObjectName(q(control->objectName));
+        group->addButton(button);
+        top->addWidget(button);
+        periods_.emplace_back(button, control);
+        connect(button, &QRadioButton::toggled, this, [this, period = period](bool on) {
+            if (on) {
+                run("Statistics period", [this, period] { m_.choosePeriod(period); });
+            }
+        });
+    }
+    top->addStretch();
+    rates_ = new QLabel(this);
+    rates_->setObjectName(q(m_.lblRates.objectName));
+    top->addWidget(rates_);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildCharts(), 3);
+    middle->addWidget(buildList(), 2);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    export_ = new QPushButton(this);
+    export_->setObjectName(q(m_.cmdExport.objectName));
+    connect(export_, &QPushButton::clicked, this,
+            [this] { run("cmdExport click", [this] { m_.clickExport(); }); });
+    close_ = new QPushButton(this);
+    close_->setObjectName(q(m_.cmdClose.objectName));
+    connect(close_, &QPushButton::clicked, this, [this] { reject(); });
+    bottom->addWidget(export_);
+    bottom->addWidget(close_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+}
+
+QWidget* StatisticsView::buildCharts() {
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tabs_ = new QTabWidget(area);
+    tabs_->setObjectName(QStringLiteral("tabCharts"));
+    for (Chart* chart : m_.charts()) {
+        auto* page = new QWidget(tabs_);
+        auto* pageLayout = new QVBoxLayout(page);
+        QWidget* drawing = charts_.create(page);
+        drawing->setObjectName(q(chart->objectName));
+        auto* note = new QLabel(page);
+        note->setWordWrap(true);
+        pageLayout->addWidget(drawing, 1);
+        pageLayout->addWidget(note);
+        tabs_->addTab(page, QString());
+        pages_.push_back({drawing, note});
+    }
+    empty_ = new QLabel(area);
+    empty_->setObjectName(q(m_.lblEmpty.objectName));
+    empty_->setWordWrap(true);
+    layout->addWidget(empty_);
+    layout->addWidget(tabs_, 1);
+    return area;
+}
+
+QWidget* StatisticsView::buildList() {
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    gamesTitle_ = new QLabel(area);
+    gamesTitle_->setObjectName(q(m_.lblGames.objectName));
+    games_ = new QTreeWidget(area);
+    games_->setObjectName(q(m_.lstGames.objectName));
+    games_->setRootIsDecorated(false);
+    games_->setUniformRowHeights(true);
+    games_->setSelectionMode(QAbstractItemView::SingleSelection);
+    gamesTitle_->setBuddy(games_);
+    connect(games_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        const int row = item == nullptr ? -1 : games_->indexOfTopLevelItem(item);
+        run("lstGames choice", [this, row] { m_.chooseGame(row); });
+    });
+    layout->addWidget(gamesTitle_);
+    layout->addWidget(games_, 1);
+    return area;
+}
+
+void StatisticsView::render() {
+    rendering_ = true;
+    renderTexts();
+    if (drawn_ != m_.revision) {
+        drawn_ = m_.revision;
+        renderCharts();
+        renderList();
+    }
+    rendering_ = false;
+}
+
+void StatisticsView::renderTexts() {
+    setWindowTitle(q(m_.frmStatistics.caption));
+    for (const auto& [button, control] : periods_) {
+        button->setText(q(control->caption));
+        button->setChecked(control->bold);
+    }
+    rates_->setText(q(m_.lblRates.caption));
+    empty_->setText(q(m_.lblEmpty.caption));
+    empty_->setToolTip(q(m_.lblEmpty.toolTip));
+    empty_->setVisible(m_.lblEmpty.visible);
+    gamesTitle_->setText(q(m_.lblGames.caption));
+    games_->setToolTip(q(m_.lstGames.toolTip));
+    games_->setAccessibleName(q(m_.lblGames.caption));
+    QStringList headings;
+    for (const std::string& heading : m_.gameColumns) {
+        headings.append(q(heading));
+    }
+    games_->setHeaderLabels(headings);
+    export_->setText(q(m_.cmdExport.caption));
+    export_->setToolTip(q(m_.cmdExport.toolTip));
+    export_->setEnabled(m_.cmdExport.enabled);
+    close_->setText(q(m_.cmdClose.caption));
+    const std::vector<Chart*> charts = m_.charts();
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        tabs_->setTabText(static_cast<int>(i), q(charts[i]->tabTitle));
+        tabs_->setTabToolTip(static_cast<int>(i), q(charts[i]->title));
+    }
+}
+
+void StatisticsView::renderCharts() {
+    const std::vector<Chart*> charts = m_.charts();
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        charts_.show(pages_[i].chart, *charts[i]);
+        pages_[i].note->setText(q(charts[i]->note));
+        pages_[i].note->setVisible(!charts[i]->note.empty());
+    }
+}
+
+void StatisticsView::renderList() {
+    games_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(m_.gameRows.size()));
+    for (const StatisticsWindow::GameRow& row : m_.gameRows) {
+        auto* item = new QTreeWidgetItem(
+            QStringList{q(row.date), q(row.points), q(row.cost), q(row.luck)});
+        for (int column = 1; column < 4; ++column) {
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        items.append(item);
+    }
+    games_->addTopLevelItems(items);
+    for (int column = 0; column < games_->columnCount(); ++column) {
+        games_->resizeColumnToContents(column);
+    }
+}
+
+void StatisticsView::reject() {
+    run("cmdClose click", [this] { m_.clickClose(); });
+}
+
+StatisticsViewHost::StatisticsViewHost(StatisticsWindow& model, EventGuard& guard,
+                                       QWidget* owner, QString chartModule)
+    : QObject(owner), model_(model), guard_(guard), owner_(owner),
+      chartModule_(std::move(chartModule)) {
+    model_.setChangeHandler([this] { sync(); });
+}
+
+StatisticsViewHost::~StatisticsViewHost() {
+    model_.setChangeHandler({});
+    delete view_.data();
+}
+
+void StatisticsViewHost::sync() {
+    StatisticsView* view = view_.data();
+    if (!model_.visible) {
+        if (view != nullptr) {
+            view->hide();
+        }
+        return;
+    }
+    if (view == nullptr) {
+        charts_ = std::make_unique<ChartModule>(chartModule_);
+        view = new StatisticsView(model_, guard_, *charts_, owner_);
+        view_ = view;
+    } else {
+        view->render();
+    }
+    if (!view->isVisible()) {
+        view->show();
+        view->raise();
+        view->activateWindow();
+    }
+}
+
+} // namespace brisvane

@@ -1,0 +1,212 @@
+// The chart module (brisvane-charts.so): draws the statistics window's charts with Qt Charts,
+// which the program itself never links, so they cost start-up nothing. Its two entries are the
+// only symbols it exports; the program resolves them by name when the window first opens (see
+// ChartModule). A chart arrives as plain data (program/Chart.h): the module needs no code of
+// the core.
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QHorizontalBarSeries>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+#include <QImage>
+#include <QPainter>
+#include <QtGlobal>
+
+#include <algorithm>
+
+#include "program/Chart.h"
+#include "windows/DarkPalette.h"
+
+namespace {
+
+using brisvane::Chart;
+using brisvane::ChartSeries;
+
+QColor colourOf(std::uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>(bgr >> 8 & 0xFF),
+                  static_cast<int>(bgr >> 16 & 0xFF));
+}
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QValueAxis* valueAxis(const std::string& title, QChart* chart, Qt::Alignment side) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(q(title));
+    axis->setLabelFormat(QStringLiteral("%g"));
+    chart->addAxis(axis, side);
+    return axis;
+}
+
+// A round dot of `colour`, `size` pixels across.
+QImage dot(const QColor& colour, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0, 0, size, size));
+    return image;
+}
+
+// One series of points; dots of many games drawn as the points of a line without its line,
+// which paints them in one go where a scatter series makes an item of every dot.
+QXYSeries* pointsOf(const ChartSeries& source) {
+    QXYSeries* series = nullptr;
+    if (source.kind == ChartSeries::Kind::Dots && source.x.size() <= 1) {
+        auto* scatter = new QScatterSeries;
+        scatter->setMarkerSize(11);
+        scatter->setBorderColor(colourOf(source.colour));
+        series = scatter;
+    } else {
+        series = new QLineSeries;
+    }
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(source.y.size()));
+    for (std::size_t i = 0; i < source.y.size() && i < source.x.size(); ++i) {
+        points.append(QPointF(source.x[i], source.y[i]));
+    }
+    series->replace(points);
+    series->setName(q(source.name));
+    series->setColor(colourOf(source.colour));
+    if (source.kind == ChartSeries::Kind::Dots && source.x.size() > 1) {
+        series->setPen(QPen(Qt::NoPen));
+        series->setMarkerSize(6);
+        series->setLightMarker(dot(colourOf(source.colour), 6));
+    } else if (source.kind == ChartSeries::Kind::Line) {
+        series->setPen(QPen(colourOf(source.colour), 2));
+    }
+    return series;
+}
+
+void showXY(QChart* chart, const Chart& data) {
+    QValueAxis* x = valueAxis(data.xTitle, chart, Qt::AlignBottom);
+    QValueAxis* y = valueAxis(data.yTitle, chart, Qt::AlignLeft);
+    double low = 0;
+    double high = 1;
+    double last = 1;
+    bool any = false;
+    for (const ChartSeries& source : data.series) {
+        QXYSeries* series = pointsOf(source);
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+        // Dots have no line to take the legend's colour from.
+        for (QLegendMarker* marker : chart->legend()->markers(series)) {
+            marker->setBrush(colourOf(source.colour));
+            marker->setPen(QPen(colourOf(source.colour)));
+        }
+        for (const double v : source.y) {
+            low = any ? std::min(low, v) : v;
+            high = any ? std::max(high, v) : v;
+            any = true;
+        }
+        if (!source.x.empty()) {
+            last = std::max(last, source.x.back());
+        }
+    }
+    const double margin = std::max(1.0, (high - low) * 0.05);
+    y->setRange(low - margin, high + margin);
+    y->applyNiceNumbers();
+    x->setRange(0, last + 1);
+    x->applyNiceNumbers();
+    x->setLabelFormat(QStringLiteral("%i")); // games are counted whole
+}
+
+// Bars stand up; with many categories they lie, one a row with its name before it, so every
+// name can be read.
+void showBars(QChart* chart, const Chart& data) {
+    const bool lying = data.categories.size() > 10;
+    QAbstractBarSeries* bars = lying ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
+                                     : new QBarSeries;
+    double high = 1;
+    for (const ChartSeries& source : data.series) {
+        auto* set = new QBarSet(q(source.name));
+        set->setColor(colourOf(source.colour));
+        set->setBorderColor(colourOf(source.colour));
+        for (const double v : source.y) {
+            set->append(v);
+            high = std::max(high, v);
+        }
+        bars->append(set);
+    }
+    chart->addSeries(bars);
+    auto* names = new QBarCategoryAxis;
+    QStringList categories;
+    for (const std::string& name : data.categories) {
+        categories.append(q(name));
+    }
+    names->append(categories);
+    names->setTitleText(q(data.xTitle));
+    names->setTruncateLabels(false);
+    chart->addAxis(names, lying ? Qt::AlignLeft : Qt::AlignBottom);
+    bars->attachAxis(names);
+    if (lying) {
+        names->setReverse(true); // the first category on top
+    }
+    QValueAxis* values = valueAxis(data.yTitle, chart, lying ? Qt::AlignBottom : Qt::AlignLeft);
+    values->setRange(0, high * 1.05);
+    values->applyNiceNumbers();
+    bars->attachAxis(values);
+}
+
+void styleAxes(QChart* chart) {
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsColor(brisvane::dark::Ink);
+        axis->setTitleBrush(brisvane::dark::Ink);
+        axis->setGridLineColor(brisvane::dark::Raised);
+        axis->setLinePenColor(brisvane::dark::Outline);
+    }
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT QWidget* brisvaneCreateChart(QWidget* parent) {
+    try {
+        auto* view = new QChartView(parent);
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setFocusPolicy(Qt::StrongFocus); // a reader reaches it, and its summary, by Tab
+        view->chart()->setBackgroundBrush(brisvane::dark::Ground);
+        view->chart()->setBackgroundRoundness(0);
+        view->chart()->legend()->setLabelColor(brisvane::dark::Ink);
+        view->chart()->legend()->setAlignment(Qt::AlignBottom);
+        view->setBackgroundBrush(brisvane::dark::Ground);
+        return view;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+// Draws `chart` into a widget made by brisvaneCreateChart, in place of what it showed.
+extern "C" Q_DECL_EXPORT void brisvaneShowChart(QWidget* widget, const brisvane::Chart* data) {
+    auto* view = qobject_cast<QChartView*>(widget);
+    if (view == nullptr || data == nullptr) {
+        return;
+    }
+    QChart* chart = view->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    const bool bars = std::any_of(data->series.begin(), data->series.end(),
+                                  [](const ChartSeries& s) { return s.kind == ChartSeries::Kind::Bars; });
+    if (bars) {
+        showBars(chart, *data);
+    } else {
+        showXY(chart, *data);
+    }
+    styleAxes(chart);
+    chart->legend()->setVisible(data->series.size() > 1);
+    view->setObjectName(q(data->objectName));
+    view->setAccessibleName(q(data->title));
+    view->setAccessibleDescription(q(data->summary));
+    view->setToolTip(q(data->summary));
+}

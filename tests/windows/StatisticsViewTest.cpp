@@ -1,0 +1,73 @@
+// The statistics window as a player meets it: opened by its key, its charts drawn by the chart
+// module and named for a screen reader, the period chosen by its buttons, closed by Escape;
+// without the module, each chart is its summary in words.
+#include <gtest/gtest.h>
+
+#include <QGraphicsView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "MainRig.h"
+#include "windows/StatisticsView.h"
+
+namespace brisvane::testing {
+namespace {
+
+class StatisticsViewTest : public ::testing::Test {
+protected:
+    void open(const QString& module) {
+        host = new StatisticsViewHost(rig.program.statistics(), rig.view->guard(), rig.view.get(),
+                                      module);
+        for (int points : {310, 402, 287}) {
+            PlayedGame game;
+            game.points = points;
+            game.scores.emplace();
+            ASSERT_TRUE(rig.program.history().add(game).ok);
+        }
+        rig.view->loadAndShow();
+        rig.key(Qt::Key_T);
+        ASSERT_NE(host->view(), nullptr);
+    }
+    template <typename W> W* find(const char* name) const {
+        W* found = host->view()->findChild<W*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            throw std::runtime_error(std::string("no widget named ") + name);
+        }
+        return found;
+    }
+
+    MainRig rig;
+    StatisticsViewHost* host = nullptr; // owned by the game window
+};
+
+TEST_F(StatisticsViewTest, TheKeyOpensTheChartsNamedForAReaderAndEscapeClosesIt) {
+    open(QStringLiteral(BRISVANE_PROGRAM_DIR "/brisvane-charts.so"));
+    StatisticsView* view = host->view();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Statistics"));
+    EXPECT_EQ(find<QTabWidget>("tabCharts")->count(), 5);
+    const StatisticsWindow& model = rig.program.statistics();
+    auto* points = find<QGraphicsView>("chtPoints"); // a chart view of the module
+    EXPECT_EQ(points->accessibleName().toStdString(), model.chtPoints.title);
+    EXPECT_EQ(points->accessibleDescription().toStdString(), model.chtPoints.summary);
+    EXPECT_EQ(points->focusPolicy(), Qt::StrongFocus) << "reached by Tab";
+    EXPECT_EQ(find<QTreeWidget>("lstGames")->topLevelItemCount(), 3);
+
+    find<QRadioButton>("optAll")->click();
+    EXPECT_EQ(model.period, Period::All);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(model.visible);
+    EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(StatisticsViewTest, WithoutTheChartModuleEachChartIsItsSummary) {
+    open(QStringLiteral("no-such-module.so"));
+    auto* histogram = find<QLabel>("chtHistogram");
+    EXPECT_TRUE(histogram->text().contains(
+        QString::fromStdString(rig.program.statistics().chtHistogram.summary)));
+}
+
+} // namespace
+} // namespace brisvane::testing
