@@ -73,10 +73,25 @@ std::string stampText(const DateTime& t) {
     return text;
 }
 
+// 'YYYY-MM-DD HH:MM:SS' as written by stampText; fields it cannot read stay as DateTime has them.
 DateTime stampOf(const std::string& text) {
     DateTime t;
-    std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &t.year, &t.month, &t.day, &t.hour, &t.minute,
-                &t.second);
+    const auto field = [&text](std::size_t at, std::size_t digits, int& into) {
+        int value = 0;
+        for (std::size_t i = at; i < at + digits; ++i) {
+            if (i >= text.size() || text[i] < '0' || text[i] > '9') {
+                return;
+            }
+            value = value * 10 + (text[i] - '0');
+        }
+        into = value;
+    };
+    field(0, 4, t.year);
+    field(5, 2, t.month);
+    field(8, 2, t.day);
+    field(11, 2, t.hour);
+    field(14, 2, t.minute);
+    field(17, 2, t.second);
     return t;
 }
 

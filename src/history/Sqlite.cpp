@@ -15,7 +15,9 @@ Database::Database(const std::string& path, Mode mode, int busyMilliseconds) {
     const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
                                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     const bool existed = ::access(path.c_str(), F_OK) == 0;
-    const int code = sqlite3_open_v2(path.c_str(), &db_, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
+    // A connection is used by one thread at a time: no lock around every call.
+    const int code = sqlite3_open_v2(path.c_str(), &db_,
+                                     flags | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         const std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
         sqlite3_close(db_);

@@ -64,7 +64,8 @@ private:
 class Database {
 public:
     enum class Mode { ReadWrite, ReadOnly };
-    // Opens (ReadWrite: creating when absent) the database `path`; a busy database is waited
+    // Opens (ReadWrite: creating when absent) the database `path`, for one thread at a time
+    // (SQLite's own locks between the programs stay); a busy database is waited
     // for up to `busyMilliseconds` before a write gives up. Opening reads nothing yet, so a
     // damaged file shows only at the first statement.
     Database(const std::string& path, Mode mode, int busyMilliseconds = 5000);

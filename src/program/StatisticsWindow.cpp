@@ -102,7 +102,7 @@ void StatisticsWindow::choosePeriod(Period chosen) {
 }
 
 void StatisticsWindow::chooseGame(int row) {
-    selectedRow = row >= 0 && row < static_cast<int>(gameRows.size()) ? row : -1;
+    selectedRow = row >= 0 && static_cast<std::size_t>(row) < gameCount() ? row : -1;
     notify();
 }
 
@@ -155,7 +155,8 @@ void StatisticsWindow::show() {
     drawCategories();
     drawLuck();
     showRates(shown_);
-    showList(shown_);
+    selectedRow = -1;
+    lstGames.toolTip = text("s68", "%1 games", {std::to_string(shown_.size())});
     cmdExport.enabled = !shown_.empty();
 }
 
@@ -169,22 +170,17 @@ void StatisticsWindow::showRates(const std::vector<PlayedGame>& games) {
                                             {percent(f.bonusRate), percent(f.yatzyRate)});
 }
 
-void StatisticsWindow::showList(const std::vector<PlayedGame>& games) {
-    gameRows.clear();
-    gameRows.reserve(games.size());
-    for (auto g = games.rbegin(); g != games.rend(); ++g) {
-        GameRow row;
-        row.id = g->id;
-        row.date = stamp(g->ended);
-        row.points = std::to_string(g->points);
-        if (g->review) {
-            row.cost = decimal(g->review->skill);
-            row.luck = decimal(g->review->luck);
-        }
-        gameRows.push_back(std::move(row));
+StatisticsWindow::GameRow StatisticsWindow::gameRow(std::size_t row) const {
+    const PlayedGame& g = shown_.at(shown_.size() - 1 - row);
+    GameRow shown;
+    shown.id = g.id;
+    shown.date = stamp(g.ended);
+    shown.points = std::to_string(g.points);
+    if (g.review) {
+        shown.cost = decimal(g.review->skill);
+        shown.luck = decimal(g.review->luck);
     }
-    selectedRow = -1;
-    lstGames.toolTip = text("s68", "%1 games", {std::to_string(games.size())});
+    return shown;
 }
 
 std::string StatisticsWindow::csv() const {

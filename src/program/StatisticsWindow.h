@@ -75,7 +75,10 @@ public:
     std::vector<Chart*> charts();
 
     std::vector<std::string> gameColumns; // the list's headings
-    std::vector<GameRow> gameRows;        // newest first
+    // The list of games, newest first; a row is made when it is asked for, so a long list
+    // costs only the rows a view shows.
+    std::size_t gameCount() const { return shown_.size(); }
+    GameRow gameRow(std::size_t row) const;
     int selectedRow = -1;
 
     Period period = Period::Last100;
@@ -112,7 +115,6 @@ private:
     void drawHistogram();
     void drawCategories();
     void drawLuck();
-    void showList(const std::vector<PlayedGame>& games);
     void showRates(const std::vector<PlayedGame>& games);
     std::string text(const char* key, const char* fallback,
                      const std::vector<std::string>& values = {}) const;

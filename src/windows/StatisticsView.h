@@ -17,11 +17,12 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTreeWidget;
+class QTreeView;
 
 namespace brisvane {
 
 class EventGuard;
+class GameListModel;
 class StatisticsWindow;
 struct Control;
 
@@ -60,7 +61,8 @@ private:
     QTabWidget* tabs_ = nullptr;
     std::vector<Page> pages_;
     QLabel* gamesTitle_ = nullptr;
-    QTreeWidget* games_ = nullptr;
+    QTreeView* games_ = nullptr;
+    GameListModel* list_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* close_ = nullptr;
     unsigned drawn_ = 0; // the model's revision shown

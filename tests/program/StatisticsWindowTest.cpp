@@ -78,10 +78,10 @@ TEST_F(StatisticsWindowTest, TheChartsOfAKnownHistoryShowItsFiguresForEachPeriod
     EXPECT_EQ(y(window.chtLuck, 0), (std::vector<double>{-270, -227.5}));
     EXPECT_EQ(y(window.chtLuck, 1), (std::vector<double>{20, 15}));
 
-    ASSERT_EQ(window.gameRows.size(), 4u);
-    EXPECT_EQ(window.gameRows[0].date + " " + window.gameRows[0].points, "2024-03-09 09:00 340");
-    EXPECT_EQ(window.gameRows[1].cost + " " + window.gameRows[1].luck, "10,0 -185,0");
-    EXPECT_EQ(window.gameRows[2].cost, "") << "the log's game has no review";
+    ASSERT_EQ(window.gameCount(), 4u);
+    EXPECT_EQ(window.gameRow(0).date + " " + window.gameRow(0).points, "2024-03-09 09:00 340");
+    EXPECT_EQ(window.gameRow(1).cost + " " + window.gameRow(1).luck, "10,0 -185,0");
+    EXPECT_EQ(window.gameRow(2).cost, "") << "the log's game has no review";
 
     window.choosePeriod(Period::ThisMonth);
     EXPECT_EQ(y(window.chtPoints, 0), (std::vector<double>{260, 305, 340}));
@@ -92,7 +92,7 @@ TEST_F(StatisticsWindowTest, TheChartsOfAKnownHistoryShowItsFiguresForEachPeriod
     clock.current.year = 2025; // a month without games
     window.choosePeriod(Period::ThisMonth);
     EXPECT_TRUE(window.lblEmpty.visible);
-    EXPECT_TRUE(window.gameRows.empty() && !window.cmdExport.enabled);
+    EXPECT_TRUE(window.gameCount() == 0 && !window.cmdExport.enabled);
 }
 
 // The export writes the games of the list, oldest first, with every figure; a place that
@@ -124,7 +124,7 @@ TEST_F(StatisticsWindowTest, NothingToShowIsSaidAndTheReasonOfAnUnreadableHistor
     EXPECT_TRUE(window.lblEmpty.visible);
     EXPECT_EQ(window.lblEmpty.caption,
               "The history of your games cannot be read (unable to open database file).");
-    EXPECT_TRUE(window.gameRows.empty());
+    EXPECT_EQ(window.gameCount(), 0u);
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "MainRig.h"
 #include "windows/StatisticsView.h"
@@ -53,7 +53,7 @@ TEST_F(StatisticsViewTest, TheKeyOpensTheChartsNamedForAReaderAndEscapeClosesIt)
     EXPECT_EQ(points->accessibleName().toStdString(), model.chtPoints.title);
     EXPECT_EQ(points->accessibleDescription().toStdString(), model.chtPoints.summary);
     EXPECT_EQ(points->focusPolicy(), Qt::StrongFocus) << "reached by Tab";
-    EXPECT_EQ(find<QTreeWidget>("lstGames")->topLevelItemCount(), 3);
+    EXPECT_EQ(find<QTreeView>("lstGames")->model()->rowCount(), 3);
 
     find<QRadioButton>("optAll")->click();
     EXPECT_EQ(model.period, Period::All);
