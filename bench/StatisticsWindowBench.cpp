@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "TenThousandGames.h"
+#include "game/HeadlessGame.h"
 #include "program/StatisticsWindow.h"
 #include "windows/ChartModule.h"
 #include "windows/EventGuard.h"
@@ -18,35 +19,10 @@ class BenchTexts : public Texts {
 public:
     std::string T(const std::string&) const override { return {}; }
 };
-class BenchLocale : public Locale {
-public:
-    std::string decimalSeparator() const override { return "."; }
-    std::string shortDate(const DateTime&) const override { return {}; }
-    std::string longTime(const DateTime&) const override { return {}; }
-    std::string monthName(int) const override { return {}; }
-};
 class BenchClock : public Clock {
 public:
     DateTime now() const override { return {2022, 6, 15, 12, 0, 0}; }
 };
-class BenchDialogs : public Dialogs {
-public:
-    bool askYesNo(const std::string&, const std::string&, DefaultButton) override { return true; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    void message(const std::string&, const std::string&) override {}
-    std::optional<std::string> chooseFile(const std::string&, const std::string&,
-                                          const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&,
-                                              const std::string&) override {
-        return std::nullopt;
-    }
-};
-
 struct Window {
     Window()
         : model({*bench::full().history, texts, locale, clock, dialogs, "Brisvane"}),
@@ -60,9 +36,9 @@ struct Window {
     }
 
     BenchTexts texts;
-    BenchLocale locale;
+    HeadlessGame::PointLocale locale;
     BenchClock clock;
-    BenchDialogs dialogs;
+    HeadlessGame::DefaultDialogs dialogs;
     EventGuard guard;
     StatisticsWindow model;
     ChartModule charts;

@@ -4,10 +4,13 @@
 
 #include "common/Numbers.h"
 #include "common/Text.h"
+#include "program/StatisticsTexts.h"
 #include "program/StatisticsWindow.h"
 
 namespace brisvane {
 namespace {
+
+namespace T = statisticstext;
 
 ChartSeries series(std::string name, ChartSeries::Kind kind, std::uint32_t colour) {
     ChartSeries s;
@@ -31,12 +34,12 @@ std::string percent(double share) {
 
 void StatisticsWindow::drawPoints() {
     Chart& c = chtPoints;
-    c.title = text("s45", "Points per game");
-    c.xTitle = text("s49", "Game");
-    c.yTitle = text("s60", "Points");
+    c.title = text(T::PointsTitle);
+    c.xTitle = text(T::Game);
+    c.yTitle = text(T::Points);
     c.series = {series(c.yTitle, ChartSeries::Kind::Dots, colour::Silver),
-                series(text("s46", "Average of 20 games"), ChartSeries::Kind::Line, colour::Yellow),
-                series(text("s47", "Best ever"), ChartSeries::Kind::Dots, colour::LightRed)};
+                series(text(T::Average), ChartSeries::Kind::Line, colour::Yellow),
+                series(text(T::BestEver), ChartSeries::Kind::Dots, colour::LightRed)};
     const auto best = std::max_element(all_.begin(), all_.end(), [](const auto& a, const auto& b) {
         return a.points < b.points;
     });
@@ -54,12 +57,12 @@ void StatisticsWindow::drawPoints() {
     c.series[1].y = movingAverage(points, AverageOf);
     if (shown_.empty()) {
         c.note.clear();
-        c.summary = text("s65", "No games in this period.");
+        c.summary = text(T::NoGamesInPeriod);
         return;
     }
     const HistoryFigures f = figuresOf(shown_);
-    c.note = text("s48", "Best ever: %1 on %2", {std::to_string(best->points), date(best->ended)});
-    c.summary = text("s50", "%1 games from %2 to %3: mean %4, best %5; the last 20 average %6.",
+    c.note = text(T::BestEverOn, {std::to_string(best->points), date(best->ended)});
+    c.summary = text(T::PointsSummary,
                      {std::to_string(f.games), date(shown_.front().ended),
                       date(shown_.back().ended), decimal(f.mean), std::to_string(f.best),
                       decimal(c.series[1].y.back())}) +
@@ -68,9 +71,9 @@ void StatisticsWindow::drawPoints() {
 
 void StatisticsWindow::drawHistogram() {
     Chart& c = chtHistogram;
-    c.title = text("s51", "Final points");
-    c.xTitle = text("s60", "Points");
-    c.yTitle = text("s52", "Games");
+    c.title = text(T::FinalPoints);
+    c.xTitle = text(T::Points);
+    c.yTitle = text(T::Games);
     c.categories.clear();
     c.series = {series(c.yTitle, ChartSeries::Kind::Bars, colour::Yellow)};
     const std::vector<Bin> bins = histogram(shown_, BinWidth);
@@ -83,19 +86,19 @@ void StatisticsWindow::drawHistogram() {
     }
     if (most == nullptr) {
         c.note.clear();
-        c.summary = text("s65", "No games in this period.");
+        c.summary = text(T::NoGamesInPeriod);
         return;
     }
     const HistoryFigures f = figuresOf(shown_);
-    c.note = text("s53", "Your mean %1, median %2", {decimal(f.mean), decimal(f.median)});
+    c.note = text(T::MeanMedian, {decimal(f.mean), decimal(f.median)});
     // The advisor's expected score at the start of a game is the mean of its own play.
     const auto reviewed = std::find_if(all_.rbegin(), all_.rend(),
                                        [](const PlayedGame& g) { return g.review.has_value(); });
     if (reviewed != all_.rend()) {
-        c.note += "; " + text("s54", "the advisor's mean %1",
+        c.note += "; " + text(T::AdvisorMean,
                               {decimal(reviewed->review->expectedStart)});
     }
-    c.summary = text("s55", "%1 games in steps of %2 points, most often %3 (%4 games).",
+    c.summary = text(T::SpreadSummary,
                      {std::to_string(f.games), std::to_string(BinWidth),
                       c.categories[static_cast<std::size_t>(most - bins.data())],
                       std::to_string(most->count)}) +
@@ -105,12 +108,12 @@ void StatisticsWindow::drawHistogram() {
 void StatisticsWindow::drawCategories() {
     Chart& means = chtCategories;
     Chart& filled = chtFilled;
-    means.title = text("s56", "Mean points per category");
-    filled.title = text("s70", "How often each category was filled");
-    means.yTitle = text("s60", "Points");
+    means.title = text(T::CategoryMeans);
+    filled.title = text(T::FilledTitle);
+    means.yTitle = text(T::Points);
     filled.yTitle = "%";
     means.categories.clear();
-    means.series = {series(text("s71", "You"), ChartSeries::Kind::Bars, colour::Yellow)};
+    means.series = {series(text(T::You), ChartSeries::Kind::Bars, colour::Yellow)};
     filled.series = {series(filled.title, ChartSeries::Kind::Bars, colour::Silver)};
     const auto figures = categoryFigures(shown_);
     std::string meanList;
@@ -128,7 +131,7 @@ void StatisticsWindow::drawCategories() {
     filled.categories = means.categories;
     if (figuresOf(shown_).scored == 0) {
         means.summary =
-            text("s72", "No category scores: the games taken in from the log have none.");
+            text(T::NoScores);
         means.note = filled.note = filled.summary = means.summary;
         return;
     }
@@ -139,11 +142,11 @@ void StatisticsWindow::drawCategories() {
 
 void StatisticsWindow::drawLuck() {
     Chart& c = chtLuck;
-    c.title = text("s73", "Luck and the cost of your choices, average of 20 reviewed games");
-    c.xTitle = text("s49", "Game");
-    c.yTitle = text("s60", "Points");
-    c.series = {series(textOr(w_.texts, "s38", "Luck"), ChartSeries::Kind::Line, colour::Silver),
-                series(textOr(w_.texts, "s37", "Your choices cost"), ChartSeries::Kind::Line,
+    c.title = text(T::LuckTitle);
+    c.xTitle = text(T::Game);
+    c.yTitle = text(T::Points);
+    c.series = {series(text(T::Luck), ChartSeries::Kind::Line, colour::Silver),
+                series(text(T::ChoicesCost), ChartSeries::Kind::Line,
                        colour::LightRed)};
     std::vector<double> luck;
     std::vector<double> cost;
@@ -151,19 +154,18 @@ void StatisticsWindow::drawLuck() {
         if (shown_[i].review) {
             c.series[0].x.push_back(static_cast<double>(i + 1));
             luck.push_back(shown_[i].review->luck);
-            cost.push_back(shown_[i].review->skill);
+            cost.push_back(shown_[i].review->cost);
         }
     }
     c.series[0].y = movingAverage(luck, AverageOf);
     c.series[1].x = c.series[0].x;
     c.series[1].y = movingAverage(cost, AverageOf);
     if (luck.empty()) {
-        c.note = c.summary = text("s74", "No reviewed games in this period.");
+        c.note = c.summary = text(T::NoReviews);
         return;
     }
     c.note.clear();
-    c.summary = text("s75", "Over the last %1 reviewed games your choices cost %2 points a game "
-                            "on average, and luck gave %3.",
+    c.summary = text(T::LuckSummary,
                      {std::to_string(std::min(luck.size(), AverageOf)),
                       decimal(c.series[1].y.back()), decimal(c.series[0].y.back())});
 }

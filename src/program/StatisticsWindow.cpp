@@ -7,9 +7,14 @@
 
 #include "common/FileIo.h"
 #include "common/Numbers.h"
+#include "history/HistoryTexts.h"
+#include "scores/ResultRecorder.h"
+#include "program/StatisticsTexts.h"
 
 namespace brisvane {
 namespace {
+
+namespace T = statisticstext;
 
 // "2024-03-09 20:15", with ":05" for the seconds when asked.
 std::string stamp(const DateTime& t, bool seconds = false) {
@@ -78,10 +83,7 @@ void StatisticsWindow::historyChanged() {
     const GameHistory::Outcome outcome = w_.history.load(games);
     if (!outcome.setAside.empty()) {
         w_.dialogs.message(w_.programTitle,
-                           text("s67", "The history of your games was damaged. It has been set "
-                                       "aside as %1 and a new history begun with the games of "
-                                       "the log.",
-                                {outcome.setAside}));
+                           ResultRecorder::historySetAsideText(w_.texts, outcome.setAside));
     }
     all_ = outcome.ok ? std::move(games) : std::vector<PlayedGame>();
     loaded_ = outcome.ok;
@@ -90,7 +92,7 @@ void StatisticsWindow::historyChanged() {
     show();
     if (!outcome.ok) {
         lblEmpty.caption =
-            text("s66", "The history of your games cannot be read (%1).", {outcome.why});
+            text(historytext::Unreadable, {outcome.why});
     }
     notify();
 }
@@ -120,25 +122,25 @@ void StatisticsWindow::languageChanged() {
 }
 
 std::string StatisticsWindow::title() const {
-    return text("s41", "Statistics");
+    return text(T::Title);
 }
 
 void StatisticsWindow::applyTexts() {
     frmStatistics.caption = title();
-    optLast100.caption = text("s42", "Last 100 games");
-    optMonth.caption = text("s43", "This month");
-    optAll.caption = text("s44", "All games");
-    lblGames.caption = text("s58", "Your games");
-    gameColumns = {text("s59", "Date"), text("s60", "Points"), text("s61", "Cost"),
-                   textOr(w_.texts, "s38", "Luck")};
-    cmdExport.caption = text("s62", "Export...");
-    cmdExport.toolTip = text("s63", "Save the games of the list as a CSV file");
-    cmdClose.caption = textOr(w_.texts, "s25", "Close");
-    chtPoints.tabTitle = text("s60", "Points");
-    chtHistogram.tabTitle = text("s76", "Spread");
-    chtCategories.tabTitle = text("s77", "Categories");
-    chtFilled.tabTitle = text("s78", "Filled");
-    chtLuck.tabTitle = textOr(w_.texts, "s38", "Luck");
+    optLast100.caption = text(T::Last100);
+    optMonth.caption = text(T::ThisMonth);
+    optAll.caption = text(T::AllGames);
+    lblGames.caption = text(T::YourGames);
+    gameColumns = {text(T::Date), text(T::Points), text(T::Cost),
+                   text(T::Luck)};
+    cmdExport.caption = text(T::Export);
+    cmdExport.toolTip = text(T::ExportHelp);
+    cmdClose.caption = text(T::Close);
+    chtPoints.tabTitle = text(T::Points);
+    chtHistogram.tabTitle = text(T::SpreadTab);
+    chtCategories.tabTitle = text(T::CategoriesTab);
+    chtFilled.tabTitle = text(T::FilledTab);
+    chtLuck.tabTitle = text(T::Luck);
 }
 
 void StatisticsWindow::show() {
@@ -147,8 +149,8 @@ void StatisticsWindow::show() {
     optAll.bold = period == Period::All;
     shown_ = gamesIn(all_, period, w_.clock.now());
     lblEmpty.visible = shown_.empty();
-    lblEmpty.caption = all_.empty() ? text("s64", "No games yet: finish a game and it is kept here.")
-                                    : text("s65", "No games in this period.");
+    lblEmpty.caption = all_.empty() ? text(T::NoGamesYet)
+                                    : text(T::NoGamesInPeriod);
     ++revision;
     drawPoints();
     drawHistogram();
@@ -156,7 +158,7 @@ void StatisticsWindow::show() {
     drawLuck();
     showRates(shown_);
     selectedRow = -1;
-    lstGames.toolTip = text("s68", "%1 games", {std::to_string(shown_.size())});
+    lstGames.toolTip = text(T::GameCount, {std::to_string(shown_.size())});
     cmdExport.enabled = !shown_.empty();
 }
 
@@ -166,7 +168,7 @@ void StatisticsWindow::showRates(const std::vector<PlayedGame>& games) {
         return std::to_string(static_cast<int>(share * 100 + 0.5)) + " %";
     };
     lblRates.caption = f.scored == 0 ? std::string()
-                                     : text("s57", "Bonus in %1 of games, Yatzy in %2",
+                                     : text(T::Rates,
                                             {percent(f.bonusRate), percent(f.yatzyRate)});
 }
 
@@ -177,7 +179,7 @@ StatisticsWindow::GameRow StatisticsWindow::gameRow(std::size_t row) const {
     shown.date = stamp(g.ended);
     shown.points = std::to_string(g.points);
     if (g.review) {
-        shown.cost = decimal(g.review->skill);
+        shown.cost = decimal(g.review->cost);
         shown.luck = decimal(g.review->luck);
     }
     return shown;
@@ -195,7 +197,7 @@ std::string StatisticsWindow::csv() const {
         out += stamp(g.ended, true) + "," + std::to_string(g.points) + "," +
                std::to_string(g.playSeconds) + "," + (g.bonus ? std::to_string(*g.bonus) : "") +
                "," + (g.advised ? "1" : "0") + "," + csvText(g.language) + ",";
-        out += g.review ? figure(g.review->expectedStart) + "," + figure(g.review->skill) + "," +
+        out += g.review ? figure(g.review->expectedStart) + "," + figure(g.review->cost) + "," +
                               figure(g.review->luck)
                         : std::string(",,");
         for (std::size_t k = 0; k < CategoryCount; ++k) {
@@ -207,7 +209,7 @@ std::string StatisticsWindow::csv() const {
 }
 
 void StatisticsWindow::clickExport() {
-    const auto file = w_.dialogs.chooseSaveFile(text("s62", "Export..."), "CSV (*.csv)|*.csv",
+    const auto file = w_.dialogs.chooseSaveFile(text(T::Export), "CSV (*.csv)|*.csv",
                                                 "Games.csv");
     if (!file) {
         return;
@@ -217,13 +219,13 @@ void StatisticsWindow::clickExport() {
     if (!out.valid() || !out.write(bytes.data(), bytes.size()) || !out.commit()) {
         const std::string why = std::strerror(errno);
         w_.dialogs.message(w_.programTitle,
-                           text("s69", "The games could not be written to %1 (%2).", {*file, why}));
+                           text(T::NotWritten, {*file, why}));
     }
 }
 
-std::string StatisticsWindow::text(const char* key, const char* fallback,
+std::string StatisticsWindow::text(const TextKey& key,
                                    const std::vector<std::string>& values) const {
-    return textWith(w_.texts, key, fallback, values);
+    return textOf(w_.texts, key, values);
 }
 
 std::string StatisticsWindow::decimal(double value) const {

@@ -18,6 +18,7 @@
 
 #include "common/Controls.h"
 #include "common/Ports.h"
+#include "common/TextKey.h"
 #include "common/Texts.h"
 #include "history/Figures.h"
 #include "history/GameHistory.h"
@@ -116,8 +117,7 @@ private:
     void drawCategories();
     void drawLuck();
     void showRates(const std::vector<PlayedGame>& games);
-    std::string text(const char* key, const char* fallback,
-                     const std::vector<std::string>& values = {}) const;
+    std::string text(const TextKey& key, const std::vector<std::string>& values = {}) const;
     std::string decimal(double value) const;
     void notify() const;
 

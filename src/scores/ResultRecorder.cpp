@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "common/Text.h"
+#include "history/HistoryTexts.h"
 #include "scores/EntryKey.h"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ std::string ResultRecorder::logLine(const FinishedGame& game, std::int64_t sessi
 }
 
 // What was not saved, told once, in one box.
-void ResultRecorder::tellNotSaved(const Saved& saved) {
+void ResultRecorder::tellNotSaved(const Saved& saved) const {
     std::string notice;
     const auto tell = [&notice](const std::string& text) {
         notice += (notice.empty() ? "" : "\n\n") + text;
@@ -128,10 +129,10 @@ void ResultRecorder::tellNotSaved(const Saved& saved) {
         tell(notSavedText(saved.why));
     }
     if (!saved.history.setAside.empty()) {
-        tell(historySetAsideText(saved.history.setAside));
+        tell(historySetAsideText(w_.texts, saved.history.setAside));
     }
     if (!saved.history.ok) {
-        tell(notInHistoryText(saved.history.why));
+        tell(notInHistoryText(w_.texts, saved.history.why));
     }
     if (!notice.empty()) {
         w_.dialogs.message(w_.programTitle, notice, MessageKind::Warning);
@@ -170,14 +171,12 @@ PlayedGame ResultRecorder::played(const FinishedGame& game, const DateTime& ende
     return g;
 }
 
-std::string ResultRecorder::notInHistoryText(const std::string& why) {
-    return "This game could not be added to the history of your games (" + why +
-           "). Your highscores are kept as usual.";
+std::string ResultRecorder::notInHistoryText(const Texts& texts, const std::string& why) {
+    return textOf(texts, historytext::NotAdded, {why});
 }
 
-std::string ResultRecorder::historySetAsideText(const std::string& aside) {
-    return "The history of your games was damaged. It has been set aside as " + aside +
-           " and a new history begun with the games of the log.";
+std::string ResultRecorder::historySetAsideText(const Texts& texts, const std::string& aside) {
+    return textOf(texts, historytext::SetAside, {aside});
 }
 
 std::string ResultRecorder::reviewLogText(const GameReview& review) {

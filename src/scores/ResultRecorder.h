@@ -82,8 +82,8 @@ class ResultRecorder {
     static std::string notSavedText(const std::string& why);
     // The messages of a game the history could not take, and of a damaged history set aside
     // as the file `aside`.
-    static std::string notInHistoryText(const std::string& why);
-    static std::string historySetAsideText(const std::string& aside);
+    static std::string notInHistoryText(const Texts& texts, const std::string& why);
+    static std::string historySetAsideText(const Texts& texts, const std::string& aside);
     // ". Review: expected 508.1, choices cost 12.3, luck -15.8", the end of the log line.
     static std::string reviewLogText(const GameReview& review);
 
@@ -115,7 +115,7 @@ class ResultRecorder {
     };
     static std::string logLine(const FinishedGame& game, std::int64_t session,
                                const HsTable& table, const Saved& saved);
-    void tellNotSaved(const Saved& saved);
+    void tellNotSaved(const Saved& saved) const;
     // The final score box's text: the score, the review, and whether advice was shown.
     std::string finalText(const FinishedGame& game) const;
 

@@ -25,7 +25,7 @@ TEST(MenuWindowTest, TheMenusHoldTheirEntriesInOrderAndPopUpFromTheirLabels) {
                   "xx_newsversion News in this version", "xx_empty2 -", "xx_viewlog View logfile",
                   "xx_stoplog Stop logging", "xx_viewini View ini-file", "xx_empty3 -",
                   "xx_unpack Unpack resources", "xx_delres Remove unpacked resources",
-                  "xx_empty4 -", "xx_advice Advice"}));
+                  "xx_empty4 -", "xx_advice Advice", "xx_statistics Statistics"}));
 
     std::vector<std::string> shown;
     menus.popup = [&shown](const Menu& menu, PopupAt at) {

@@ -110,7 +110,7 @@ TEST_F(ProgramTest, AHistoryThatCannotBeWrittenIsReportedAndTheTopTenRecordedAsB
     EXPECT_EQ(ini("Highscore", "p1") + " " + ini("Highscore", "n1"), score + " Bo");
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text,
-              ResultRecorder::notInHistoryText("unable to open database file"));
+              ResultRecorder::notInHistoryText(program.language(), "unable to open database file"));
     EXPECT_NE(folder.read("Vexa.log").find(". Not in the history: unable to open database file"),
               std::string::npos);
 }

@@ -232,8 +232,8 @@ TEST_F(ResultRecorderTest, AGameTheHistoryCannotTakeIsReportedAndTheTopTenStillR
                          "the history: disk I/O error");
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text,
-              ResultRecorder::historySetAsideText("History-damaged-1.db") + "\n\n" +
-                  ResultRecorder::notInHistoryText("disk I/O error"));
+              ResultRecorder::historySetAsideText(texts, "History-damaged-1.db") + "\n\n" +
+                  ResultRecorder::notInHistoryText(texts, "disk I/O error"));
 }
 
 // Two copies of the game on one settings file: the second records a game while the first

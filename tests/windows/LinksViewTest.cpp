@@ -48,7 +48,7 @@ TEST(LinksViewTest, TheMenusPopUpFromTheirLabelsAndWorkByKeyboard) {
                   "xx_newsversion &News in this version", "xx_empty2", "xx_viewlog &View logfile",
                   "xx_stoplog &Stop logging", "xx_viewini V&iew ini-file", "xx_empty3",
                   "xx_unpack &Unpack resources", "xx_delres &Remove unpacked resources",
-                  "xx_empty4", "xx_advice &Advice\tH"}));
+                  "xx_empty4", "xx_advice &Advice\tH", "xx_statistics S&tatistics\tT"}));
     QAction* advice = tools->findChild<QAction*>(QStringLiteral("xx_advice"));
     ASSERT_NE(advice, nullptr);
     EXPECT_TRUE(advice->isCheckable());
