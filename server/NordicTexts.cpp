@@ -89,7 +89,7 @@ extern const Texts Danish{
         "en bonus på 100.</li><li>Et par, to par, tre par: to gange værdien af hvert par, de "
         "højeste par tæller.</li><li>Tre, fire og fem ens: så mange gange værdien.</li><li>Lille "
         "straight (1 til 5) 15, stor straight (2 til 6) 20, fuld straight (1 til 6) 21.</li><li>"
-        "Hytte: tre ens og et par. Hus: to forskellige sæt tre ens. Tårn: fire ens og et par. Hver "
+        "Hus: tre ens og et par. Villa: to forskellige sæt tre ens. Tårn: fire ens og et par. Hver "
         "giver summen af de terninger.</li><li>Chance: summen af alle seks terninger. Yatzy: seks "
         "ens, 100.</li></ul><h2>Betjening</h2><ul><li>Slå: klik på slå-knappen, eller tryk "
         "mellemrum eller Enter.</li><li>Tag en terning op: klik på den, eller tryk 1 til 6; "

@@ -10,6 +10,7 @@
 #include "advisor/AdviceSource.h"
 #include "common/FileIo.h"
 #include "common/ProgramFolder.h"
+#include "common/Text.h"
 #include "game/SystemRandom.h"
 #include "program/Program.h"
 #include "windows/AccessibleControl.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[]) {
     ThreadWorker worker;
     Program program(folder, profile,
                     Platform{clock, random, sound, shell, dialogs, screen, locale, &mail, &worker});
+    dialogs.setLanguage(&program.language());
     // The advisor's tables are kept per user, beside an installed copy's own folder, also when
     // the game runs from a build or unpacked folder.
     std::filesystem::path tables =
@@ -82,17 +84,15 @@ int main(int argc, char* argv[]) {
     };
     profile.setProblemHandler([&program, tellLater](const std::string& file, const std::string& why) {
         if (file == program.IniFile()) {
-            tellLater("The settings file cannot be read (" + why +
-                      "). The game goes on with its defaults; changes and results are not kept "
-                      "until it can be read again.");
+            tellLater(text::fill(program.language().T("s136"), {why}));
         }
     });
     // The languages a newer version ships join the list of settings made before them.
     program.language().listShippedLanguages();
-    program.log().setProblemHandler([tellLater](const std::string& file, const std::string& why) {
-        tellLater("The log " + file + " cannot be written (" + why +
-                  "). The game goes on; its events are not logged until it can be written again.");
-    });
+    program.log().setProblemHandler(
+        [&program, tellLater](const std::string& file, const std::string& why) {
+            tellLater(text::fill(program.language().T("s137"), {file, why}));
+        });
     // What killed unpacking left behind.
     removeStaleFiles(program.folder().path().string(), ReplacementFile::PartialPrefix);
 

@@ -268,4 +268,20 @@ std::string trim(std::string_view s) {
     return std::string(s.substr(begin, end - begin));
 }
 
+std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string filled;
+    filled.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto place = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && place < values.size()) {
+            filled += *(values.begin() + place);
+            ++i;
+        } else {
+            filled += pattern[i];
+        }
+    }
+    return filled;
+}
+
 }  // namespace brisvane::text

@@ -3,6 +3,7 @@
 // characters (code points), not bytes, so names and captions in any language stay whole.
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -48,5 +49,10 @@ std::u32string toCodePoints(std::string_view s);
 std::string fromCodePoint(char32_t c);
 
 std::string trim(std::string_view s);
+
+// `pattern` with "%1" to "%9" replaced by the values in order (a language text such as
+// "The log %1 cannot be written (%2)."); a place without a value, and what a value brings
+// in, stay as they are.
+std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace brisvane::text

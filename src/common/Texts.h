@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the user interface, looked up by key ("b1", "c13", "d2") in the current
-// language file. An absent key or file gives "" and the caller shows it as it is: there is no
-// fall-back text except where the caller names one.
+// language file. An absent key or file gives "" and the caller shows it as it is; the keys the
+// program added fall back to the reference language (Language::T).
 
 #include <string>
 #include <vector>

@@ -13,7 +13,36 @@ Language::Language(Profile& profile, ProgramFolder folder, std::string iniFile)
     : profile_(&profile), folder_(std::move(folder)), iniFile_(std::move(iniFile)) {}
 
 std::string Language::T(const std::string& key) const {
-    return lookup("Language", key);
+    std::string found = lookup("Language", key);
+    if (found.empty() && isOwnKey(key)) {
+        try {
+            found = profile_->GetINI("Language", key, folder_.resolve(ReferenceFile));
+        } catch (const ProfileError&) {
+            found.clear();
+        }
+    }
+    return found;
+}
+
+bool Language::isOwnKey(const std::string& key) {
+    if (key.size() < 2) {
+        return false;
+    }
+    int number = 0;
+    for (std::size_t i = 1; i < key.size(); ++i) {
+        if (key[i] < '0' || key[i] > '9' || number > 100000) {
+            return false;
+        }
+        number = number * 10 + (key[i] - '0');
+    }
+    switch (key[0]) {
+    case 'b': return number > 8;
+    case 'c': return number > 20;
+    case 'd': return number > 8;
+    case 'h': return number > 9;
+    case 's': return number > 28;
+    default: return false;
+    }
 }
 
 std::string Language::info(const std::string& key) const {

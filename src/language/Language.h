@@ -22,8 +22,14 @@ public:
     Language(Profile& profile, ProgramFolder folder, std::string iniFile);
 
     // GetINI("Language", key, LanguageFile). An absent key or file, and a language file that
-    // cannot be read, give "": the windows then show a blank caption.
+    // cannot be read, give "": the windows then show a blank caption. A key of the program's
+    // own numbering (isOwnKey) that the file lacks reads from the reference language instead,
+    // so a language made before the key existed shows English there rather than nothing.
     std::string T(const std::string& key) const override;
+
+    // Whether `key` is one the program added after the keys every language file has always
+    // held (b1-b8, c1-c20, d1-d8, h1-h9, s1-s28): those fall back to the reference language.
+    static bool isOwnKey(const std::string& key);
 
     // GetINI("Info", key, LanguageFile): the language file's description (Author, national,
     // international, Version, ...); "" as for T().

@@ -84,11 +84,9 @@ bool Links::acceptAddress(const std::string& key, const std::string& address) {
     if (address.empty() || isWebAddress(address)) {
         return true;
     }
-    const std::string text = "The address under " + key +
-                             " in section Internet of the settings file is not a web address "
-                             "(http: or https:), so it was not opened";
-    w_.log.WriteLog(text + ": " + address);
-    w_.dialogs.message(w_.language.T("b1"), text + ".");
+    const std::string text = text::fill(w_.language.T("s132"), {key});
+    w_.log.WriteLog(text + " (" + address + ")");
+    w_.dialogs.message(w_.language.T("b1"), text);
     return false;
 }
 

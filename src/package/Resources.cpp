@@ -134,7 +134,7 @@ void Resources::Unpack() {
         }
         if (!notice.empty()) {
             w_.writeLog(notice);
-            w_.dialogs.message(w_.messageTitle, notice + ".");
+            w_.dialogs.message(w_.messageTitle, notice);
         }
     } catch (const std::exception& error) {
         if (w_.reportError) {
@@ -158,13 +158,12 @@ std::string Resources::unpackLocked(clsUnPackage& package) {
     // removes again.
     std::string why;
     if (ours != before && !record(ours, before.size(), &why)) {
-        return "Nothing was unpacked: the settings file " + w_.iniFile + " cannot be written (" +
-               why + "), and without it the files could not be removed again";
+        return text::fill(w_.texts.T("s133"), {w_.iniFile, why});
     }
     extract(package, plan.extract, before, ours);
     return plan.leftAlone.empty()
                ? std::string()
-               : "Unpack left these files alone, as it did not make them: " + join(plan.leftAlone);
+               : text::fill(w_.texts.T("s134"), {join(plan.leftAlone)});
 }
 
 void Resources::extract(clsUnPackage& package, const std::vector<std::string>& names,

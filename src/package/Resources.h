@@ -18,6 +18,7 @@
 #include "common/Ports.h"
 #include "common/Profile.h"
 #include "common/ProgramFolder.h"
+#include "common/Texts.h"
 
 namespace brisvane {
 
@@ -30,6 +31,7 @@ public:
         std::string iniFile; // the settings file
         const ProgramFolder& folder;
         Dialogs& dialogs;
+        const Texts& texts;       // the language of the notices
         std::string messageTitle; // title of the "Specified package not found." box
         std::string logFileName;  // the event log's file name, never unpacked or deleted
         std::function<void(const std::string& line)> writeLog;

@@ -27,30 +27,6 @@ std::string plainCaption(std::string_view caption) {
     return text::trim(plain);
 }
 
-std::string_view faceWord(int face) {
-    static constexpr std::array<std::string_view, 6> Words{"one",  "two",  "three",
-                                                           "four", "five", "six"};
-    return face >= 1 && face <= 6 ? Words[static_cast<std::size_t>(face - 1)] : std::string_view();
-}
-
-std::string dieName(int die, int face, bool pickedUp) {
-    std::string name = "Die " + std::to_string(die);
-    if (faceWord(face).empty()) {
-        return name;
-    }
-    name += ": ";
-    name += faceWord(face);
-    if (pickedUp) {
-        name += ", picked up";
-    }
-    return name;
-}
-
-std::string scoreName(std::string_view category, std::string_view caption) {
-    const std::string figure = plainCaption(caption);
-    return std::string(category) + ": " + (figure.empty() ? std::string("open") : figure);
-}
-
 Spoken fromCaption(const Control& control) {
     Spoken spoken;
     spoken.name = plainCaption(control.caption);
@@ -79,11 +55,6 @@ int numberAfter(std::string_view name, std::string_view prefix, int last) {
     return number >= 1 && number <= last ? number : 0;
 }
 
-// "Rolls left: 59"; without a figure just the label.
-std::string labelled(const std::string& label, const std::string& figure) {
-    return figure.empty() ? label : label + ": " + figure;
-}
-
 } // namespace
 
 AccessibleNames::AccessibleNames(const GameModel& game, const Texts& texts)
@@ -92,6 +63,22 @@ AccessibleNames::AccessibleNames(const GameModel& game, const Texts& texts)
 std::string AccessibleNames::text(const char* key, const char* fallback) const {
     std::string found = speech::plainCaption(texts_.T(key));
     return found.empty() ? std::string(fallback) : found;
+}
+
+std::string AccessibleNames::labelled(const std::string& label, const std::string& figure) const {
+    return figure.empty() ? label : text::fill(texts_.T("s126"), {label, figure});
+}
+
+std::string AccessibleNames::dieName(int die, int face, bool pickedUp) const {
+    std::string name = text::fill(texts_.T("s101"), {std::to_string(die)});
+    if (face < 1 || face > 6) {
+        return name;
+    }
+    name = labelled(name, texts_.T("s" + std::to_string(101 + face)));
+    if (pickedUp) {
+        name += ", " + texts_.T("s108");
+    }
+    return name;
 }
 
 std::string AccessibleNames::categoryName(int k) const {
@@ -106,9 +93,9 @@ Spoken AccessibleNames::die(const Control& control, int die) const {
     // placement the table is cleared and the dice are nobody's until the next roll.
     const bool pickedUp = !control.visible && face != 0 && game_.Undo.enabled;
     Spoken spoken;
-    spoken.name = speech::dieName(die, face, pickedUp);
+    spoken.name = dieName(die, face, pickedUp);
     if (rollAgain_ != nullptr && (*rollAgain_)[static_cast<std::size_t>(die - 1)]) {
-        spoken.name += ", advised to roll again";
+        spoken.name += ", " + texts_.T("s110");
     }
     spoken.description = speech::plainCaption(control.toolTip);
     spoken.checkable = true;
@@ -126,7 +113,7 @@ Spoken AccessibleNames::describe(const Control& control) const {
         return die(control, i);
     }
     if (const int k = numberAfter(name, "scr_", CategoryCount); k != 0) {
-        spoken.name = speech::scoreName(categoryName(k), control.caption);
+        spoken.name = labelled(categoryName(k), figure.empty() ? texts_.T("s109") : figure);
         spoken.value = figure;
         spoken.present = control.visible;
         return spoken;
@@ -147,19 +134,19 @@ Spoken AccessibleNames::describe(const Control& control) const {
         const std::string label = name == "Rolls"     ? text("s24", "Rolls left")
                                   : name == "Mrolls"  ? text("h4", "Rolls left per open category")
                                   : name == "scr_Tot" ? text("d2", "Total")
-                                                      : std::string("Bonus");
+                                                      : texts_.T("s111");
         spoken.name = labelled(label, figure);
         spoken.value = figure;
         spoken.present = control.visible;
     } else if (name == "Indik") {
         const int suggested = game_.state().SuggestedCategory;
-        spoken.name = suggested == 0 ? "Suggestion" : "Suggestion: " + categoryName(suggested);
+        spoken.name = labelled(texts_.T("s112"), suggested == 0 ? "" : categoryName(suggested));
         spoken.present = control.visible && suggested != 0;
     } else if (name == "SoundPic") {
-        spoken.name = control.picture == SoundBoard::IconOff ? "Sound off" : "Sound on";
+        spoken.name = texts_.T(control.picture == SoundBoard::IconOff ? "s114" : "s113");
         spoken.present = control.visible;
     } else if (name == "ErrorPic") {
-        spoken.name = "Error"; // the error line itself is the description
+        spoken.name = texts_.T("s115"); // the error line itself is the description
         spoken.present = control.visible;
     } else if (name == "Minimera") {
         spoken.name = text("h8", "Minimise");
@@ -172,7 +159,7 @@ Spoken AccessibleNames::describe(const Control& control) const {
         spoken.name = text("b1", "Brisvane");
         spoken.present = control.visible;
     } else if (name == "BackgrPic") {
-        spoken.name = "Background picture";
+        spoken.name = texts_.T("s116");
         spoken.present = control.visible;
     }
     return spoken;

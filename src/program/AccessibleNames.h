@@ -35,12 +35,6 @@ namespace speech {
 // A caption as it reads: without the blanks around it and without the '&' that marks a
 // mnemonic ("&OK" reads "OK", "&&" is one '&').
 std::string plainCaption(std::string_view caption);
-// "one" .. "six"; "" for anything else.
-std::string_view faceWord(int face);
-// "Die 3: five", "Die 3: five, picked up"; a die not rolled yet is just "Die 3".
-std::string dieName(int die, int face, bool pickedUp);
-// "Fours: 12" for a filled score, "Fours: open" for an empty one.
-std::string scoreName(std::string_view category, std::string_view caption);
 // What a control says by its caption and tool tip alone; present while visible and readable.
 Spoken fromCaption(const Control& control);
 
@@ -48,9 +42,8 @@ Spoken fromCaption(const Control& control);
 
 class AccessibleNames {
 public:
-    // `texts` gives the language's words where the window has them ("Rolls left", "Total",
-    // the category names); fixed English stands in for a text the language file lacks. Both
-    // references must outlive this object.
+    // `texts` gives the language's words (the faces, "picked up", "Rolls left", the category
+    // names, ...). Both references must outlive this object.
     AccessibleNames(const GameModel& game, const Texts& texts);
 
     // What `control`, a control of the game window, says now. A control this class has no
@@ -61,6 +54,10 @@ public:
 
 private:
     std::string text(const char* key, const char* fallback) const;
+    // "Rolls left: 59" in the language's form; without a figure just the label.
+    std::string labelled(const std::string& label, const std::string& figure) const;
+    // "Die 3: five", "Die 3: five, picked up"; a die not rolled yet is just "Die 3".
+    std::string dieName(int die, int face, bool pickedUp) const;
     std::string categoryName(int k) const;
     Spoken die(const Control& control, int die) const;
 

@@ -1,5 +1,6 @@
 #include "program/AccountPage.h"
 
+#include "common/Text.h"
 #include "common/Texts.h"
 #include "links/Links.h"
 #include "scores/Accounts.h"
@@ -17,10 +18,11 @@ AccountPage::AccountPage(Wiring wiring) : w_(wiring) {
 void AccountPage::designControls() {
     Frame2.caption = "User";
     // Inside the group.
-    static_cast<Control&>(List3) = makeControl("List3", 120, 270, 1815, 1200);
-    Command1 = makeControl("Command1", 2055, 270, 960, 345);
+    // The buttons take the room their longest caption needs ("Verwijderen"), the list the rest.
+    static_cast<Control&>(List3) = makeControl("List3", 120, 270, 1575, 1200);
+    Command1 = makeControl("Command1", 1785, 270, 1230, 345);
     Command1.caption = "New";
-    Command2 = makeControl("Command2", 2055, 705, 960, 345);
+    Command2 = makeControl("Command2", 1785, 705, 1230, 345);
     Command2.caption = "Remove";
     Label1 = makeControl("Label1", 120, 1560, 2895, 255, colour::Yellow);
     Label1.caption = "Sign up for an account";
@@ -33,7 +35,6 @@ void AccountPage::designControls() {
     butOK.caption = "OK";
     // Below the fields, shown only where the password would travel readable.
     lblPlain = makeControl("lblPlain", 120, 1455, 2895, 450, colour::Yellow);
-    lblPlain.caption = PlainTextNote;
     showList(true);
     focus.clear();
 }
@@ -41,6 +42,14 @@ void AccountPage::designControls() {
 std::vector<Control*> AccountPage::controls() {
     return {&List3,   &Command1, &Command2, &Label1, &lblEnter,
             &txtUser, &txtPass,  &lblPlain, &butOK};
+}
+
+void AccountPage::applyTexts() {
+    Command1.caption = w_.texts.T("s85");
+    Command2.caption = w_.texts.T("s86");
+    butOK.caption = w_.texts.T("s87");
+    Label1.caption = w_.texts.T("s90");
+    lblPlain.caption = w_.texts.T("s150");
 }
 
 void AccountPage::setList3Text(const std::string& text) {
@@ -56,6 +65,7 @@ void AccountPage::showList(bool list) {
         c->visible = !list;
     }
     lblPlain.visible = !list && w_.accounts.sendsInPlainText();
+    lblPlain.caption = w_.texts.T("s150");
 }
 
 void AccountPage::fillList() {
@@ -70,14 +80,12 @@ void AccountPage::setUser(const std::string& caption) {
     }
 }
 
-bool AccountPage::stored(const Accounts::Outcome& outcome, const char* what) {
+bool AccountPage::stored(const Accounts::Outcome& outcome, const char* messageKey) {
     if (outcome.saved) {
         return true;
     }
     if (outcome.changed) {
-        w_.dialogs.message(w_.texts.T("b1"),
-                           std::string(what) + " could not be saved in the settings file (" +
-                               outcome.why + ").",
+        w_.dialogs.message(w_.texts.T("b1"), text::fill(w_.texts.T(messageKey), {outcome.why}),
                            MessageKind::Warning);
     }
     return false;
@@ -110,7 +118,7 @@ void AccountPage::cancelEntry() {
 
 void AccountPage::butOK_Click() {
     showList(true);
-    if (stored(w_.accounts.add(txtUser.caption, txtPass.caption), "The new account")) {
+    if (stored(w_.accounts.add(txtUser.caption, txtPass.caption), "s127")) {
         w_.log.WriteLog("Add user: " + txtUser.caption);
     }
     // The typed password does not stay in the window once it is stored or refused.
@@ -128,7 +136,7 @@ void AccountPage::butOK_Click() {
 void AccountPage::Command2_Click() {
     const int number = List3Index + 1;
     const std::string removed = w_.accounts.name(number);
-    if (!stored(w_.accounts.remove(number), "The removal of the account")) {
+    if (!stored(w_.accounts.remove(number), "s128")) {
         return; // nothing chosen in the list, or the file kept it
     }
     w_.log.WriteLog("Remove user: " + removed);
@@ -151,7 +159,7 @@ void AccountPage::List3_Click() {
         return;
     }
     const std::string name = List3.items.at(static_cast<std::size_t>(List3Index));
-    if (!stored(w_.accounts.choose(List3Index + 1), "The choice of account")) {
+    if (!stored(w_.accounts.choose(List3Index + 1), "s129")) {
         setList3Text(w_.accounts.selectedName());
         return;
     }

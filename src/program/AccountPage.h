@@ -23,8 +23,6 @@ class Texts;
 
 class AccountPage {
 public:
-    static constexpr const char* PlainTextNote =
-        "Not encrypted (http:): the password is sent readable.";
 
     struct Wiring {
         Accounts& accounts;
@@ -57,6 +55,9 @@ public:
     // Sets the list's text as a list box does: chooses the first item equal to `text`, or
     // none. The list's caption becomes `text`.
     void setList3Text(const std::string& text);
+    // The group's own captions in the current language (the group title is the settings
+    // window's to set, by page).
+    void applyTexts();
 
     // The control that should have the keyboard focus ("" to leave it where it is); the view
     // moves the focus and clears it.
@@ -92,7 +93,7 @@ private:
     void fillList();
     void setUser(const std::string& caption);
     // False, after telling the player why, when the settings file did not take a change.
-    bool stored(const Accounts::Outcome& outcome, const char* what);
+    bool stored(const Accounts::Outcome& outcome, const char* messageKey);
     void languageChanged();
 
     Wiring w_;

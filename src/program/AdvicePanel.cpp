@@ -5,6 +5,7 @@
 
 #include "advisor/AdvisorPlayer.h"
 #include "common/Numbers.h"
+#include "common/Text.h"
 
 namespace brisvane {
 namespace {
@@ -132,7 +133,7 @@ std::string AdvicePanel::recordText() const {
 }
 
 std::string AdvicePanel::switchCaption() const {
-    return text("s29", "Advice");
+    return text("s29");
 }
 
 void AdvicePanel::show() {
@@ -143,16 +144,16 @@ void AdvicePanel::show() {
         lblAdvice.caption.clear();
         return;
     }
-    const std::string title = switchCaption() + ": ";
+    const std::string title = switchCaption();
     if (source_ == nullptr) {
         const bool failed = preparation_ != nullptr && !TimerAdvice.enabled;
         if (failed || w_.worker == nullptr || !prepare) {
-            lblAdvice.caption = title + text("s35", "not available");
+            lblAdvice.caption = labelled(title, text("s35"));
             lblAdvice.toolTip = failure_;
         } else {
             const int percent = preparation_ == nullptr ? 0 : preparation_->permille / 10;
             lblAdvice.caption =
-                title + text("s34", "getting ready") + " " + std::to_string(percent) + " %";
+                labelled(title, text("s34") + " " + std::to_string(percent) + " %");
         }
         return;
     }
@@ -178,15 +179,15 @@ void AdvicePanel::showChoices(const Position& position) {
         return;
     }
     const Choice& best = choices_.front();
-    lblAdvice.caption = switchCaption() + ": " + describe(best);
-    std::string tip = text("s33", "Expected final score") + ": " + points(best.expected);
+    lblAdvice.caption = labelled(switchCaption(), describe(best));
+    std::string tip = labelled(text("s33"), points(best.expected));
     for (std::size_t i = 1; i < choices_.size() && i <= ShownAlternatives; ++i) {
         std::string line = describe(choices_[i]);
         // A line of its own begins with a capital, where the phrase begins with a letter.
         if (!line.empty() && line[0] >= 'a' && line[0] <= 'z') {
             line[0] = static_cast<char>(line[0] - 'a' + 'A');
         }
-        tip += "\n" + line + ": " + points(choices_[i].expected);
+        tip += "\n" + labelled(line, points(choices_[i].expected));
     }
     lblAdvice.toolTip = tip;
     if (position.rolled) {
@@ -223,7 +224,7 @@ std::string AdvicePanel::describe(const Choice& choice) const {
         if (name.empty()) {
             name = std::string(categoryName(choice.category));
         }
-        return fill(text("s32", "fill %1"), name + " (" + std::to_string(choice.points) + ")");
+        return fill(text("s32"), name + " (" + std::to_string(choice.points) + ")");
     }
     std::string faces;
     int count = 0;
@@ -233,15 +234,19 @@ std::string AdvicePanel::describe(const Choice& choice) const {
             ++count;
         }
     }
-    return count == 6 ? text("s31", "roll all six") : fill(text("s30", "roll again %1"), faces);
+    return count == 6 ? text("s31") : fill(text("s30"), faces);
 }
 
 std::string AdvicePanel::points(double value) const {
     return oneDecimal(value, w_.locale.decimalSeparator());
 }
 
-std::string AdvicePanel::text(const char* key, const char* fallback) const {
-    return textOr(w_.texts, key, fallback);
+std::string AdvicePanel::text(const char* key) const {
+    return w_.texts.T(key);
+}
+
+std::string AdvicePanel::labelled(const std::string& label, const std::string& value) const {
+    return text::fill(text("s126"), {label, value});
 }
 
 } // namespace brisvane

@@ -111,7 +111,9 @@ private:
     void show();
     void showChoices(const advisor::Position& position);
     void markDice(const advisor::Choice& choice);
-    std::string text(const char* key, const char* fallback) const;
+    std::string text(const char* key) const;
+    // "label: value" in the language's form.
+    std::string labelled(const std::string& label, const std::string& value) const;
     std::string describe(const advisor::Choice& choice) const;
     std::string points(double value) const;
 

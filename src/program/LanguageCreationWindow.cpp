@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "common/Text.h"
+#include "language/Language.h"
 
 namespace brisvane {
 
@@ -30,6 +31,10 @@ constexpr int NoRecipient = 5;
 constexpr int NoMailProgram = 127;
 
 } // namespace
+
+const Texts& LanguageCreationWindow::texts() const {
+    return w_.language;
+}
 
 LanguageCreationWindow::LanguageCreationWindow(Wiring wiring)
     : Option1(labelled("Option1", "&Translate NEW language", 360, 240, 5280, 300)),
@@ -227,8 +232,7 @@ void LanguageCreationWindow::continueLanguage() {
         w_.work.chooseEntry(shown);
     }
     if (w_.work.currentWorkFile().empty()) {
-        w_.dialogs.message(Title, "Please choose the language to continue in the list.",
-                           MessageKind::Warning);
+        w_.dialogs.message(Title, w_.language.T("s138"), MessageKind::Warning);
         return;
     }
     w_.job = TranslationJob{"New", {}, 0};
@@ -242,16 +246,12 @@ void LanguageCreationWindow::modifyLanguage() {
     const std::string name = withoutTrailingBlanks(Combo1.caption);
     const int index = w_.work.findInstalled(name);
     if (index == 0) {
-        w_.dialogs.message(Title, "Please choose the language to modify in the list.",
-                           MessageKind::Warning);
+        w_.dialogs.message(Title, w_.language.T("s139"), MessageKind::Warning);
         return;
     }
     const std::string modFile = w_.work.installedFile(index);
     if (!w_.work.prepareModification(index, modFile)) {
-        w_.dialogs.message(Title,
-                           "The work copy of " + name +
-                               " could not be made. Please check that its language file "
-                               "exists and that the program folder is writable.",
+        w_.dialogs.message(Title, text::fill(w_.language.T("s140"), {name}),
                            MessageKind::Warning);
         return;
     }

@@ -50,6 +50,8 @@ public:
     };
 
     explicit LanguageCreationWindow(Wiring wiring);
+    // The texts of the language in use, for the names the view gives its lists.
+    const Texts& texts() const;
     LanguageCreationWindow(const LanguageCreationWindow&) = delete;
     LanguageCreationWindow& operator=(const LanguageCreationWindow&) = delete;
 

@@ -163,6 +163,14 @@ void LanguageTexts::apply() {
     s.lblEnter.toolTip = s.lblEnter.caption;
     s.Check6.caption = T("s20");
 
+    // The captions the program adds to the design, in the language too.
+    game_.Roll.caption = T("s80");
+    game_.Undo.caption = T("s81");
+    game_.Roll.toolTip = tip("s84");
+    shell_.Homepage.caption = T("s82");
+    shell_.lblHelp.caption = T("s83");
+    s.applyTexts();
+
     game_.languageChanged();
     game_.notifyChanged();
 }

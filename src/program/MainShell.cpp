@@ -113,9 +113,7 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
     ShowTime.caption = "TIME";
     lb_User = makeControl("lb_User", 8175, 450, 1500, 240, colour::White);
     Homepage = makeControl("Homepage", 8175, 750, 1500, 240, colour::White);
-    Homepage.caption = "Homepage";
     lblHelp = makeControl("lblHelp", 8175, 1050, 1500, 240, colour::White);
-    lblHelp.caption = "Help";
     lbl_Roll = makeControl("lbl_Roll", 7590, 3030, 1350, 255, colour::Silver);
     disp_Bonus = makeControl("disp_Bonus", GameModel::ButtonLeft, 7830, 1470, 225, colour::White);
     disp_Total = makeControl("disp_Total", GameModel::ButtonLeft, 8130, 1470, 225, colour::White);
@@ -131,21 +129,8 @@ MainShell::MainShell(Wiring wiring) : w_(std::move(wiring)) {
     // The roll button, large, under the roll counters; undo below it.
     setPlace(w_.game.Roll, 8100, 3780, 1320, 450);
     setPlace(w_.game.Undo, 8100, 4350, 1320, 330);
-    // The roll and undo buttons keep the captions they were designed with; no language
-    // file names them.
-    if (w_.game.Roll.caption.empty()) {
-        w_.game.Roll.caption = "Roll";
-    }
-    if (w_.game.Undo.caption.empty()) {
-        w_.game.Undo.caption = "Undo";
-    }
-    w_.game.Roll.toolTip = keyboardHelp();
-}
-
-const char* MainShell::keyboardHelp() {
-    return " Roll: Space. Pick up or put back a die: 1 to 6. Choose a category: Up and Down, "
-           "then Enter; S fills the suggested one. Undo: Backspace. New game: F2. Advice on or "
-           "off: H. Statistics: T. ";
+    // Roll and Undo, like Homepage and Help, take their captions and the keyboard help from
+    // the language when it is applied.
 }
 
 std::vector<Control*> MainShell::controls() {

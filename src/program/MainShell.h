@@ -227,8 +227,6 @@ public:
     void keyCardLeave();
     void keyFillSuggestion();
     int CardFocus = 0;
-    // The keys, for the tool tip of `Roll`.
-    static const char* keyboardHelp();
 
     // An error escaped a handler: a log line, and the error marker with the line as its tool
     // tip (clicking it opens the log).

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "common/Texts.h"
 #include "links/Links.h"
 
 namespace brisvane {
@@ -49,6 +50,17 @@ MenuWindow::MenuWindow(Links& links) : links_(links) {
     // A switch; the program wires it to the event log.
     xx_meny.add("xx_stoplog", "Stop logging");
     xx_meny.add("xx_viewini", "View ini-file", [this] { xx_viewini_Click(); });
+}
+
+void MenuWindow::applyTexts(const Texts& texts) {
+    static constexpr std::pair<const char*, const char*> Captions[] = {
+        {"www_sms", "s93"},    {"www_signup", "s94"}, {"xx_newsversion", "s95"},
+        {"xx_viewlog", "s96"}, {"xx_stoplog", "s97"}, {"xx_viewini", "s98"}};
+    www_homepage().caption = texts.T("s6");
+    for (const auto& [entry, key] : Captions) {
+        Menu& menu = entry[0] == 'w' ? xx_webmenu : xx_meny;
+        menu.entry(entry).caption = texts.T(key);
+    }
 }
 
 void MenuWindow::showWebMenu() {

@@ -12,6 +12,7 @@
 namespace brisvane {
 
 class Links;
+class Texts;
 
 struct MenuEntry {
     std::string objectName;
@@ -56,6 +57,9 @@ public:
 
     // The entry whose caption applying a language sets to the text s6.
     MenuEntry& www_homepage() { return xx_webmenu.entry("www_homepage"); }
+    // The captions in the current language: the home entry the text s6, the others the
+    // program's own keys.
+    void applyTexts(const Texts& texts);
 
     // The view pops the menu up (set by the view).
     std::function<void(const Menu& menu, PopupAt at)> popup;

@@ -71,7 +71,7 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
       languageTexts_(profile_, iniFile_, language_, mainShell_, game_, topTen_, settings_,
                      SettingsPage),
       resources_(Resources::Wiring{
-          profile_, iniFile_, folder_, platform_.dialogs, ProgramName, LogFileName,
+          profile_, iniFile_, folder_, platform_.dialogs, language_, ProgramName, LogFileName,
           [this](const std::string& line) { log_.WriteLog(line); },
           [this](const std::string& where, const std::exception& error) {
               mainShell_.reportError(where, error);
@@ -151,7 +151,9 @@ std::string Program::versionText() {
 
 void Program::LanUpdate() {
     languageTexts_.apply();
-    menuWindow_.www_homepage().caption = language_.T("s6");
+    menuWindow_.applyTexts(language_);
+    menuWindow_.xx_meny.entry("xx_unpack").caption = language_.T("s99");
+    menuWindow_.xx_meny.entry("xx_delres").caption = language_.T("s100");
     menuWindow_.xx_meny.entry("xx_advice").caption = advice_.switchCaption();
     menuWindow_.xx_meny.entry("xx_statistics").caption = statistics_.title();
     statistics_.languageChanged();
@@ -192,7 +194,7 @@ LanguageCreationWindow& Program::languageCreation() {
 TranslatorWindow& Program::translatorWindow() {
     if (!translatorWindow_) {
         translatorWindow_ = std::make_unique<TranslatorWindow>(TranslatorWindow::Wiring{
-            translator_, platform_.dialogs, [this] { openLanguageCreation(); },
+            translator_, platform_.dialogs, language_, [this] { openLanguageCreation(); },
             [this] { returnToSettings(); }});
     }
     return *translatorWindow_;

@@ -18,8 +18,6 @@ namespace brisvane {
 
 namespace {
 
-const char* const Placeholder = "(Message)";
-
 struct OptionBox {
     int check;
     const char* key;
@@ -160,8 +158,9 @@ void SettingsWindow::loadSteps() {
     Combo2.caption = text::mid(when, length > 3 ? length - 3 : 0, 3);
     Check9.checked = w_.clock.AlarmOn();
     Text1.caption = ini("Alarm", "Mess");
-    if (Text1.caption.empty()) {
-        Text1.caption = Placeholder;
+    Text1Placeholder = Text1.caption.empty();
+    if (Text1Placeholder) {
+        Text1.caption = w_.language.T("s88");
     }
 
     // 10. The language.
@@ -248,9 +247,24 @@ void SettingsWindow::clickCheck(int n, bool checked) {
 
 void SettingsWindow::changeText1(const std::string& text) {
     // The player deleted the last character of the placeholder: the box starts empty.
-    Text1.caption = text == "(Message" ? std::string() : text;
+    const std::string placeholder = w_.language.T("s88");
+    Text1.caption =
+        !placeholder.empty() && text == text::dropLast(placeholder) ? std::string() : text;
+    Text1Placeholder = !placeholder.empty() && Text1.caption == placeholder;
     w_.profile.SetINI("Alarm", "Mess", Text1.caption, w_.iniFile);
     notify();
+}
+
+void SettingsWindow::applyTexts() {
+    Frame6.caption = w_.language.T("s89");
+    if (Text1Placeholder) {
+        Text1.caption = w_.language.T("s88");
+    }
+    accounts.applyTexts();
+}
+
+const Texts& SettingsWindow::texts() const {
+    return w_.language;
 }
 
 void SettingsWindow::completeAlarmTime() {

@@ -96,6 +96,8 @@ public:
     ListControl Combo1; // hour "0".."23"
     ListControl Combo2; // minute ":00"..":59"
     Control Text1;      // the reminder; caption = its text
+    // Text1 shows the language's "(Message)" in place of an empty reminder.
+    bool Text1Placeholder = false;
     ListControl List1;  // installed languages
     Control Command3, Command4;
     Control Label2;
@@ -130,6 +132,11 @@ public:
     // Ticking the alarm fills in a time not fully chosen (see completeAlarmTime).
     void clickCheck(int n, bool checked);
     void changeText1(const std::string& text);
+    // The captions the program adds to the design (the counters' group, the reminder's
+    // placeholder, the account group's buttons), in the current language.
+    void applyTexts();
+    // The texts of the language in use (for the names the view gives its fields).
+    const Texts& texts() const;
     void chooseCombo1(const std::string& text);
     void chooseCombo2(const std::string& text);
     void clickCommand3();

@@ -1,6 +1,7 @@
 #include "program/TranslatorWindow.h"
 
 #include "common/Numbers.h"
+#include "common/Text.h"
 
 namespace brisvane {
 
@@ -81,7 +82,11 @@ void TranslatorWindow::Load(const TranslationJob& job) {
     if (!usable) {
         // Nothing to translate: say why where the English text would be, and offer nothing
         // that could write.
-        lblEnglish.caption = MissingReference;
+        // In the player's language; in English when the missing file was that language too.
+        lblEnglish.caption = w_.texts.T("s142");
+        if (lblEnglish.caption.empty()) {
+            lblEnglish.caption = MissingReference;
+        }
         lblID.caption.clear();
         Combo1.caption.clear();
         Timer2.stop();
@@ -145,9 +150,7 @@ void TranslatorWindow::Timer2Tick() {
         pendingChange_ = false;
         if (!w_.translator.write(inLan.caption)) {
             w_.dialogs.message(Title,
-                               "The translation could not be written to " +
-                                   w_.translator.TargetFile() +
-                                   ". Please check that the program folder is writable.",
+                               text::fill(w_.texts.T("s141"), {w_.translator.TargetFile()}),
                                MessageKind::Warning);
         }
     }
@@ -213,7 +216,9 @@ void TranslatorWindow::clickSave() {
     }
     flushPendingWrite();
     if (!bSave.visible) {
-        return; // the last change emptied a text: not complete any more
+        // The last change emptied a text: not complete any more.
+        w_.dialogs.message(Title, w_.texts.T("s143"), MessageKind::Warning);
+        return;
     }
     const SaveOutcome outcome = w_.translator.save();
     if (!outcome.saved) {

@@ -15,6 +15,7 @@
 #include "common/Controls.h"
 #include "common/ModelTimer.h"
 #include "common/Ports.h"
+#include "common/Texts.h"
 #include "language/Translator.h"
 
 namespace brisvane {
@@ -28,6 +29,7 @@ public:
     struct Wiring {
         Translator& translator;
         Dialogs& dialogs;
+        const Texts& texts; // the window's messages in the player's language
         // Command1: back to the language creation window.
         std::function<void()> showCreationWindow;
         // After a save: the settings window, with the new language applied.
@@ -35,6 +37,8 @@ public:
     };
 
     explicit TranslatorWindow(Wiring wiring);
+    // The texts of the language in use, for the names the view gives its fields.
+    const Texts& texts() const { return w_.texts; }
     TranslatorWindow(const TranslatorWindow&) = delete;
     TranslatorWindow& operator=(const TranslatorWindow&) = delete;
 

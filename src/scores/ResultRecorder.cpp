@@ -188,26 +188,23 @@ std::string ResultRecorder::finalText(const FinishedGame& game) const {
     std::string text = w_.texts.T("b5") + " " + std::to_string(game.TotalScore) + " p";
     if (game.review) {
         const std::string point = w_.locale != nullptr ? w_.locale->decimalSeparator() : ".";
-        const auto figure = [&](const char* key, const char* fallback, double value) {
-            return "\n" + textOr(w_.texts, key, fallback) + ": " + oneDecimal(value, point) + " p";
+        const auto figure = [&](const char* key, double value) {
+            return "\n" + text::fill(w_.texts.T("s126"),
+                                     {w_.texts.T(key), oneDecimal(value, point) + " p"});
         };
-        text += "\n" + figure("s36", "Expected at the start", game.review->expectedStart) +
-                figure("s37", "Your choices cost", game.review->cost) +
-                figure("s38", "Luck", game.review->luck);
+        text += "\n" + figure("s36", game.review->expectedStart) +
+                figure("s37", game.review->cost) + figure("s38", game.review->luck);
     } else if (game.reviewPending) {
-        text += "\n\n" + textOr(w_.texts, "s40",
-                                 "No review for this game: the advisor was still getting ready.");
+        text += "\n\n" + w_.texts.T("s40");
     }
     if (game.advised) {
-        text += "\n\n" + textOr(w_.texts, "s39",
-                                 "Played with advice: this game does not enter the top ten.");
+        text += "\n\n" + w_.texts.T("s39");
     }
     return text;
 }
 
-std::string ResultRecorder::notSavedText(const std::string& why) {
-    return "This result could not be saved in the settings file (" + why +
-           "). Your highscores stay as they were.";
+std::string ResultRecorder::notSavedText(const std::string& why) const {
+    return text::fill(w_.texts.T("s135"), {why});
 }
 
 } // namespace brisvane

@@ -79,7 +79,7 @@ class ResultRecorder {
     void KollaScore(const FinishedGame& game);
 
     // The message of a result that could not be saved; `why` is the system's reason.
-    static std::string notSavedText(const std::string& why);
+    std::string notSavedText(const std::string& why) const;
     // The messages of a game the history could not take, and of a damaged history set aside
     // as the file `aside`.
     static std::string notInHistoryText(const Texts& texts, const std::string& why);

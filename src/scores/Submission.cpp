@@ -150,10 +150,9 @@ void Submission::TimerSending_Timer() {
         w_.profile.SetINI("Internet", "entries", std::to_string(entries + 1), w_.iniFile);
         w_.log.WriteLog("Send highscore. " + what);
     } else {
-        const std::string text =
-            "The highscore was not sent: the desktop could not open the submission address";
-        w_.log.WriteLog(text + ". " + what);
-        w_.dialogs.message(w_.language.T("b1"), text + ".");
+        const std::string text = w_.language.T("s131");
+        w_.log.WriteLog(text + " " + what);
+        w_.dialogs.message(w_.language.T("b1"), text);
     }
     if (w_.Say) {
         w_.Say(w_.language.T("d2") + ": " + std::to_string(w_.totalScore ? w_.totalScore() : 0));

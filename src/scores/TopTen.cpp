@@ -1,6 +1,7 @@
 #include "scores/TopTen.h"
 
 #include "common/Numbers.h"
+#include "common/Text.h"
 #include "scores/HsTable.h"
 
 namespace brisvane {
@@ -74,7 +75,7 @@ bool TopTen::ClearHighscore(Dialogs& dialogs, const LogWriter& writeLog) {
     std::string why;
     // Ten empty places: points "0", the rest "".
     if (!profile_.SetINIs(iniFile_, HsTable{}.changes(), &why)) {
-        dialogs.message(texts_.T("b1"), "The highscore could not be cleared (" + why + ").",
+        dialogs.message(texts_.T("b1"), text::fill(texts_.T("s130"), {why}),
                         MessageKind::Warning);
         return false;
     }

@@ -209,7 +209,7 @@ QString AccessibleDotDisplay::text(QAccessible::Text t) const {
     case QAccessible::Name:
         return message();
     case QAccessible::Description:
-        return QStringLiteral("Message display");
+        return widget()->accessibleDescription(); // the language's name of the display
     default:
         return QAccessibleWidget::text(t);
     }

@@ -47,10 +47,11 @@ LanguageCreationView::LanguageCreationView(LanguageCreationWindow& model, EventG
     }
     combo2_ = combo(model_.Combo2, "Combo2 click",
                     [this](const std::string& text) { model_.Combo2Click(text); });
-    combo2_->setAccessibleName(QStringLiteral("New language to continue"));
+    const auto name = [this](const char* key) { return QString::fromStdString(model_.texts().T(key)); };
+    combo2_->setAccessibleName(name("s144"));
     combo1_ = combo(model_.Combo1, "Combo1 click",
                     [this](const std::string& text) { model_.Combo1Click(text); });
-    combo1_->setAccessibleName(QStringLiteral("Language to modify"));
+    combo1_->setAccessibleName(name("s145"));
 
     const Control* labels[] = {&model_.Label1, &model_.Label2, &model_.Label3};
     const Control* texts[] = {&model_.Text1, &model_.Text2, &model_.Text3};

@@ -292,7 +292,6 @@ void MainView::wireAccessibility() {
         guard_.run("Logo click", [this, at] { m_.shell.clickLogo(at.x(), at.y()); });
         render();
     });
-    text1_->setAccessibleName(QStringLiteral("Test message"));
 }
 
 void MainView::wireTitleStrip(ControlWidget* strip) {
@@ -376,6 +375,16 @@ TimerDriver* MainView::timer(const QString& name) const {
     return it == timers_.end() ? nullptr : it->second;
 }
 
+// The names of the controls that show no caption, in the language in use.
+void MainView::renderAccessibleNames() {
+    const Texts& texts = m_.shell.texts();
+    const auto name = [&texts](const char* key) { return QString::fromStdString(texts.T(key)); };
+    if (text1_->accessibleName() != name("s149")) {
+        text1_->setAccessibleName(name("s149"));
+        dots_->setAccessibleDescription(name("s117"));
+    }
+}
+
 void MainView::render() {
     // A model may report a change while the view is already rendering one (a timer started
     // from a listener); the outer pass sees it.
@@ -398,6 +407,7 @@ void MainView::render() {
         text1_->setText(QString::fromStdString(text1.caption));
     }
     dots_->render(m_.dots);
+    renderAccessibleNames();
     for (const auto& entry : timers_) {
         entry.second->sync();
     }

@@ -99,6 +99,7 @@ private:
     void loadBackground(const std::string& path);
     void renderFrame();
     void renderHandCursors();
+    void renderAccessibleNames();
     void decorate();
     void paintTable(class QPainter& painter);
     void paintAdvice(class QPainter& painter);

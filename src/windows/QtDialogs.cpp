@@ -1,7 +1,10 @@
 #include "windows/QtDialogs.h"
 #include "windows/QtPaths.h"
 
+#include "language/Language.h"
+
 #include <QFileDialog>
+#include <QPushButton>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -38,11 +41,18 @@ void styleLikeTheTable(QWidget& box) {
 }
 } // namespace
 
+QString QtDialogs::text(const char* key, const QString& otherwise) const {
+    const std::string found = language_ != nullptr ? language_->T(key) : std::string();
+    return found.empty() ? otherwise : q(found);
+}
+
 bool QtDialogs::askYesNo(const std::string& title, const std::string& question,
                          DefaultButton defaultButton) {
     QMessageBox box(QMessageBox::Question, q(title), q(question),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(defaultButton == DefaultButton::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(text("s118", box.button(QMessageBox::Yes)->text()));
+    box.button(QMessageBox::No)->setText(text("s119", box.button(QMessageBox::No)->text()));
     // Closing the box without choosing counts as No.
     box.setEscapeButton(QMessageBox::No);
     styleLikeTheTable(box);
@@ -56,6 +66,8 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
     box.setLabelText(q(prompt));
     box.setTextValue(q(preset));
     box.setInputMode(QInputDialog::TextInput);
+    box.setOkButtonText(text("s120", box.okButtonText()));
+    box.setCancelButtonText(text("s121", box.cancelButtonText()));
     styleLikeTheTable(box);
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -66,6 +78,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
 void QtDialogs::message(const std::string& title, const std::string& text, MessageKind kind) {
     QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     q(title), q(text), QMessageBox::Ok, parent_);
+    box.button(QMessageBox::Ok)->setText(this->text("s120", box.button(QMessageBox::Ok)->text()));
     styleLikeTheTable(box);
     box.exec();
 }
@@ -98,12 +111,25 @@ QStringList QtDialogs::toNameFilters(const std::string& filter) {
 std::optional<std::string> QtDialogs::chooseFile(const std::string& title,
                                                  const std::string& filter,
                                                  const std::string& folder) {
-    const QString chosen = QFileDialog::getOpenFileName(
-        parent_, q(title), toQtPath(folder), toNameFilters(filter).join(QStringLiteral(";;")));
-    if (chosen.isEmpty()) {
+    // Qt's catalogue translates the dialog's views and menus; its captions are the game's own
+    // words, also in a language the desktop has no catalogue for.
+    catalogue_.use(language_ != nullptr ? language_->info("international") : std::string());
+    QFileDialog dialog(parent_, q(title), toQtPath(folder));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(toNameFilters(filter));
+    const std::pair<QFileDialog::DialogLabel, const char*> labels[] = {
+        {QFileDialog::LookIn, "s122"},   {QFileDialog::FileName, "s123"},
+        {QFileDialog::FileType, "s124"}, {QFileDialog::Accept, "s125"},
+        {QFileDialog::Reject, "s121"}};
+    for (const auto& [label, key] : labels) {
+        dialog.setLabelText(label, text(key, dialog.labelText(label)));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return fromQtPath(chosen);
+    return fromQtPath(dialog.selectedFiles().constFirst());
 }
 
 std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& title,

@@ -4,13 +4,19 @@
 #include <QWidget>
 
 #include "common/Ports.h"
+#include "windows/QtCatalogue.h"
 
 namespace brisvane {
+
+class Language;
 
 class QtDialogs : public Dialogs {
 public:
     // The window the boxes belong to; may change as windows come and go.
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The language of the buttons (Yes, No, OK, Cancel) and of the file dialog, read each time
+    // a box opens; without one, or where it has no text, Qt's own words stand.
+    void setLanguage(const Language* language) { language_ = language; }
 
     bool askYesNo(const std::string& title, const std::string& question,
                   DefaultButton defaultButton) override;
@@ -30,7 +36,12 @@ public:
     static QStringList toNameFilters(const std::string& filter);
 
 private:
+    // The language's text of `key`, or `otherwise` where there is none.
+    QString text(const char* key, const QString& otherwise) const;
+
     QPointer<QWidget> parent_;
+    const Language* language_ = nullptr;
+    QtCatalogue catalogue_;
 };
 
 } // namespace brisvane

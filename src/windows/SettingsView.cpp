@@ -340,14 +340,14 @@ void SettingsView::buildWidgets() {
     enter->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bind(enter, m.lblEnter, &m.Frame2);
     auto* user = new QLineEdit(frame2);
-    user->setAccessibleName(QStringLiteral("User name"));
+    user_ = user;
     bind(user, m.txtUser, &m.Frame2);
     connect(user, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_.txtUser.caption = text.toStdString(); });
     enter->setBuddy(user);
     auto* password = new QLineEdit(frame2);
     password->setEchoMode(QLineEdit::Password);
-    password->setAccessibleName(QStringLiteral("Password"));
+    password_ = password;
     bind(password, m.txtPass, &m.Frame2);
     connect(password, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_.txtPass.caption = text.toStdString(); });
@@ -390,6 +390,8 @@ void SettingsView::render() {
         renderTexts(bound, onPage ? &mnemonics : nullptr);
         widget->setVisible(c.visible);
     }
+    user_->setAccessibleName(q(m_.texts().T("s91")));
+    password_->setAccessibleName(q(m_.texts().T("s92")));
     // Enter adds the account being typed; otherwise it closes the window.
     const bool entering = m_.accounts.entering();
     ok_->setDefault(entering);

@@ -77,6 +77,8 @@ private:
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;
     QPushButton* ok_ = nullptr;
+    QLineEdit* user_ = nullptr;
+    QLineEdit* password_ = nullptr;
     QPushButton* close_ = nullptr;
     bool rendering_ = false;
     int shownIcon_ = -1;

@@ -1,6 +1,7 @@
 // The language files and the settings file that the distribution ships, read as the program
 // reads them. Every shipped language file is checked, whether or not the test knows it.
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
@@ -16,12 +17,16 @@
 namespace brisvane {
 namespace {
 
-std::size_t placeholders(const std::string& text) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find("%1"); at != std::string::npos; at = text.find("%1", at + 2)) {
-        ++count;
+// The places a text has for values ("%1", "%2"), as a sorted list.
+std::string placeholders(const std::string& text) {
+    std::string places;
+    for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1)) {
+        if (at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9') {
+            places += text[at + 1];
+        }
     }
-    return count;
+    std::sort(places.begin(), places.end());
+    return places;
 }
 
 class ShippedData : public ::testing::Test {

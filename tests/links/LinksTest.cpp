@@ -194,7 +194,7 @@ TEST(LinksTest, AnAddressThatIsNotAWebPageIsRefusedNamingItsKey) {
               "address (http: or https:), so it was not opened.");
     EXPECT_EQ(rig.logLines()[0],
               "The address under home in section Internet of the settings file is not a web "
-              "address (http: or https:), so it was not opened: file:///etc/passwd.");
+              "address (http: or https:), so it was not opened. (file:///etc/passwd).");
     EXPECT_EQ(fileAddress("/data/caf\xE9 #1/Vexa.log"), "file:///data/caf%E9%20%231/Vexa.log");
 }
 

@@ -22,7 +22,7 @@ class ResourcesTest : public ::testing::Test {
 protected:
     ResourcesTest()
         : resources(
-              Resources::Wiring{profile, ini, programFolder, dialogs, "Brisvane", "Vexa.log",
+              Resources::Wiring{profile, ini, programFolder, dialogs, texts, "Brisvane", "Vexa.log",
                                 [this](const std::string& line) { log.push_back(line); },
                                 [this](const std::string& where, const std::exception& error) {
                                     log.push_back(where + ": " + error.what());
@@ -47,6 +47,7 @@ protected:
     std::string ini = folder.file("Vexa.ini");
     FileProfile profile;
     testing::FakeDialogs dialogs;
+    testing::FakeTexts texts;
     std::vector<std::string> log;
     std::vector<bool> busyCalls;
     Resources resources;

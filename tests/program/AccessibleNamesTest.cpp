@@ -32,11 +32,6 @@ TEST(AccessibleNamesTest, CaptionsReadWithoutTheirBlanksAndMnemonicMarks) {
     for (const auto& [caption, read] : rows) {
         EXPECT_EQ(plainCaption(caption), read) << '"' << caption << '"';
     }
-    EXPECT_EQ(speech::dieName(3, 5, true), "Die 3: five, picked up");
-    EXPECT_EQ(speech::dieName(6, 1, false), "Die 6: one");
-    EXPECT_EQ(speech::dieName(2, 0, false), "Die 2");
-    EXPECT_EQ(speech::scoreName("Fours", ""), "Fours: open");
-    EXPECT_EQ(speech::scoreName("Fours", "12"), "Fours: 12");
 }
 
 class SpokenGameTest : public GameFixture {

@@ -213,7 +213,7 @@ TEST_F(ResultRecorderTest, AResultThatCannotBeSavedIsReportedAndNotLoggedAsSaved
     finish(287, 845);
     EXPECT_EQ(events[3], "log Session 12: Score: 287, time: 14:05. Not saved: Read-only file system");
     ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text, ResultRecorder::notSavedText("Read-only file system"));
+    EXPECT_EQ(dialogs.messages[0].text, recorder.notSavedText("Read-only file system"));
     EXPECT_EQ(stored("n3"), "was 3");
     EXPECT_EQ(topTen.NewPlace, 0) << "no place shown as new";
 }

@@ -11,6 +11,8 @@
 
 #include "common/Ports.h"
 #include "common/Texts.h"
+#include "language/Language.h"
+#include "settings/FileProfile.h"
 
 namespace brisvane::testing {
 
@@ -178,7 +180,6 @@ public:
     }
 };
 
-// Texts from a map; an absent key gives "" as an absent language key does.
 // Keeps the work it is given until the test runs it, or until its owner waits for it.
 class FakeWorker : public Worker {
 public:
@@ -199,12 +200,22 @@ public:
     }
 };
 
+// Texts from a map; an absent key gives "" as an absent language key does.
 class FakeTexts : public Texts {
 public:
     std::map<std::string, std::string> texts;
+    // As a language file: a key of the program's own numbering that the map lacks reads from
+    // the shipped English file.
     std::string T(const std::string& key) const override {
         const auto it = texts.find(key);
-        return it == texts.end() ? std::string() : it->second;
+        if (it != texts.end()) {
+            return it->second;
+        }
+        if (!Language::isOwnKey(key)) {
+            return {};
+        }
+        static FileProfile shipped;
+        return shipped.GetINI("Language", key, BRISVANE_SOURCE_DIR "/data/English.lan");
     }
 };
 
