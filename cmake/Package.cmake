@@ -58,8 +58,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brisvane/")
 # The Qt libraries from the binaries themselves; xdg-utils opens web pages and files.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "xdg-utils")
-# The name on the splash window and the logo is drawn in DejaVu Sans.
-set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# The name on the splash window and the logo is drawn in DejaVu Sans; Qt's catalogues speak
+# the player's language in the file dialog.
+set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -27,6 +27,13 @@ TEST(Text, FilesInWindows1252OrWithBomDecodeToUtf8) {
     EXPECT_FALSE(text::isValidUtf8("\xED\xA0\x80")); // a lone surrogate
 }
 
+TEST(Text, FillPutsEachValueInItsPlaceAndLeavesTheRest) {
+    EXPECT_EQ(text::fill("The log %1 cannot be written (%2).", {"Vexa.log", "Disk full"}),
+              "The log Vexa.log cannot be written (Disk full).");
+    EXPECT_EQ(text::fill("%2 \u00e0 %1", {"a", "b"}), "b \u00e0 a") << "a translation may reorder";
+    EXPECT_EQ(text::fill("100% %1 %3", {"%2", "x"}), "100% %2 %3") << "values are not filled again";
+}
+
 TEST(Numbers, IntegerPartNeverFailsOnBadText) {
     EXPECT_EQ(integerPart("abc"), 0);
     EXPECT_EQ(integerPart(" 345"), 345);

@@ -15,7 +15,7 @@ protected:
     LanguageTest() {
         folder.write("Vexa.ini", "[Language]\nantal=2\nselected=2\nl1n=English\nl1p=English.lan\n"
                                  "l2n=Deutsch\nl2p=Deutsch.lan\nl3n=Svenska\nl3p=Swedish.lan\n");
-        folder.write("English.lan", "[Language]\nc13=Small straight\n");
+        folder.write("English.lan", "[Language]\nc13=Small straight\nc21=Spare\ns80=Roll\n");
         folder.write("deutsch.LAN",
                      "[Language]\nc13=Kleine Straße\n[Info]\ninternational=German\n");
     }
@@ -32,6 +32,8 @@ TEST_F(LanguageTest, TheSelectedLanguageGivesTheTextsWhateverTheCaseOfItsFileNam
     EXPECT_EQ(language.LanguageFile(), folder.file("deutsch.LAN"));
     EXPECT_EQ(language.T("c13"), "Kleine Straße");
     EXPECT_EQ(language.T("c14"), "") << "a key the file lacks";
+    EXPECT_EQ(language.T("s80"), "Roll") << "a key of the program's own the file lacks: English";
+    EXPECT_EQ(language.T("c21"), "Spare") << "the same past the twenty categories";
     EXPECT_EQ(language.info("international"), "German");
 
     std::filesystem::create_directory(folder.file("Broken.lan"));

@@ -8,7 +8,14 @@
 #include <QTimer>
 
 #include <QFileInfo>
+#include <QLibraryInfo>
 
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "language/Language.h"
+#include "settings/FileProfile.h"
 #include "support/TempFolder.h"
 #include "windows/QtDialogs.h"
 #include "windows/QtPaths.h"
@@ -83,6 +90,72 @@ TEST(QtDialogsTest, InputBoxGivesTheTypedTextOrNothingWhenCancelled) {
     EXPECT_EQ(dialogs.inputBox("Your name", "Top ten", "Anna"), std::optional<std::string>("Åsa"));
     whenBoxOpens([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
     EXPECT_EQ(dialogs.inputBox("Your name", "Top ten", "Anna"), std::nullopt);
+}
+
+// The buttons of every box and the file dialog speak the language in use, switched as soon as
+// another language is applied; Qt's catalogue adds its own words for the rest of the dialog.
+TEST(QtDialogsTest, ButtonsAndTheFileDialogSpeakTheLanguageInUse) {
+    FileProfile profile;
+    const std::filesystem::path data = BRISVANE_SOURCE_DIR "/data";
+    Language language(profile, ProgramFolder(data), (data / "Vexa.ini").string());
+    QtDialogs dialogs;
+    dialogs.setLanguage(&language);
+    const auto buttons = [](QWidget* box) {
+        QStringList texts;
+        for (QPushButton* button : box->findChildren<QPushButton*>()) {
+            texts.append(button->text());
+        }
+        texts.sort();
+        return texts.join(QLatin1Char('|'));
+    };
+    const std::pair<const char*, const char*> expected[] = {
+        {"Swedish.lan", "&Ja|&Nej"}, {"French.lan", "&Non|&Oui"}, {"English.lan", "&No|&Yes"}};
+    for (const auto& [file, shown] : expected) {
+        language.setLanguageFile((data / file).string());
+        QString seen;
+        whenBoxOpens([&](QWidget* box) {
+            seen = buttons(box);
+            qobject_cast<QDialog*>(box)->reject();
+        });
+        dialogs.askYesNo("Brisvane", "?", DefaultButton::No);
+        EXPECT_EQ(seen, QString::fromUtf8(shown)) << file;
+    }
+
+    language.setLanguageFile((data / "German.lan").string());
+    QString seen;
+    whenBoxOpens([&](QWidget* box) {
+        seen = buttons(box);
+        qobject_cast<QDialog*>(box)->reject();
+    });
+    dialogs.inputBox("Name", "Brisvane", "");
+    EXPECT_EQ(seen, QStringLiteral("Abbrechen|OK"));
+
+    // Danish: the captions from the game's own keys, the views' tool tips from Qt's catalogue.
+    language.setLanguageFile((data / "Danish.lan").string());
+    QStringList labels;
+    QString detail;
+    whenBoxOpens([&](QWidget* box) {
+        auto* dialog = qobject_cast<QFileDialog*>(box);
+        ASSERT_NE(dialog, nullptr);
+        labels << dialog->labelText(QFileDialog::LookIn) << dialog->labelText(QFileDialog::Accept)
+               << dialog->labelText(QFileDialog::Reject);
+        detail = QCoreApplication::translate("QFileDialog", "Detail View");
+        dialog->reject();
+    });
+    EXPECT_EQ(dialogs.chooseFile("Brisvane", "*.lan", data.string()), std::nullopt);
+    EXPECT_EQ(labels, (QStringList{QStringLiteral("Søg i:"), QStringLiteral("&Åbn"),
+                                   QStringLiteral("Annuller")}));
+    if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_da.qm")) {
+        EXPECT_NE(detail, QStringLiteral("Detail View")) << "Qt's Danish catalogue is in use";
+    }
+    // Back in English, Qt's own words again: the catalogue is let go.
+    language.setLanguageFile((data / "English.lan").string());
+    whenBoxOpens([&](QWidget* box) {
+        detail = QCoreApplication::translate("QFileDialog", "Detail View");
+        qobject_cast<QDialog*>(box)->reject();
+    });
+    dialogs.chooseFile("Brisvane", "*.lan", data.string());
+    EXPECT_EQ(detail, QStringLiteral("Detail View"));
 }
 
 } // namespace
