@@ -1,5 +1,6 @@
-// Every caption shows whole, in every language file the game ships: the game window and each
-// page of the settings window (the account entry too), measured with the fonts they draw in.
+// Every caption shows whole, in every language file the game ships: the game window, each page
+// of the settings window (the account entry too) and the translation windows, measured with the
+// fonts they draw in. The menus and the boxes size themselves to their texts.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -12,6 +13,9 @@
 #include <QTextDocument>
 
 #include "MainRig.h"
+#include "windows/LanguageCreationView.h"
+#include "windows/TranslationWindows.h"
+#include "windows/TranslatorView.h"
 #include "windows/ControlWidget.h"
 
 namespace brisvane::testing {
@@ -118,53 +122,23 @@ std::vector<std::string> cutCaptions(QWidget* window, const std::string& where) 
     return cut;
 }
 
-// Makes the language file `file` the one in use, listing it first if the settings do not.
-void useLanguageFile(MainRig& rig, const std::string& file) {
-    const auto ini = [&rig](const std::string& key) {
-        return rig.profile.GetINI("Language", key, rig.program.IniFile());
-    };
-    const auto set = [&rig](const std::string& key, const std::string& value) {
-        rig.profile.SetINI("Language", key, value, rig.program.IniFile());
-    };
-    int count = std::stoi(ini("antal"));
-    int index = 0;
-    for (int i = 1; i <= count; ++i) {
-        if (ini("l" + std::to_string(i) + "p") == file) {
-            index = i;
-        }
-    }
-    if (index == 0) {
-        index = ++count;
-        set("antal", std::to_string(count));
-        set("l" + std::to_string(index) + "n", file);
-        set("l" + std::to_string(index) + "p", file);
-    }
-    set("selected", std::to_string(index));
-}
-
 TEST(CaptionFitTest, EveryCaptionShowsWholeInEveryShippedLanguage) {
     MainRig rig;
     rig.view->loadAndShow();
-    std::vector<std::string> languages;
-    for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
-        if (entry.path().extension() == ".lan") {
-            languages.push_back(entry.path().filename().string());
-        }
-    }
+    const std::vector<std::string> languages = shippedLanguages();
     ASSERT_GE(languages.size(), 3u);
     rig.program.accounts().add("Åsa-Britt Öberg", "pw"); // a long name on the user label
     // An address without TLS: the account entry shows its note on the readable password.
     rig.profile.SetINI("Internet", "send", "http://plain.example/send", rig.program.IniFile());
 
+    TranslationWindows windows(rig.program);
     std::vector<std::string> cut;
     const auto check = [&cut](QWidget* window, const std::string& where) {
         const std::vector<std::string> found = cutCaptions(window, where);
         cut.insert(cut.end(), found.begin(), found.end());
     };
     for (const std::string& language : languages) {
-        useLanguageFile(rig, language);
-        rig.program.LanUpdate();
-        rig.view->render();
+        rig.useLanguageFile(language);
         check(rig.view.get(), language + " game window");
         for (const char* page : {"all", "alarm", "user"}) {
             rig.program.openSettingsWindow(page);
@@ -172,6 +146,21 @@ TEST(CaptionFitTest, EveryCaptionShowsWholeInEveryShippedLanguage) {
         }
         rig.program.settings().clickCommand1();
         check(rig.settingsHost->view(), language + " account entry");
+        rig.program.closeSettingsWindow();
+        // The translation windows: both pages of the creation window, then the translator on
+        // the language in use.
+        rig.program.openLanguageCreation();
+        LanguageCreationWindow& creation = rig.program.languageCreation();
+        check(windows.creationView(), language + " creation window");
+        creation.selectOption(1);
+        creation.clickCommand2();
+        check(windows.creationView(), language + " names of a new language");
+        creation.clickCommand1();
+        creation.selectOption(3);
+        creation.clickCommand2();
+        check(windows.translatorView(), language + " translator");
+        rig.program.translatorWindow().clickCommand1();
+        rig.program.languageCreation().clickCommand1();
         rig.program.closeSettingsWindow();
     }
     EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);

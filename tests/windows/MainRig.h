@@ -16,6 +16,18 @@
 
 namespace brisvane::testing {
 
+// The language files the game ships, English first.
+inline std::vector<std::string> shippedLanguages() {
+    std::vector<std::string> files{"English.lan"};
+    for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() == ".lan" && name != files.front()) {
+            files.push_back(name);
+        }
+    }
+    return files;
+}
+
 class MainRig {
 public:
     // `settings` go into Options of the copied Vexa.ini before anything loads.
@@ -31,6 +43,33 @@ public:
                        &program.advice()});
         settingsHost = new SettingsViewHost(program.settings(), view->guard(), view.get(),
                                             [this] { view->render(); });
+    }
+
+    // Makes the language file `file` the one in use, listing it first if the settings do not,
+    // and applies it.
+    void useLanguageFile(const std::string& file) {
+        const auto ini = [this](const std::string& key) {
+            return profile.GetINI("Language", key, program.IniFile());
+        };
+        const auto set = [this](const std::string& key, const std::string& value) {
+            profile.SetINI("Language", key, value, program.IniFile());
+        };
+        int count = std::stoi(ini("antal"));
+        int index = 0;
+        for (int i = 1; i <= count; ++i) {
+            if (ini("l" + std::to_string(i) + "p") == file) {
+                index = i;
+            }
+        }
+        if (index == 0) {
+            index = ++count;
+            set("antal", std::to_string(count));
+            set("l" + std::to_string(index) + "n", file);
+            set("l" + std::to_string(index) + "p", file);
+        }
+        set("selected", std::to_string(index));
+        program.LanUpdate();
+        view->render();
     }
 
     ControlWidget& widget(const std::string& name) const {
