@@ -8,6 +8,15 @@ bool fresh(const GameState& s) {
     return s.RollsLeft == GameModel::StartRolls && s.CategoriesLeft == CategoryCount;
 }
 
+// A roll spends one roll and leaves six faces on the table.
+bool rolled(const GameState& before, const GameState& after) {
+    bool faces = true;
+    for (std::size_t i = 0; i < 6; ++i) {
+        faces = faces && after.DiceHeld[i] == 1 && after.DiceValue[i] >= 1 && after.DiceValue[i] <= 6;
+    }
+    return faces && after.RollsLeft == before.RollsLeft - 1;
+}
+
 } // namespace
 
 void StepRecorder::observe(const GameState& state) {
@@ -20,10 +29,11 @@ void StepRecorder::observe(const GameState& state) {
         seen_ = true;
         return;
     }
-    if (state.RollsLeft != before.RollsLeft) {
-        if (state.RollsLeft != before.RollsLeft - 1) {
-            complete_ = false;
-        }
+    if (state.RollsLeft != before.RollsLeft && !rolled(before, state)) {
+        // Not a roll (the test button sets the rolls left): no step to record, and the record
+        // no longer holds the game.
+        complete_ = false;
+    } else if (state.RollsLeft != before.RollsLeft) {
         const bool onTable = !steps_.empty() && steps_.back().kind == Step::Kind::Roll;
         if (onTable) {
             Step again;

@@ -140,6 +140,13 @@ TEST_F(StepRecorderAtTheTable, StepsNoRecordCanHoldMakeItIncomplete) {
     game.clickCategory(category::Chance);
     roll({6, 6, 6, 6, 6, 6});
     EXPECT_FALSE(recorder.complete());
+
+    // The test button before the first roll of a turn: no dice on the table, no roll to record.
+    game.clickNyttSpel();
+    game.clickCommand1();
+    roll({1, 2, 3, 4, 5, 6});
+    EXPECT_FALSE(recorder.complete());
+    EXPECT_EQ(advisor::formatRecord(recorder.steps()), "roll 1 2 3 4 5 6\n");
 }
 
 } // namespace
