@@ -22,7 +22,7 @@ const Tables& tables() {
     static const std::unique_ptr<Tables> t = [] {
         std::filesystem::path folder =
             ProgramFolder::dataHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-        return Tables::loadOrSolve({}, folder.empty() ? folder : folder / "brisvane");
+        return Tables::loadOrSolve({}, folder.empty() ? folder : folder / "brisvane").tables;
     }();
     return *t;
 }

@@ -22,7 +22,7 @@ private:
 
 std::unique_ptr<AdviceSource> prepareAdvice(const std::filesystem::path& folder,
                                             const Progress& progress) {
-    return std::make_unique<TablesAdvice>(Tables::loadOrSolve(TableLayout{}, folder, progress));
+    return std::make_unique<TablesAdvice>(Tables::loadOrSolve(TableLayout{}, folder, progress).tables);
 }
 
 } // namespace brisvane::advisor

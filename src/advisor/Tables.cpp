@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -19,7 +20,7 @@ std::size_t idx(int i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '5', '\n'};
+constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '6', '\n'};
 constexpr std::uint64_t CalibrationSeed = 20020222;
 
 CategorySet upperTableSet(const TableLayout& layout) {
@@ -191,54 +192,90 @@ std::string Tables::fileName() const {
     return name;
 }
 
+namespace {
+
+// FNV-1a over the bytes of the file, so a file of the right size with other contents (a disk
+// error, a stray write) is refused instead of advising from it.
+class Checksum {
+public:
+    void add(const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        for (std::size_t i = 0; i < size; ++i) {
+            hash_ = (hash_ ^ bytes[i]) * 0x100000001b3ULL;
+        }
+    }
+    std::uint64_t value() const { return hash_; }
+
+private:
+    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+template <class T>
+bool readInto(std::istream& in, T* into, std::size_t count, Checksum& sum) {
+    in.read(reinterpret_cast<char*>(into), static_cast<std::streamsize>(count * sizeof(T)));
+    sum.add(into, count * sizeof(T));
+    return static_cast<bool>(in);
+}
+
+template <class T>
+void writeFrom(std::ostream& out, const T* data, std::size_t count, Checksum& sum) {
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(count * sizeof(T)));
+    sum.add(data, count * sizeof(T));
+}
+
+// The file after the magic: universe, joined, rolls and the number of corrections (32 bits
+// each), the leaf corrections and the corrections, the number of split gaps (32 bits) and the
+// split gaps, the two tables, all values as doubles, and last the checksum of everything
+// before it (64 bits).
+struct Header {
+    std::uint32_t universe;
+    std::uint32_t joined;
+    std::uint32_t rolls;
+    std::uint32_t corrections;
+};
+
+} // namespace
+
 bool Tables::load(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         return false;
     }
+    Checksum sum;
     char magic[sizeof Magic];
-    std::uint32_t header[3];
-    in.read(magic, sizeof magic);
-    in.read(reinterpret_cast<char*>(header), sizeof header);
-    if (!in || std::memcmp(magic, Magic, sizeof Magic) != 0 || header[0] != layout_.universe ||
-        header[1] != layout_.joined || header[2] != static_cast<std::uint32_t>(layout_.maxRolls)) {
+    Header h{};
+    if (!readInto(in, magic, sizeof magic, sum) || !readInto(in, &h, 1, sum) ||
+        std::memcmp(magic, Magic, sizeof Magic) != 0 || h.universe != layout_.universe ||
+        h.joined != layout_.joined || h.rolls != static_cast<std::uint32_t>(layout_.maxRolls) ||
+        (h.corrections != 0 && h.corrections != h.rolls + 1)) {
         return false;
     }
-    std::uint32_t corrections = 0;
-    in.read(reinterpret_cast<char*>(&corrections), sizeof corrections);
-    if (!in || (corrections != 0 && corrections != header[2] + 1)) {
-        return false;
-    }
-    std::vector<double> leafCorrection(corrections);
-    std::vector<double> correction(corrections);
-    in.read(reinterpret_cast<char*>(leafCorrection.data()),
-            static_cast<std::streamsize>(leafCorrection.size() * sizeof(double)));
-    in.read(reinterpret_cast<char*>(correction.data()),
-            static_cast<std::streamsize>(correction.size() * sizeof(double)));
+    std::vector<double> leafCorrection(h.corrections);
+    std::vector<double> correction(h.corrections);
     std::uint32_t gaps = 0;
-    in.read(reinterpret_cast<char*>(&gaps), sizeof gaps);
-    if (!in || (gaps != 0 && gaps != (header[2] + 1) * Sides * Sides)) {
+    if (!readInto(in, leafCorrection.data(), leafCorrection.size(), sum) ||
+        !readInto(in, correction.data(), correction.size(), sum) ||
+        !readInto(in, &gaps, 1, sum) || (gaps != 0 && gaps != (h.rolls + 1) * Sides * Sides)) {
         return false;
     }
     std::vector<double> splitGap(gaps);
-    in.read(reinterpret_cast<char*>(splitGap.data()),
-            static_cast<std::streamsize>(splitGap.size() * sizeof(double)));
     // The big tables are read in place, so loading never holds them twice; the file must
     // hold exactly what is left of them first.
-    const auto bytes = [](const std::vector<double>& v) {
-        return static_cast<std::streamsize>(v.size() * sizeof(double));
-    };
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const std::uintmax_t rest =
+        (splitGap.size() + upper_.data().size() + lower_.data().size()) * sizeof(double) +
+        sizeof(std::uint64_t);
     const std::streamoff at = in.tellg();
-    if (error || !in || at < 0 ||
-        size - static_cast<std::uintmax_t>(at) !=
-            static_cast<std::uintmax_t>(bytes(upper_.data()) + bytes(lower_.data()))) {
+    if (error || at < 0 || size != static_cast<std::uintmax_t>(at) + rest ||
+        !readInto(in, splitGap.data(), splitGap.size(), sum) ||
+        !readInto(in, upper_.data().data(), upper_.data().size(), sum) ||
+        !readInto(in, lower_.data().data(), lower_.data().size(), sum)) {
         return false;
     }
-    in.read(reinterpret_cast<char*>(upper_.data().data()), bytes(upper_.data()));
-    in.read(reinterpret_cast<char*>(lower_.data().data()), bytes(lower_.data()));
-    if (!in) {
+    std::uint64_t stored = 0;
+    in.read(reinterpret_cast<char*>(&stored), sizeof stored);
+    if (!in || stored != sum.value()) {
         return false;
     }
     leafCorrection_ = std::move(leafCorrection);
@@ -248,57 +285,63 @@ bool Tables::load(const std::filesystem::path& file) {
 }
 
 void Tables::save(const std::filesystem::path& file) const {
-    const std::filesystem::path temporary = file.string() + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        const std::uint32_t header[3] = {layout_.universe, layout_.joined,
-                                         static_cast<std::uint32_t>(layout_.maxRolls)};
-        out.write(Magic, sizeof Magic);
-        out.write(reinterpret_cast<const char*>(header), sizeof header);
-        const auto corrections = static_cast<std::uint32_t>(correction_.size());
-        out.write(reinterpret_cast<const char*>(&corrections), sizeof corrections);
-        out.write(reinterpret_cast<const char*>(leafCorrection_.data()),
-                  static_cast<std::streamsize>(leafCorrection_.size() * sizeof(double)));
-        out.write(reinterpret_cast<const char*>(correction_.data()),
-                  static_cast<std::streamsize>(correction_.size() * sizeof(double)));
-        const auto gaps = static_cast<std::uint32_t>(splitGap_.size());
-        out.write(reinterpret_cast<const char*>(&gaps), sizeof gaps);
-        out.write(reinterpret_cast<const char*>(splitGap_.data()),
-                  static_cast<std::streamsize>(splitGap_.size() * sizeof(double)));
-        out.write(reinterpret_cast<const char*>(upper_.data().data()),
-                  static_cast<std::streamsize>(upper_.data().size() * sizeof(double)));
-        out.write(reinterpret_cast<const char*>(lower_.data().data()),
-                  static_cast<std::streamsize>(lower_.data().size() * sizeof(double)));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw std::runtime_error("cannot write " + file.string());
-        }
+    // A name of its own, so two programs preparing the tables at once never write one file.
+    std::random_device entropy;
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%08x%08x.part", entropy(), entropy());
+    const std::filesystem::path temporary = file.string() + suffix;
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    Checksum sum;
+    const Header h{layout_.universe, layout_.joined, static_cast<std::uint32_t>(layout_.maxRolls),
+                   static_cast<std::uint32_t>(correction_.size())};
+    const auto gaps = static_cast<std::uint32_t>(splitGap_.size());
+    writeFrom(out, Magic, sizeof Magic, sum);
+    writeFrom(out, &h, 1, sum);
+    writeFrom(out, leafCorrection_.data(), leafCorrection_.size(), sum);
+    writeFrom(out, correction_.data(), correction_.size(), sum);
+    writeFrom(out, &gaps, 1, sum);
+    writeFrom(out, splitGap_.data(), splitGap_.size(), sum);
+    writeFrom(out, upper_.data().data(), upper_.data().size(), sum);
+    writeFrom(out, lower_.data().data(), lower_.data().size(), sum);
+    const std::uint64_t checksum = sum.value();
+    out.write(reinterpret_cast<const char*>(&checksum), sizeof checksum);
+    out.close();
+    std::error_code error;
+    if (!out) {
+        std::filesystem::remove(temporary, error);
+        throw std::runtime_error("cannot write " + temporary.string());
     }
-    std::filesystem::rename(temporary, file);
+    std::filesystem::rename(temporary, file, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        throw std::runtime_error("cannot rename " + temporary.string() + " to " + file.string());
+    }
 }
 
-std::unique_ptr<Tables> Tables::loadOrSolve(const TableLayout& layout,
-                                            const std::filesystem::path& folder,
-                                            const Progress& progress) {
-    auto tables = std::make_unique<Tables>(layout);
-    const std::filesystem::path file = folder / tables->fileName();
-    if (!folder.empty() && tables->load(file)) {
-        return tables;
+Tables::Prepared Tables::loadOrSolve(const TableLayout& layout, const std::filesystem::path& folder,
+                                     const Progress& progress) {
+    Prepared prepared;
+    prepared.tables = std::make_unique<Tables>(layout);
+    Tables& tables = *prepared.tables;
+    const std::filesystem::path file = folder / tables.fileName();
+    if (!folder.empty() && tables.load(file)) {
+        return prepared;
     }
-    tables->solve(progress);
-    if (!folder.empty()) {
-        try {
-            std::filesystem::create_directories(folder);
-            tables->save(file);
-        } catch (const std::exception&) {
-            // Not kept: the next start solves them again.
-        }
+    tables.solve(progress);
+    prepared.solved = true;
+    if (folder.empty()) {
+        prepared.notKept = "no folder to keep them in";
+        return prepared;
     }
-    return tables;
+    try {
+        std::filesystem::create_directories(folder);
+        tables.save(file);
+    } catch (const std::exception& error) {
+        // Not kept: the next start solves them again.
+        prepared.notKept = error.what();
+    }
+    return prepared;
 }
-
 
 bool Tables::solvesOutright(CategorySet open) const {
     return (open & ~upperTableSet(layout_)) == 0 || (open & UpperSet) == 0;

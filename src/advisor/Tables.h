@@ -61,17 +61,24 @@ public:
     void solve(const Progress& progress = {});
     // The file name the tables of this layout are kept under.
     std::string fileName() const;
-    // Loads the tables from `file`; false when the file is missing or is not exactly tables
-    // of this layout. Nothing is changed then, except by a read that fails half-way (an I/O
-    // error), which leaves the values to be solved again.
+    // Loads the tables from `file`; false when the file is missing, is not tables of this
+    // layout, or its contents do not match the checksum it carries. Nothing is changed then,
+    // except by a read that gets as far as the tables, which leaves them to be solved again.
     bool load(const std::filesystem::path& file);
-    // Writes the tables through a temporary file, so a reader never sees half of them.
+    // Writes the tables through a temporary file of its own name, renamed over `file` at the
+    // end, so a reader never sees half of them and two writers never mix. Throws
+    // std::runtime_error when it cannot (a full disk, a folder not writable).
     void save(const std::filesystem::path& file) const;
-    // The tables of `layout` from `folder` (fileName()), solved and stored there when missing
-    // or unreadable. A folder that cannot be written only costs the solve next time.
-    static std::unique_ptr<Tables> loadOrSolve(const TableLayout& layout,
-                                               const std::filesystem::path& folder,
-                                               const Progress& progress = {});
+
+    struct Prepared {
+        std::unique_ptr<Tables> tables;
+        bool solved = false; // not found in the folder (or not good): solved now
+        std::string notKept; // why tables solved now could not be kept; empty when kept
+    };
+    // The tables of `layout` from `folder` (fileName()), solved and kept there when missing
+    // or not good. A folder that cannot be written only costs the solve next time.
+    static Prepared loadOrSolve(const TableLayout& layout, const std::filesystem::path& folder,
+                                const Progress& progress = {});
 
     // The estimate of the points still to come with `open` (within the universe), the upper
     // points so far and t = 0..maxT rolls left, into out[0..maxT]: the best split of the rolls

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <random>
+#include <thread>
 
 #include "advisor/Advisor.h"
 #include "advisor/Review.h"
@@ -232,33 +233,54 @@ TEST(Tables, TheEstimateIsExactWhereATableHoldsEverythingAndNeverBelowTheSplitEl
     }
 }
 
-TEST(Tables, AreKeptInAFileAndAFileOfOtherTablesIsNotTaken) {
+TEST(Tables, AreKeptInAFileAndOnlyAGoodFileOfTheirOwnIsTaken) {
     testing::TempFolder folder;
     const auto solved = Tables::loadOrSolve(Small, folder.path());
-    const auto file = folder.path() / solved->fileName();
-    ASSERT_TRUE(std::filesystem::exists(file));
-
+    EXPECT_TRUE(solved.solved);
+    EXPECT_EQ(solved.notKept, "");
+    const auto file = folder.path() / solved.tables->fileName();
     Tables again(Small);
     ASSERT_TRUE(again.load(file));
-    EXPECT_EQ(again.upperPart().data().size(), solved->upperPart().data().size());
+    EXPECT_EQ(again.upperPart().data().size(), solved.tables->upperPart().data().size());
     EXPECT_EQ(again.lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8),
-              solved->lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8));
+              solved.tables->lowerPart().value(bitOf(Chance) | bitOf(Yatzy), 0, 8));
     for (int r = 0; r <= Small.maxRolls; ++r) {
-        EXPECT_EQ(again.correction(r), solved->correction(r));
-        for (int a = 1; a <= 3; ++a) {
-            EXPECT_EQ(again.splitGap(r, a, 1), solved->splitGap(r, a, 1));
-        }
+        EXPECT_EQ(again.correction(r), solved.tables->correction(r));
+        EXPECT_EQ(again.splitGap(r, 3, 1), solved.tables->splitGap(r, 3, 1));
     }
+    EXPECT_FALSE(Tables::loadOrSolve(Small, folder.path()).solved);
 
     TableLayout other = Small;
     other.maxRolls = 7;
-    Tables wrongLayout(other);
-    EXPECT_FALSE(wrongLayout.load(file));
-    // A cut file is not taken either; loadOrSolve then solves and writes it afresh.
-    std::filesystem::resize_file(file, std::filesystem::file_size(file) - 8);
-    EXPECT_FALSE(again.load(file));
+    EXPECT_FALSE(Tables(other).load(file));
+    // A cut file, and one of the right size with a value changed (advice would show "inf"),
+    // are refused and prepared anew.
+    const std::string name = file.filename().string();
+    const std::string good = folder.read(name);
+    std::string changed = good;
+    changed[good.size() / 2] = static_cast<char>(0x7f);
+    changed[good.size() / 2 + 1] = static_cast<char>(0xf0);
+    for (const std::string& bad : {good.substr(0, good.size() - 8), changed}) {
+        folder.write(name, bad);
+        EXPECT_FALSE(again.load(file));
+        EXPECT_TRUE(Tables::loadOrSolve(Small, folder.path()).solved);
+        EXPECT_TRUE(again.load(file));
+    }
+}
+
+TEST(Tables, TwoPreparationsAtOnceLeaveOneGoodFileAndTablesThatCannotBeKeptSaySo) {
+    testing::TempFolder folder;
+    std::thread other([&] { Tables::loadOrSolve(Small, folder.path()); });
     Tables::loadOrSolve(Small, folder.path());
-    EXPECT_TRUE(again.load(file));
+    other.join();
+    EXPECT_TRUE(Tables(Small).load(folder.path() / Tables(Small).fileName()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+
+    folder.write("blocked", "a file where the folder should be");
+    const auto prepared = Tables::loadOrSolve(Small, folder.path() / "blocked");
+    EXPECT_TRUE(prepared.solved);
+    EXPECT_NE(prepared.tables, nullptr);
+    EXPECT_NE(prepared.notKept, "");
 }
 
 // Plays the small game with seeded dice; `own` = follow the advisor, else a careless player

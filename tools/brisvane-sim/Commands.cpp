@@ -64,7 +64,7 @@ std::optional<TableChoice> takeTables(Args& args) {
 std::unique_ptr<Tables> loadTables(const TableChoice& choice) {
     int shown = -1;
     const auto start = std::chrono::steady_clock::now();
-    auto tables = Tables::loadOrSolve(choice.layout, choice.folder, [&](double share) {
+    auto prepared = Tables::loadOrSolve(choice.layout, choice.folder, [&](double share) {
         const int percent = static_cast<int>(share * 100);
         if (percent != shown) {
             shown = percent;
@@ -72,13 +72,20 @@ std::unique_ptr<Tables> loadTables(const TableChoice& choice) {
             std::fflush(stderr);
         }
     });
-    if (shown >= 0) {
+    if (prepared.solved) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::fprintf(stderr, "\rsolved the advisor's tables in %.0f s, kept in %s\n", seconds,
-                     choice.folder.empty() ? "(nowhere)" : choice.folder.string().c_str());
+        if (prepared.notKept.empty()) {
+            std::fprintf(stderr, "\rsolved the advisor's tables in %.1f s, kept in %s\n", seconds,
+                         choice.folder.string().c_str());
+        } else {
+            std::fprintf(stderr,
+                         "\rsolved the advisor's tables in %.1f s, but they could not be kept "
+                         "(%s): the next run solves them again\n",
+                         seconds, prepared.notKept.c_str());
+        }
     }
-    return tables;
+    return std::move(prepared.tables);
 }
 
 } // namespace
