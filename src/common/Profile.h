@@ -4,6 +4,7 @@
 // reads as "". Values are read and written whole, whatever their length.
 
 #include <functional>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -63,6 +64,11 @@ public:
     virtual ~Profile() = default;
     virtual std::string GetINI(const std::string& section, const std::string& key,
                                const std::string& file) = 0;
+    // A number that stays the same while what GetINI reads from `file` stays the same, and
+    // changes with every write and every edit on disk; two files never share one, except 0 for
+    // a file that is absent or cannot be read. A reader may keep what it derived from the file
+    // for as long as this number holds. Never throws.
+    virtual std::uint64_t revision(const std::string& file) = 0;
     // Creates the file, the section and the key as needed; true when the write succeeded.
     virtual bool SetINI(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& file) = 0;

@@ -228,8 +228,22 @@ std::string fromCodePoint(char32_t c) {
 }
 
 std::string toUpper(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
+    std::string out(s);
+    // Names are nearly always plain ASCII (every settings and text key is): no decoding then.
+    bool plain = true;
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            plain = false;
+            break;
+        }
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 32);
+        }
+    }
+    if (plain) {
+        return out;
+    }
+    out.clear();
     for (const char32_t c : toCodePoints(s)) {
         out += fromCodePoint(upperOf(c));
     }
@@ -255,7 +269,7 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     return toUpper(a) == toUpper(b);
 }
 
-std::string trim(std::string_view s) {
+std::string_view trimmed(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     std::size_t begin = 0;
     std::size_t end = s.size();
@@ -265,7 +279,11 @@ std::string trim(std::string_view s) {
     while (end > begin && blank(s[end - 1])) {
         --end;
     }
-    return std::string(s.substr(begin, end - begin));
+    return s.substr(begin, end - begin);
+}
+
+std::string trim(std::string_view s) {
+    return std::string(trimmed(s));
 }
 
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) {

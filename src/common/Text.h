@@ -49,6 +49,8 @@ std::u32string toCodePoints(std::string_view s);
 std::string fromCodePoint(char32_t c);
 
 std::string trim(std::string_view s);
+// The part of `s` that trim() keeps, without a copy.
+std::string_view trimmed(std::string_view s);
 
 // `pattern` with "%1" to "%9" replaced by the values in order (a language text such as
 // "The log %1 cannot be written (%2)."); a place without a value, and what a value brings

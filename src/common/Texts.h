@@ -3,6 +3,8 @@
 // language file. An absent key or file gives "" and the caller shows it as it is; the keys the
 // program added fall back to the reference language (Language::T).
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,10 @@ class Texts {
 public:
     virtual ~Texts() = default;
     virtual std::string T(const std::string& key) const = 0;
+    // A number that holds while every T() answer stays the same (the language file unchanged
+    // and still the current one), so a caller may keep texts it read under the same number;
+    // none when that cannot be told, and then texts are read afresh each time.
+    virtual std::optional<std::uint64_t> revision() const { return std::nullopt; }
 };
 
 // The text of `key`, or `fallback` where the language file has none (a language made before

@@ -213,8 +213,31 @@ void GameModel::say(const std::string& text) {
     w_.hooks.Say(text);
 }
 
+bool GameModel::namesStillHold() {
+    // The names are kept only while the language file is the same; an edited file counts at
+    // once. Texts that cannot tell are read afresh every time.
+    const std::optional<std::uint64_t> revision = w_.texts.revision();
+    if (revision && revision == namesRevision_) {
+        return true;
+    }
+    namesRevision_ = revision;
+    namesLoaded_ = 0;
+    return false;
+}
+
+const std::string& GameModel::categoryText(int k) {
+    const CategorySet bit = bitOf(k);
+    if ((namesLoaded_ & bit) == 0 || !namesRevision_) {
+        names_[at(k)] = w_.texts.T("c" + std::to_string(k));
+        namesLoaded_ |= bit;
+    }
+    return names_[at(k)];
+}
+
 void GameModel::languageChanged() {
     const Scope scope(*this);
+    namesRevision_.reset();
+    namesLoaded_ = 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -496,6 +519,7 @@ void GameModel::CheckKateg() {
         s_.PairCount = e.pairCount;
     }
 
+    const bool namesFresh = namesStillHold();
     for (int k = 1; k <= CategoryCount; ++k) {
         if ((open & bitOf(k)) == 0) {
             continue;
@@ -505,15 +529,20 @@ void GameModel::CheckKateg() {
         if (value <= 0) {
             b.foreColor = noScore;
             b.toolTip.clear();
+            tipValue_[at(k)] = 0;
             continue;
         }
         b.foreColor = colour::White;
-        // The name is read as the tip is shown, so an edited language file counts at once.
+        int& shown = tipValue_[at(k)];
+        if (value == shown && namesFresh) {
+            continue; // the tool tip already says this
+        }
+        shown = value;
         char digits[12];
         const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         std::string& tip = b.toolTip;
         tip.assign(1, ' ');
-        tip += w_.texts.T("c" + std::to_string(k));
+        tip += categoryText(k);
         tip += k == category::Yatzy ? "! +" : ": ";
         tip.append(digits, end);
         tip += ' ';

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -167,7 +168,7 @@ public:
 
     // The language changed: the view repaints. The code that applies a language calls this
     // after writing its texts; `Restart` does it too, after touching the settings window.
-    // (The category names of the tool tips are read whenever a tip is written.)
+    // (The category names of the tool tips are read again whenever the language file changed.)
     void languageChanged();
 
 private:
@@ -175,6 +176,9 @@ private:
 
     void initControls();
     void endGame();
+    // False, and the kept category names dropped, when the texts may have changed since.
+    bool namesStillHold();
+    const std::string& categoryText(int k);
     void say(const std::string& text);
     std::string setting(const char* key);
     void changed();
@@ -184,6 +188,13 @@ private:
     bool ending_ = false; // the end of a game is running (its modal boxes may be open)
     int changeDepth_ = 0;
     Evaluation evaluation_;
+    // Category names for the tool tips, kept while the texts' revision holds, and the value
+    // each category button's tool tip was last written with (0 = none), so an unchanged tip is
+    // not rebuilt. The model is the only writer of the category buttons' tool tips.
+    std::array<std::string, CategoryCount> names_;
+    CategorySet namesLoaded_ = 0;
+    std::optional<std::uint64_t> namesRevision_;
+    std::array<int, CategoryCount> tipValue_{};
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;
 };

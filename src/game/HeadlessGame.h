@@ -66,6 +66,9 @@ private:
         std::string T(const std::string& key) const override {
             return profile_.GetINI("Language", key, LanguageFile);
         }
+        std::optional<std::uint64_t> revision() const override {
+            return profile_.revision(LanguageFile);
+        }
 
     private:
         Profile& profile_;

@@ -45,6 +45,11 @@ bool Language::isOwnKey(const std::string& key) {
     }
 }
 
+std::optional<std::uint64_t> Language::revision() const {
+    // Numbers are unique across files, so a change of language file changes it too.
+    return profile_->revision(languageFile_);
+}
+
 std::string Language::info(const std::string& key) const {
     return lookup("Info", key);
 }

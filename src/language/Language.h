@@ -26,6 +26,8 @@ public:
     // own numbering (isOwnKey) that the file lacks reads from the reference language instead,
     // so a language made before the key existed shows English there rather than nothing.
     std::string T(const std::string& key) const override;
+    // The profile's revision of LanguageFile (FileProfile: one stat() of it).
+    std::optional<std::uint64_t> revision() const override;
 
     // Whether `key` is one the program added after the keys every language file has always
     // held (b1-b8, c1-c20, d1-d8, h1-h9, s1-s28): those fall back to the reference language.

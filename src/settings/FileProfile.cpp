@@ -87,7 +87,7 @@ bool FileProfile::SetINIs(const std::string& file, const std::vector<ProfileChan
     // What was written is what a read would parse now.
     struct stat st {};
     if (::stat(file.c_str(), &st) == 0) {
-        cache_[file] = Cached{identityOf(st), std::move(document)};
+        cache_[file] = Cached{identityOf(st), std::move(document), ++readings_};
     }
     return true;
 }
@@ -177,8 +177,19 @@ const IniDocument* FileProfile::load(const std::string& file) {
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     Cached& entry = cache_[file];
-    entry = Cached{identityOf(st), IniDocument::parse(bytes)};
+    entry = Cached{identityOf(st), IniDocument::parse(bytes), ++readings_};
     return &entry.document;
+}
+
+std::uint64_t FileProfile::revision(const std::string& file) {
+    try {
+        if (load(file) != nullptr) {
+            return cache_.at(file).revision;
+        }
+    } catch (const ProfileError&) {
+        // Unreadable: reads as absent.
+    }
+    return 0;
 }
 
 std::string FileProfile::replaceFile(const std::string& file, const std::string& contents) const {

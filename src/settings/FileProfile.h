@@ -57,6 +57,9 @@ public:
                 const std::string& file) override;
     bool SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
                  std::string* why = nullptr) override;
+    // Numbers each reading of a file from disk: it changes when the file's identity (above)
+    // does. One stat() call.
+    std::uint64_t revision(const std::string& file) override;
     // Locks the folder of `file`, and so every file in it.
     ProfileLock lock(const std::string& file) override;
 
@@ -81,6 +84,7 @@ private:
     struct Cached {
         Identity identity;
         IniDocument document;
+        std::uint64_t revision = 0;
     };
     static Identity identityOf(const struct stat& st);
 
@@ -95,6 +99,7 @@ private:
     };
 
     std::unordered_map<std::string, Cached> cache_;
+    std::uint64_t readings_ = 0;
     std::unordered_map<std::string, Held> held_; // by folder
     std::set<std::string> private_;
     std::set<std::string> unreadable_; // reported to the problem handler already

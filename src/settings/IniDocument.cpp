@@ -111,7 +111,7 @@ void IniDocument::reindex() {
 
 const std::string* IniDocument::find(std::string_view section, std::string_view key) const {
     // Names are trimmed as set() trims them, so the same names always find the same key.
-    const auto it = keys_.find(indexKey(text::trim(section), text::trim(key)));
+    const auto it = keys_.find(indexKey(text::trimmed(section), text::trimmed(key)));
     return it == keys_.end() ? nullptr : &lines_[it->second].value;
 }
 

@@ -27,7 +27,7 @@ bool MemoryProfile::SetINI(const std::string& section, const std::string& key,
         return false;
     }
     files_[file][text::toUpper(section)][text::toUpper(key)] = value;
-    ++writes_;
+    revisions_[file] = static_cast<std::uint64_t>(++writes_);
     return true;
 }
 
@@ -47,8 +47,13 @@ bool MemoryProfile::SetINIs(const std::string& file, const std::vector<ProfileCh
             keys[key] = change.value;
         }
     }
-    ++writes_;
+    revisions_[file] = static_cast<std::uint64_t>(++writes_);
     return true;
+}
+
+std::uint64_t MemoryProfile::revision(const std::string& file) {
+    const auto it = revisions_.find(file);
+    return it == revisions_.end() ? 0 : it->second;
 }
 
 }  // namespace brisvane

@@ -17,6 +17,7 @@ public:
                 const std::string& file) override;
     bool SetINIs(const std::string& file, const std::vector<ProfileChange>& changes,
                  std::string* why = nullptr) override;
+    std::uint64_t revision(const std::string& file) override;
 
     // Makes every later SetINI fail (a read-only folder), so callers' failure paths can be tested.
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
@@ -27,6 +28,7 @@ private:
     using Keys = std::map<std::string, std::string>;
     using Sections = std::map<std::string, Keys>;
     std::map<std::string, Sections> files_;  // all names upper-cased for case-blind matching
+    std::map<std::string, std::uint64_t> revisions_;  // the write that last changed each file
     bool readOnly_ = false;
     int writes_ = 0;
 };

@@ -140,14 +140,23 @@ TEST_F(FileProfileTest, ABatchIsOneReplacementAllOrNothing) {
     EXPECT_EQ(why, "Permission denied");
 }
 
-// A hand edit that keeps the size (and even the time stamp) is still seen at the next read.
+// A hand edit that keeps the size (and even the time stamp) is still seen at the next read,
+// and changes the file's revision, as every write does; reading alone keeps it.
 TEST_F(FileProfileTest, AHandEditOfTheSameSizeCountsAtOnce) {
+    EXPECT_EQ(profile.revision(ini), 0u) << "absent";
     folder.write("Vexa.ini", "[Options]\nWarnExit=Yes\n");
     EXPECT_EQ(profile.GetINI("Options", "WarnExit", ini), "Yes");
+    const std::uint64_t first = profile.revision(ini);
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(profile.revision(ini), first);
     const auto stamp = fs::last_write_time(ini);
     folder.write("Vexa.ini", "[Options]\nWarnExit=Nah\n");
     fs::last_write_time(ini, stamp);
+    const std::uint64_t edited = profile.revision(ini);
+    EXPECT_NE(edited, first);
     EXPECT_EQ(profile.GetINI("Options", "WarnExit", ini), "Nah");
+    ASSERT_TRUE(profile.SetINI("Options", "WarnExit", "Yes", ini));
+    EXPECT_NE(profile.revision(ini), edited);
 }
 
 // After one run as the superuser in the player's folder, the file still belongs to the player.

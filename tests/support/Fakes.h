@@ -204,6 +204,7 @@ public:
 class FakeTexts : public Texts {
 public:
     std::map<std::string, std::string> texts;
+    std::optional<std::uint64_t> version; // what revision() answers
     // As a language file: a key of the program's own numbering that the map lacks reads from
     // the shipped English file.
     std::string T(const std::string& key) const override {
@@ -217,6 +218,7 @@ public:
         static FileProfile shipped;
         return shipped.GetINI("Language", key, BRISVANE_SOURCE_DIR "/data/English.lan");
     }
+    std::optional<std::uint64_t> revision() const override { return version; }
 };
 
 }  // namespace brisvane::testing

@@ -232,16 +232,19 @@ int runPlay(const Args& given) {
 
     HeadlessGame table(o->seed);
     GameModel& game = table.game();
-    // The steps of the game on the table, taken before its end starts the next game.
+    // The steps of the game on the table, taken before its end starts the next game; only
+    // followed when they are written or reviewed (watching every change costs a fifth of a game).
     advisor::StepRecorder recorder;
     std::vector<advisor::Step> steps;
-    recorder.observe(game.state());
-    game.subscribe([&] {
+    if (record.is_open() || o->review) {
         recorder.observe(game.state());
-        if (game.TimerEnd.enabled) {
-            steps = recorder.steps();
-        }
-    });
+        game.subscribe([&] {
+            recorder.observe(game.state());
+            if (game.TimerEnd.enabled) {
+                steps = recorder.steps();
+            }
+        });
+    }
     AutoPlayer hintPlayer(game);
     std::optional<advisor::AdvisorPlayer> advisorPlayer;
     if (o->useAdvisor) {
