@@ -5,19 +5,28 @@
 #include <QPalette>
 
 #include "windows/DarkPalette.h"
+#include "windows/DarkStyle.h"
 #include "windows/Twips.h"
 
 namespace brisvane {
 
 DarkDialog::DarkDialog(const char* objectName, const char* title, int widthTwips, int heightTwips,
                        EventGuard& guard)
-    : QDialog(nullptr), guard_(guard) {
+    : QDialog(nullptr), guard_(guard), style_(new DarkStyle) {
+    style_->setParent(this);
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QString::fromUtf8(title));
     setPalette(dark::palette(palette()));
     setAutoFillBackground(false);
     setFixedSize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
     setSizeGripEnabled(false);
+}
+
+void DarkDialog::adoptDarkStyle() {
+    setStyle(style_);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->setStyle(style_);
+    }
 }
 
 void DarkDialog::place(QWidget* widget, const Control& control) {

@@ -8,6 +8,7 @@
 #include "common/Controls.h"
 #include "windows/EventGuard.h"
 
+class QStyle;
 class QWidget;
 
 namespace brisvane {
@@ -26,6 +27,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Gives the window and every control in it the dark style; the last step of building.
+    void adoptDarkStyle();
     // Runs `handler` inside the window's guard.
     template <typename Handler> void guarded(const char* where, Handler&& handler) {
         guard_.run(where, std::forward<Handler>(handler));
@@ -33,6 +36,7 @@ protected:
 
 private:
     EventGuard& guard_;
+    QStyle* style_;
 };
 
 } // namespace brisvane

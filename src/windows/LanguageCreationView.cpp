@@ -36,12 +36,6 @@ LanguageCreationView::LanguageCreationView(LanguageCreationWindow& model, EventG
         auto* option = new QRadioButton(this);
         placed_.emplace_back(option, optionControls[i]);
         options_[i] = option;
-        // The desktop style fills a choice's circle with the field colour and outlines it in a
-        // shade of the ground: a lighter fill keeps an unchecked circle visible on the dark ground.
-        QPalette circle = option->palette();
-        circle.setColor(QPalette::Active, QPalette::Base, QColor(0x3a, 0x48, 0x58));
-        circle.setColor(QPalette::Inactive, QPalette::Base, QColor(0x3a, 0x48, 0x58));
-        option->setPalette(circle);
         connect(option, &QRadioButton::clicked, this,
                 [this, i] { guarded("Option click", [this, i] { model_.selectOption(i + 1); }); });
     }
@@ -92,6 +86,7 @@ LanguageCreationView::LanguageCreationView(LanguageCreationWindow& model, EventG
     setTabOrder(next, cancel);
 
     focusRequestsSeen_ = model_.focusRequests;
+    adoptDarkStyle();
     model_.setChangeHandler([this] { render(); });
     render();
 }

@@ -10,14 +10,12 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
-#include <QProxyStyle>
 #include <QPushButton>
-#include <QStyleFactory>
-#include <QStyleOption>
 
 #include "program/SettingsWindow.h"
 #include "windows/EventGuard.h"
 #include "windows/DarkPalette.h"
+#include "windows/DarkStyle.h"
 #include "windows/Twips.h"
 
 namespace brisvane {
@@ -27,89 +25,6 @@ namespace {
 QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-// Fusion on the dark ground: check boxes, text boxes, lists and groups drawn to show there
-// (framed, the accent colour when ticked or focused), as paths so they stay crisp at any
-// scale. No style sheet: it would cost the window its quick first opening.
-class DarkStyle : public QProxyStyle {
-public:
-    DarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override {
-        if (hint == SH_GroupBox_TextLabelColor) {
-            return static_cast<int>(dark::Accent.rgb());
-        }
-        return QProxyStyle::styleHint(hint, option, widget, data);
-    }
-
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        switch (element) {
-        case PE_IndicatorCheckBox:
-            drawCheck(option, painter);
-            return;
-        case PE_FrameGroupBox:
-            painter->save();
-            painter->setRenderHint(QPainter::Antialiasing);
-            painter->setPen(QPen(QColor(255, 255, 255, 34), 1));
-            painter->setBrush(QColor(255, 255, 255, 8));
-            painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-            painter->restore();
-            return;
-        case PE_PanelLineEdit:
-        case PE_FrameLineEdit:
-        case PE_Frame:
-            drawField(option, painter, element != PE_FrameLineEdit);
-            return;
-        default:
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
-        }
-    }
-
-private:
-    static void drawField(const QStyleOption* option, QPainter* painter, bool fill) {
-        const bool focus = option->state.testFlag(State_HasFocus);
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(focus ? dark::Accent : QColor(0x3b, 0x49, 0x59), 1));
-        painter->setBrush(fill ? QBrush(dark::Field) : QBrush(Qt::NoBrush));
-        painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-        painter->restore();
-    }
-
-    static void drawCheck(const QStyleOption* option, QPainter* painter) {
-        const bool on = option->state.testFlag(State_On);
-        const bool enabled = option->state.testFlag(State_Enabled);
-        const bool hot = option->state.testFlag(State_MouseOver) ||
-                         option->state.testFlag(State_HasFocus);
-        const QRectF box = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        QColor edge = on || hot ? dark::Accent : QColor(0x6a, 0x7b, 0x8d);
-        QColor fill = on ? dark::Accent : dark::Field;
-        if (!enabled) {
-            edge = QColor(0x44, 0x50, 0x5c);
-            fill = on ? dark::Dimmed : dark::Field;
-        }
-        painter->setPen(QPen(edge, 1.2));
-        painter->setBrush(fill);
-        painter->drawRoundedRect(box, 3, 3);
-        if (on) {
-            QPen tick(dark::GroundDeep, std::max<qreal>(1.6, box.width() / 7));
-            tick.setCapStyle(Qt::RoundCap);
-            tick.setJoinStyle(Qt::RoundJoin);
-            painter->setPen(tick);
-            painter->setBrush(Qt::NoBrush);
-            QPainterPath path;
-            path.moveTo(box.left() + box.width() * 0.24, box.top() + box.height() * 0.53);
-            path.lineTo(box.left() + box.width() * 0.43, box.top() + box.height() * 0.72);
-            path.lineTo(box.left() + box.width() * 0.77, box.top() + box.height() * 0.31);
-            painter->drawPath(path);
-        }
-        painter->restore();
-    }
-};
 
 // The caption with a keyboard mnemonic on its first letter not yet taken in the window.
 // Without `taken` (a control off the page) the caption gets none.

@@ -85,6 +85,7 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
         model_.Timer2, [this] { guarded("Timer2 tick", [this] { model_.Timer2Tick(); }); }, this);
 
     focusRequestsSeen_ = model_.inLanFocusRequests;
+    adoptDarkStyle();
     model_.setChangeHandler([this] { render(); });
     render();
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -9,6 +12,7 @@
 #include <QRadioButton>
 
 #include "MainRig.h"
+#include "windows/DarkPalette.h"
 #include "windows/LanguageCreationView.h"
 #include "windows/QtDialogs.h"
 #include "windows/TranslationWindows.h"
@@ -185,6 +189,59 @@ TEST(TranslationViewTest, WithoutTheReferenceTheNoticeShowsWhole) {
     auto& notice = child<QLabel>(windows.translatorView(), "lblEnglish");
     ASSERT_TRUE(notice.text().contains(QStringLiteral("English.lan is missing")));
     EXPECT_LE(notice.heightForWidth(notice.width()), notice.height());
+}
+
+// WCAG contrast ratio of two opaque colours.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+               0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a) + 0.05;
+    const double y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
+}
+
+bool draws(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// A chosen choice, a ticked box and a text box without the focus can be told from the ground
+// they lie on (3:1), on the plain and the deep end of the windows' ground and inside a group;
+// the creation window draws them in those colours.
+TEST(TranslationViewTest, ChosenChoicesAndUnfocusedFieldsStandOutFromTheirGround) {
+    const auto veiled = [](const QColor& ground) {
+        const float a = dark::GroupVeil.alphaF();
+        return QColor::fromRgbF(ground.redF() * (1 - a) + a, ground.greenF() * (1 - a) + a,
+                                ground.blueF() * (1 - a) + a);
+    };
+    for (const QColor& ground : {dark::Ground, dark::GroundDeep, dark::Field, veiled(dark::Ground)}) {
+        EXPECT_GE(contrast(dark::Edge, ground), 3.0) << ground.name().toStdString();
+        EXPECT_GE(contrast(dark::Accent, ground), 3.0) << ground.name().toStdString();
+    }
+    EXPECT_GE(contrast(dark::GroundDeep, dark::Accent), 3.0) << "the dot or tick on the accent";
+
+    MainRig rig;
+    TranslationWindows windows(rig.program);
+    rig.program.openLanguageCreation();
+    LanguageCreationView* creation = windows.creationView();
+    ASSERT_TRUE(child<QRadioButton>(creation, "Option1").isChecked());
+    const QImage chosen = child<QRadioButton>(creation, "Option1").grab().toImage();
+    EXPECT_TRUE(draws(chosen, dark::Accent) && draws(chosen, dark::GroundDeep));
+    rig.program.languageCreation().clickCommand2();
+    auto& field = child<QLineEdit>(creation, "Text2");
+    ASSERT_FALSE(field.hasFocus());
+    EXPECT_TRUE(draws(field.grab().toImage(), dark::Edge));
 }
 
 TEST(TranslationViewTest, TextTypedJustBeforeTheGameEndsIsKept) {
