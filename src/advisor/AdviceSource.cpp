@@ -12,9 +12,16 @@ public:
     Review review(const std::vector<Step>& steps) override {
         return advisor::review(advisor_, steps);
     }
+    // The tables are only read once solved, so two advisors may share them across threads.
+    Reviewer reviewer() const override {
+        return [tables = tables_](const std::vector<Step>& steps) {
+            Advisor own(*tables);
+            return advisor::review(own, steps);
+        };
+    }
 
 private:
-    std::unique_ptr<Tables> tables_;
+    std::shared_ptr<const Tables> tables_;
     Advisor advisor_;
 };
 

@@ -5,6 +5,7 @@
 // thread and asks it afterwards; tests give the window a source of their own.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,11 @@ public:
     virtual std::vector<Choice> rank(const Position& position) = 0;
     // As advisor::review; throws std::invalid_argument for a record it cannot replay.
     virtual Review review(const std::vector<Step>& steps) = 0;
+    // A review that may run on another thread while this source answers the game: it reviews
+    // with an advisor of its own and keeps what it needs alive for as long as it lives. It
+    // throws as review() does.
+    using Reviewer = std::function<Review(const std::vector<Step>& steps)>;
+    virtual Reviewer reviewer() const = 0;
 };
 
 // The advisor of the whole game, with its tables from `folder` (solved and kept there when

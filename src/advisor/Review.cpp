@@ -24,6 +24,7 @@ Review review(Advisor& advisor, const std::vector<Step>& steps) {
 
     bool over = false;
     std::optional<Counts> kept; // after "again": the dice that stay on the table
+    Counts keptBefore{};        // the dice the last roll kept
     int lastLine = 0;
     for (const Step& step : steps) {
         lastLine = step.line;
@@ -44,6 +45,7 @@ Review review(Advisor& advisor, const std::vector<Step>& steps) {
                     bad(step.line, "the dice kept on the table are not among these faces");
                 }
             }
+            keptBefore = kept.value_or(Counts{});
             kept.reset();
             p.rolled = true;
             p.dice = step.dice;
@@ -82,6 +84,8 @@ Review review(Advisor& advisor, const std::vector<Step>& steps) {
             }
             r.cost += best - chosen->expected;
             ++r.decisions;
+            r.choices.push_back({p, keptBefore, *chosen, choices.front(), best - chosen->expected,
+                                 step.line});
             if (step.kind == Step::Kind::Again) {
                 kept = keptDice(p, step.again);
             } else {

@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "advisor/AdvisorPlayer.h"
 #include "common/Numbers.h"
 #include "common/Text.h"
+#include "program/ChoiceText.h"
 
 namespace brisvane {
 namespace {
@@ -19,15 +21,6 @@ struct Stopped {};
 bool samePosition(const Position& a, const Position& b) {
     return a.open == b.open && a.upper == b.upper && a.total == b.total &&
            a.rollsLeft == b.rollsLeft && a.rolled == b.rolled && (!a.rolled || a.dice == b.dice);
-}
-
-// `pattern` with "%1" replaced by `value`; a pattern without it gets the value after a blank.
-std::string fill(const std::string& pattern, const std::string& value) {
-    const std::size_t at = pattern.find("%1");
-    if (at == std::string::npos) {
-        return pattern + " " + value;
-    }
-    return pattern.substr(0, at) + value + pattern.substr(at + 2);
 }
 
 // The alternatives the tool tip lists after the advisor's own choice.
@@ -104,15 +97,72 @@ void AdvicePanel::startPreparing() {
 }
 
 void AdvicePanel::tickTimerAdvice() {
-    if (!TimerAdvice.enabled || preparation_ == nullptr) {
+    if (!TimerAdvice.enabled) {
         return;
     }
-    if (preparation_->done.load(std::memory_order_acquire)) {
-        TimerAdvice.stop();
+    bool changed = false;
+    if (preparing() && preparation_->done.load(std::memory_order_acquire)) {
+        prepared_ = true;
         source_ = std::move(preparation_->source);
         failure_ = source_ != nullptr ? "" : preparation_->failure;
+        changed = true;
+    }
+    // The statistics window shows how far the preparation is, as the label does.
+    changed = changed || preparing();
+    if (replayRunning_ && replay_->done.load(std::memory_order_acquire)) {
+        replayRunning_ = false;
+        changed = true;
+        if (!replayNext_.empty()) {
+            startReplay(std::exchange(replayNext_, std::string()));
+        }
+    }
+    if (!preparing() && !replayRunning_) {
+        TimerAdvice.stop();
     }
     show();
+    if (changed && replayChanged) {
+        replayChanged();
+    }
+}
+
+Replay AdvicePanel::replay(const std::string& record) {
+    if (source_ == nullptr) {
+        startPreparing();
+        if (preparing()) {
+            return {Replay::State::Preparing, {}, "", preparation_->permille / 10};
+        }
+        return {Replay::State::Unavailable, {}, failure_};
+    }
+    if (replay_ != nullptr && replay_->record == record) {
+        if (!replayRunning_) {
+            return replay_->answer;
+        }
+        replayNext_.clear(); // wanted again while it runs: nothing asked meanwhile need follow
+        return {Replay::State::Reviewing, {}, ""};
+    }
+    if (replayRunning_) {
+        replayNext_ = record;
+    } else {
+        startReplay(record);
+    }
+    return {Replay::State::Reviewing, {}, ""};
+}
+
+void AdvicePanel::startReplay(const std::string& record) {
+    replay_ = std::make_shared<ReplayWork>();
+    replay_->record = record;
+    replayRunning_ = true;
+    w_.worker->start([work = replay_, review = source_->reviewer()] {
+        try {
+            work->answer = {Replay::State::Reviewed, review(advisor::parseRecord(work->record)), ""};
+        } catch (const std::invalid_argument& error) {
+            work->answer = {Replay::State::Refused, {}, error.what()};
+        } catch (const std::exception& error) {
+            work->answer = {Replay::State::Unavailable, {}, error.what()};
+        }
+        work->done.store(true, std::memory_order_release);
+    });
+    TimerAdvice.start();
 }
 
 std::optional<advisor::Review> AdvicePanel::review() {
@@ -146,7 +196,7 @@ void AdvicePanel::show() {
     }
     const std::string title = switchCaption();
     if (source_ == nullptr) {
-        const bool failed = preparation_ != nullptr && !TimerAdvice.enabled;
+        const bool failed = prepared_;
         if (failed || w_.worker == nullptr || !prepare) {
             lblAdvice.caption = labelled(title, text("s35"));
             lblAdvice.toolTip = failure_;
@@ -219,22 +269,7 @@ void AdvicePanel::markDice(const Choice& choice) {
 }
 
 std::string AdvicePanel::describe(const Choice& choice) const {
-    if (choice.kind == Choice::Kind::Fill) {
-        std::string name = w_.texts.T("c" + std::to_string(choice.category));
-        if (name.empty()) {
-            name = std::string(categoryName(choice.category));
-        }
-        return fill(text("s32"), name + " (" + std::to_string(choice.points) + ")");
-    }
-    std::string faces;
-    int count = 0;
-    for (int face = 1; face <= 6; ++face) {
-        for (int n = 0; n < choice.rollAgain[static_cast<std::size_t>(face - 1)]; ++n) {
-            faces += (faces.empty() ? "" : " ") + std::to_string(face);
-            ++count;
-        }
-    }
-    return count == 6 ? text("s31") : fill(text("s30"), faces);
+    return describeChoice(w_.texts, choice);
 }
 
 std::string AdvicePanel::points(double value) const {

@@ -30,6 +30,7 @@
 #include "common/Profile.h"
 #include "common/Texts.h"
 #include "game/GameModel.h"
+#include "program/Replay.h"
 
 namespace brisvane {
 
@@ -88,10 +89,20 @@ public:
     // The game on the table written down as a recorded game (advisor::formatRecord), for the
     // history; "" when it was not written down whole.
     std::string recordText() const;
+    // The statistics window's replay: a recorded game reviewed again on the worker's thread, by
+    // an advisor of its own over the same tables, so the game goes on meanwhile (a whole game
+    // takes the advisor a moment). The answer for `record`: once the work is done, its review
+    // or why there is none; until then, that the advisor is being prepared (which this
+    // starts) or that the review runs. One review runs at a time: one asked for meanwhile
+    // runs next (only the last one asked for).
+    Replay replay(const std::string& record);
+    // Called when an answer that was not final may have moved on: the advisor became ready,
+    // or could not be made, or a review ended.
+    std::function<void()> replayChanged;
     // Whether the advisor is ready to answer.
     bool ready() const { return source_ != nullptr; }
     // Whether the advisor is being prepared.
-    bool preparing() const { return preparation_ != nullptr && TimerAdvice.enabled; }
+    bool preparing() const { return preparation_ != nullptr && !prepared_; }
 
     // The caption of the tools menu's entry.
     std::string switchCaption() const;
@@ -107,7 +118,15 @@ private:
         std::string failure;
     };
 
+    // What a review on the worker's thread leaves behind.
+    struct ReplayWork {
+        std::string record;
+        std::atomic<bool> done{false};
+        Replay answer; // written before `done`
+    };
+
     void startPreparing();
+    void startReplay(const std::string& record);
     void show();
     void showChoices(const advisor::Position& position);
     void markDice(const advisor::Choice& choice);
@@ -123,11 +142,15 @@ private:
     bool advised_ = false;
     advisor::StepRecorder recorder_;
     std::shared_ptr<Preparation> preparation_;
+    bool prepared_ = false; // the preparation's outcome has been taken over
     std::unique_ptr<advisor::AdviceSource> source_;
     std::string failure_;
     // The choices of the position shown last, kept while the position stays.
     std::optional<advisor::Position> rankedFor_;
     std::vector<advisor::Choice> choices_;
+    std::shared_ptr<ReplayWork> replay_; // the review running, or the one that ended last
+    bool replayRunning_ = false;         // until its end has been taken over
+    std::string replayNext_;             // asked for while another ran; "" for none
 };
 
 } // namespace brisvane

@@ -173,5 +173,39 @@ TEST_F(AdvicePanelTest, AFailedPreparationSaysWhyAndAPanelGoingAwayStopsItsWork)
     EXPECT_EQ(steps, 0);
 }
 
+// The statistics window's replay runs on the worker once the advisor is ready, one review at a
+// time, the last one asked for meanwhile next; each answer is kept for its record.
+TEST_F(AdvicePanelTest, ARecordIsReviewedOnTheWorkerAndTheLastOneAskedForMeanwhileRunsNext) {
+    int changes = 0;
+    panel->replayChanged = [&changes] { ++changes; };
+    const std::string a = "roll 1 2 3 4 5 6\nfill Chance\n";
+    const std::string b = "roll 6 6 6 6 6 6\nfill Sixes\n";
+    EXPECT_EQ(panel->replay(a).state, Replay::State::Preparing);
+    prepared();
+    EXPECT_EQ(changes, 1);
+
+    advice.answer.finalScore = 21;
+    EXPECT_EQ(panel->replay(a).state, Replay::State::Reviewing);
+    advice.answer.finalScore = 36;
+    EXPECT_EQ(panel->replay("not a record").state, Replay::State::Reviewing);
+    EXPECT_EQ(panel->replay(b).state, Replay::State::Reviewing); // replaces the one before
+    EXPECT_EQ(worker.started, 2); // the preparation and a's review
+    prepared();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(worker.started, 3);
+    EXPECT_EQ(panel->replay(b).state, Replay::State::Reviewing);
+    prepared();
+    const Replay done = panel->replay(b);
+    ASSERT_EQ(done.state, Replay::State::Reviewed);
+    EXPECT_EQ(done.review.finalScore, 36);
+    EXPECT_FALSE(panel->TimerAdvice.enabled);
+
+    EXPECT_EQ(panel->replay("shake 1\n").state, Replay::State::Reviewing);
+    prepared();
+    const Replay refused = panel->replay("shake 1\n");
+    EXPECT_EQ(refused.state, Replay::State::Refused);
+    EXPECT_EQ(refused.why.rfind("line 1: unknown step", 0), 0u);
+}
+
 } // namespace
 } // namespace brisvane::testing

@@ -43,6 +43,10 @@ public:
         reviewed = steps;
         return answer;
     }
+    // Answers as review() does, from a copy of `answer` taken now.
+    Reviewer reviewer() const override {
+        return [answer = answer](const std::vector<advisor::Step>&) { return answer; };
+    }
 };
 
 } // namespace brisvane::testing
