@@ -25,7 +25,8 @@ public:
 };
 struct Window {
     Window()
-        : model({*bench::full().history, texts, locale, clock, dialogs, "Brisvane"}),
+        : model({*bench::full().history, texts, locale, clock, dialogs, "Brisvane",
+                 [](const std::string&) { return Replay{}; }}),
           charts(QStringLiteral(BRISVANE_PROGRAM_DIR "/brisvane-charts.so")) {}
     // As the key T does: the model opens, the view is made, shown and painted.
     void open() {

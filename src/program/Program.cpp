@@ -16,7 +16,10 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
       topTen_(profile_, iniFile_, language_),
       history_(folder_.resolve(GameHistory::FileName), folder_.resolve(LogFileName)),
       statistics_(StatisticsWindow::Wiring{history_, language_, platform_.locale, platform_.clock,
-                                           platform_.dialogs, ProgramName}),
+                                           platform_.dialogs, ProgramName,
+                                           [this](const std::string& record) {
+                                               return advice_.replay(record);
+                                           }}),
       recorder_(RecorderWiring{profile_, iniFile_, language_, platform_.dialogs, platform_.clock,
                                platform_.random, topTen_, [this](int n) { sounds_.sndA(n); },
                                [this](const std::string& line) { log_.WriteLog(line); },
@@ -98,6 +101,7 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
 }
 
 void Program::wireStatistics() {
+    advice_.replayChanged = [this] { statistics_.replayChanged(); };
     MenuEntry& entry = menuWindow_.xx_meny.add("xx_statistics", statistics_.title(),
                                                [this] { statistics_.Load(); });
     entry.shortcut = "T";

@@ -46,7 +46,22 @@ inline constexpr TextKey LuckSummary{"s75", "Over the last %1 reviewed games you
 inline constexpr TextKey SpreadTab{"s76", "Spread"};
 inline constexpr TextKey CategoriesTab{"s77", "Categories"};
 inline constexpr TextKey FilledTab{"s78", "Filled"};
+inline constexpr TextKey CostliestChoices{"s151", "Your costliest choices"};
+inline constexpr TextKey ChooseAGame{"s152", "Choose a game in the list to see its costliest choices."};
+inline constexpr TextKey NoRecord{"s153", "This game has no record of its steps to replay: the games "
+                                         "taken in from the log have none."};
+inline constexpr TextKey AdvisorPreparing{"s154", "The advisor is getting ready (%1 %); the "
+                                                 "choices show as soon as it is."};
+inline constexpr TextKey AdvisorUnavailable{"s155", "The advisor is not available."};
+inline constexpr TextKey Unreplayable{"s156", "The record of this game cannot be replayed (%1)."};
+inline constexpr TextKey Position{"s157", "Dice %1; rolls left: %2; open: %3"};
+inline constexpr TextKey PositionPickedUp{"s158", "Dice %1 (%2 picked up and rolled again); rolls "
+                                                 "left: %3; open: %4"};
+inline constexpr TextKey ChoiceCost{"s159", "You: %1. The advisor: %2. Cost: %3 points."};
+inline constexpr TextKey NothingCost{"s160", "No choice of yours in this game cost a tenth of a point or more."};
+inline constexpr TextKey Reviewing{"s161", "The advisor is replaying this game..."};
 // Texts of the final box, used here too.
+inline constexpr TextKey ExpectedStart{"s36", "Expected at the start"};
 inline constexpr TextKey Luck{"s38", "Luck"};
 inline constexpr TextKey ChoicesCost{"s37", "Your choices cost"};
 inline constexpr TextKey Close{"s25", "Close"};

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 #include <string_view>
 
 #include "common/FileIo.h"
@@ -51,7 +52,12 @@ StatisticsWindow::StatisticsWindow(Wiring wiring)
       lstGames(makeControl("lstGames", 8400, 780, 3360, 7500)),
       cmdExport(makeControl("cmdExport", 8400, 8460, 1620, 375)),
       cmdClose(makeControl("cmdClose", 10140, 8460, 1620, 375)),
-      lblEmpty(makeControl("lblEmpty", 240, 4200, 7920, 600)), w_(std::move(wiring)) {
+      lblEmpty(makeControl("lblEmpty", 240, 4200, 7920, 600)),
+      lblChoices(makeControl("lblChoices", 0, 0, 0, 0)),
+      lblReplay(makeControl("lblReplay", 0, 0, 0, 0)), w_(std::move(wiring)) {
+    if (!w_.replay) {
+        throw std::logic_error("the statistics window's replay is not wired");
+    }
     chtPoints.objectName = "chtPoints";
     chtHistogram.objectName = "chtHistogram";
     chtCategories.objectName = "chtCategories";
@@ -61,8 +67,8 @@ StatisticsWindow::StatisticsWindow(Wiring wiring)
 }
 
 std::vector<Control*> StatisticsWindow::controls() {
-    return {&optLast100, &optMonth, &optAll,    &lblRates, &lblGames,
-            &lstGames,   &cmdExport, &cmdClose, &lblEmpty};
+    return {&optLast100, &optMonth, &optAll,   &lblRates,   &lblGames,  &lstGames,
+            &cmdExport,  &cmdClose, &lblEmpty, &lblChoices, &lblReplay};
 }
 
 std::vector<Chart*> StatisticsWindow::charts() {
@@ -105,7 +111,15 @@ void StatisticsWindow::choosePeriod(Period chosen) {
 
 void StatisticsWindow::chooseGame(int row) {
     selectedRow = row >= 0 && static_cast<std::size_t>(row) < gameCount() ? row : -1;
+    showChoices();
     notify();
+}
+
+void StatisticsWindow::replayChanged() {
+    if (visible && replayPending_) {
+        askReplay();
+        notify();
+    }
 }
 
 void StatisticsWindow::clickClose() {
@@ -141,6 +155,7 @@ void StatisticsWindow::applyTexts() {
     chtCategories.tabTitle = text(T::CategoriesTab);
     chtFilled.tabTitle = text(T::FilledTab);
     chtLuck.tabTitle = text(T::Luck);
+    lblChoices.caption = text(T::CostliestChoices);
 }
 
 void StatisticsWindow::show() {
@@ -158,6 +173,7 @@ void StatisticsWindow::show() {
     drawLuck();
     showRates(shown_);
     selectedRow = -1;
+    showChoices();
     lstGames.toolTip = text(T::GameCount, {std::to_string(shown_.size())});
     cmdExport.enabled = !shown_.empty();
 }

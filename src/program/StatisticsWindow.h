@@ -6,7 +6,8 @@
 //   mean in its own play;
 // - per category the player's mean points, and how often each was filled;
 // - the bonus and Yatzy rates; luck and the cost of choices over the reviewed games;
-// - the list of games (date, points, cost, luck), newest first, and its export as CSV.
+// - the list of games (date, points, cost, luck), newest first, and its export as CSV;
+// - the chosen game's costliest choices, its record of steps reviewed again by the advisor.
 // Every chart carries a summary in words for a screen reader. The history is read when the
 // window is first opened, not at start-up. Qt-free: StatisticsView draws it.
 
@@ -23,11 +24,14 @@
 #include "history/Figures.h"
 #include "history/GameHistory.h"
 #include "program/Chart.h"
+#include "program/Replay.h"
 
 namespace brisvane {
 
 class StatisticsWindow {
 public:
+    // The most choices the replay of a game lists, the costliest first.
+    static constexpr std::size_t ShownChoices = 10;
     static constexpr std::size_t AverageOf = 20; // games in a moving average
     static constexpr int BinWidth = 50;          // points per bar of the histogram
     static constexpr int Width = 12000;          // twips
@@ -40,6 +44,9 @@ public:
         const Clock& clock;
         Dialogs& dialogs;
         std::string programTitle;
+        // The review of a game's record of steps, asked again whenever replayChanged() says
+        // that an answer not yet final has moved on.
+        std::function<Replay(const std::string& record)> replay;
     };
 
     // One line of the list of games.
@@ -66,6 +73,9 @@ public:
     Control cmdExport;
     Control cmdClose;
     Control lblEmpty; // says why there is nothing to show; hidden otherwise
+    Control lblChoices; // the title of the chosen game's costliest choices
+    Control lblReplay;  // the chosen game's review, or why there is none
+    std::vector<std::string> choiceLines; // its costliest choices, the costliest first
     std::vector<Control*> controls();
 
     Chart chtPoints;
@@ -97,6 +107,9 @@ public:
     void Load();
     void choosePeriod(Period chosen);
     void chooseGame(int row);
+    // A replay that was not ready when asked (the advisor being prepared, the review under
+    // way) may be ready now: the chosen game's is asked again.
+    void replayChanged();
     // Asks where to write the games of the list, and writes them there as CSV.
     void clickExport();
     void clickClose();
@@ -117,6 +130,11 @@ private:
     void drawCategories();
     void drawLuck();
     void showRates(const std::vector<PlayedGame>& games);
+    // The chosen game replayed by the advisor (StatisticsReplay.cpp).
+    void showChoices();
+    void askReplay(); // of replayRecord_
+    void showReview(const advisor::Review& review);
+    std::string choiceLine(const advisor::ReviewedChoice& choice) const;
     std::string text(const TextKey& key, const std::vector<std::string>& values = {}) const;
     std::string decimal(double value) const;
     void notify() const;
@@ -125,6 +143,8 @@ private:
     std::vector<PlayedGame> all_; // every game, oldest first
     std::vector<PlayedGame> shown_;
     bool loaded_ = false;
+    std::string replayRecord_;   // the chosen game's record of steps; "" when it has none
+    bool replayPending_ = false; // its replay was not final when asked
     std::function<void()> changed_;
 };
 

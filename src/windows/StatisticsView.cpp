@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -191,7 +192,20 @@ QWidget* StatisticsView::buildList() {
                 run("lstGames choice", [this, row] { m_.chooseGame(row); });
             });
     layout->addWidget(gamesTitle_);
-    layout->addWidget(games_, 1);
+    layout->addWidget(games_, 3);
+
+    choicesTitle_ = new QLabel(area);
+    choicesTitle_->setObjectName(q(m_.lblChoices.objectName));
+    replay_ = new QLabel(area);
+    replay_->setObjectName(q(m_.lblReplay.objectName));
+    replay_->setWordWrap(true);
+    choices_ = new QListWidget(area);
+    choices_->setObjectName(QStringLiteral("lstChoices"));
+    choices_->setWordWrap(true);
+    choicesTitle_->setBuddy(choices_);
+    layout->addWidget(choicesTitle_);
+    layout->addWidget(replay_);
+    layout->addWidget(choices_, 2);
     return area;
 }
 
@@ -220,6 +234,10 @@ void StatisticsView::renderTexts() {
     games_->setToolTip(q(m_.lstGames.toolTip));
     games_->setAccessibleName(q(m_.lblGames.caption));
     list_->headingsChanged();
+    choicesTitle_->setText(q(m_.lblChoices.caption));
+    replay_->setText(q(m_.lblReplay.caption));
+    choices_->setAccessibleName(q(m_.lblChoices.caption));
+    renderChoices();
     export_->setText(q(m_.cmdExport.caption));
     export_->setToolTip(q(m_.cmdExport.toolTip));
     export_->setEnabled(m_.cmdExport.enabled);
@@ -237,6 +255,21 @@ void StatisticsView::renderCharts() {
         charts_.show(pages_[i].chart, *charts[i]);
         pages_[i].note->setText(q(charts[i]->note));
         pages_[i].note->setVisible(!charts[i]->note.empty());
+    }
+}
+
+void StatisticsView::renderChoices() {
+    QStringList lines;
+    for (const std::string& line : m_.choiceLines) {
+        lines.append(q(line));
+    }
+    QStringList shown;
+    for (int i = 0; i < choices_->count(); ++i) {
+        shown.append(choices_->item(i)->text());
+    }
+    if (shown != lines) {
+        choices_->clear();
+        choices_->addItems(lines);
     }
 }
 

@@ -14,6 +14,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -50,6 +51,7 @@ private:
     void renderTexts();
     void renderCharts();
     void renderList();
+    void renderChoices();
     template <typename Handler> void run(const char* where, Handler handler);
 
     StatisticsWindow& m_;
@@ -63,6 +65,9 @@ private:
     QLabel* gamesTitle_ = nullptr;
     QTreeView* games_ = nullptr;
     GameListModel* list_ = nullptr;
+    QLabel* choicesTitle_ = nullptr;
+    QLabel* replay_ = nullptr;
+    QListWidget* choices_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* close_ = nullptr;
     unsigned drawn_ = 0; // the model's revision shown

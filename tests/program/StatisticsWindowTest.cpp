@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "advisor/Review.h"
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 
@@ -32,6 +33,7 @@ protected:
         (*g.scores)[CategoryCount - 1] = yatzy;
         g.review = review;
         g.language = "Eng\"lish";
+        g.record = "roll 1 2 3 4 5 " + std::to_string(points % 6 + 1) + "\n";
         ASSERT_TRUE(history.add(g).ok);
     }
     static std::vector<double> y(const Chart& chart, std::size_t series) {
@@ -44,7 +46,14 @@ protected:
     FakeLocale locale;
     FakeClock clock;
     FakeDialogs dialogs;
-    StatisticsWindow window{{history, texts, locale, clock, dialogs, "Brisvane"}};
+    // The advisor's answer to a replay: ready with `review`, or not yet.
+    Replay replay{Replay::State::Preparing, {}, ""};
+    std::vector<std::string> replayed;
+    StatisticsWindow window{{history, texts, locale, clock, dialogs, "Brisvane",
+                             [this](const std::string& record) {
+                                 replayed.push_back(record);
+                                 return replay;
+                             }}};
 };
 
 TEST_F(StatisticsWindowTest, TheChartsOfAKnownHistoryShowItsFiguresForEachPeriod) {
@@ -114,6 +123,70 @@ TEST_F(StatisticsWindowTest, TheListIsExportedAsCsvAndAFailedWriteIsReported) {
     window.clickExport();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text.rfind("The games could not be written to ", 0), 0u);
+}
+
+// A chosen game is replayed when the advisor has it: meanwhile the window says what it waits
+// for and asks again when told; a game without a record, or an advisor that cannot be had,
+// is said.
+TEST_F(StatisticsWindowTest, AChosenGameSaysWhatItsReplayWaitsForAndAsksAgainWhenTold) {
+    window.Load();
+    window.choosePeriod(Period::All);
+    EXPECT_EQ(window.lblReplay.caption, "Choose a game in the list to see its costliest choices.");
+    window.chooseGame(2); // the log's game
+    EXPECT_TRUE(replayed.empty());
+    EXPECT_EQ(window.lblReplay.caption.rfind("This game has no record", 0), 0u);
+
+    window.chooseGame(1); // the 305 of March 5
+    EXPECT_EQ(replayed, std::vector<std::string>{"roll 1 2 3 4 5 6\n"});
+    EXPECT_EQ(window.lblReplay.caption.rfind("The advisor is getting ready (0 %)", 0), 0u);
+    replay.percent = 40;
+    window.replayChanged();
+    EXPECT_EQ(window.lblReplay.caption.rfind("The advisor is getting ready (40 %)", 0), 0u);
+    replay.state = Replay::State::Reviewing;
+    window.replayChanged();
+    EXPECT_EQ(window.lblReplay.caption, "The advisor is replaying this game...");
+    replay = {Replay::State::Refused, {}, "line 2: no roll is left"};
+    window.replayChanged();
+    EXPECT_EQ(window.lblReplay.caption,
+              "The record of this game cannot be replayed (line 2: no roll is left).");
+    window.replayChanged(); // a final answer is not asked again
+    EXPECT_EQ(replayed.size(), 4u);
+
+    replay = {Replay::State::Unavailable, {}, "No space left on device"};
+    window.chooseGame(0);
+    EXPECT_EQ(window.lblReplay.caption,
+              "The advisor is not available.\nNo space left on device");
+    EXPECT_TRUE(window.choiceLines.empty());
+}
+
+// A game of Chance alone over three rolls, where the advisor's values are known by hand: a die
+// rolled with one roll left is worth 3.5, with two 4.25 (kept at 4.25 or more: 5 and 6); the
+// start is worth 6 x 28/6 = 28. The player kept 4 4 5 6 (27.5 against 28 for rolling the 4s
+// too) and filled 25 where rolling 3 3 again was worth 26.
+TEST_F(StatisticsWindowTest, AReplayedGameShowsItsCostliestChoicesFirstWithTheirPositions) {
+    const std::string record = "roll 1 2 4 4 5 6\nagain 1 2\nroll 3 3 4 4 5 6\nfill Chance\n";
+    PlayedGame g;
+    g.ended = {2024, 3, 19, 9, 0, 0};
+    g.points = 25;
+    g.record = record;
+    ASSERT_TRUE(history.add(g).ok);
+    advisor::Tables chanceOnly(
+        advisor::TableLayout{bitOf(category::Chance), bitOf(category::Chance), 3, 0});
+    chanceOnly.solve();
+    advisor::Advisor advisor(chanceOnly);
+    replay = {Replay::State::Reviewed, advisor::review(advisor, advisor::parseRecord(record)), ""};
+
+    window.Load();
+    window.chooseGame(0);
+    EXPECT_EQ(replayed, std::vector<std::string>{record});
+    EXPECT_EQ(window.lblReplay.caption,
+              "Expected at the start: 28,0 · Your choices cost: 1,5 · Luck: -1,5");
+    EXPECT_EQ(window.choiceLines,
+              (std::vector<std::string>{
+                  "Dice 3 3 4 4 5 6 (3 3 picked up and rolled again); rolls left: 1; open: Chance\n"
+                  "You: fill Chance (25). The advisor: roll again 3 3. Cost: 1,0 points.",
+                  "Dice 1 2 4 4 5 6; rolls left: 2; open: Chance\n"
+                  "You: roll again 1 2. The advisor: roll again 1 2 4 4. Cost: 0,5 points."}));
 }
 
 // An empty history and one that cannot be read say so in the window.

@@ -1,5 +1,6 @@
 // The statistics window as a player meets it: opened by its key, its charts drawn by the chart
-// module and named for a screen reader, the period chosen by its buttons, closed by Escape;
+// module and named for a screen reader, the period chosen by its buttons, a game by the
+// arrow keys, closed by Escape;
 // without the module, each chart is its summary in words.
 #include <gtest/gtest.h>
 
@@ -53,7 +54,13 @@ TEST_F(StatisticsViewTest, TheKeyOpensTheChartsNamedForAReaderAndEscapeClosesIt)
     EXPECT_EQ(points->accessibleName().toStdString(), model.chtPoints.title);
     EXPECT_EQ(points->accessibleDescription().toStdString(), model.chtPoints.summary);
     EXPECT_EQ(points->focusPolicy(), Qt::StrongFocus) << "reached by Tab";
-    EXPECT_EQ(find<QTreeView>("lstGames")->model()->rowCount(), 3);
+    auto* games = find<QTreeView>("lstGames");
+    EXPECT_EQ(games->model()->rowCount(), 3);
+    games->setFocus();
+    QTest::keyClick(games, Qt::Key_Down); // a game chosen by keyboard shows its replay
+    EXPECT_EQ(model.selectedRow, 0);
+    EXPECT_EQ(find<QLabel>("lblReplay")->text().toStdString(), model.lblReplay.caption);
+    EXPECT_TRUE(model.lblReplay.caption.rfind("This game has no record", 0) == 0);
 
     find<QRadioButton>("optAll")->click();
     EXPECT_EQ(model.period, Period::All);
