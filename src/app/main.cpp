@@ -110,6 +110,7 @@ int main(int argc, char* argv[]) {
     };
     screen.follow(&mainView);
     mail.setParent(&mainView);
+    mail.setTexts(&program.language());
     TranslationWindows translationWindows(program);
     // The settings window's widgets are made when it first opens, never at start-up.
     new SettingsViewHost(program.settings(), mainView.guard(), &mainView,

@@ -169,6 +169,8 @@ void LanguageTexts::apply() {
     game_.Roll.toolTip = tip("s84");
     shell_.Homepage.caption = T("s82");
     shell_.lblHelp.caption = T("s83");
+    shell_.applyCredit();
+    shell_.Logo.caption = T("s163"); // the logo's subtitle
     s.applyTexts();
 
     game_.languageChanged();

@@ -59,9 +59,9 @@ bool isBackgroundPicture(const std::string& name) {
     return endsWith(name, ".jpg") || endsWith(name, ".gif");
 }
 
-std::string logoToolTip(const std::string& programVersion, int programRevision) {
-    return " Brisvane, a dice game of six dice and sixty rolls, v. " + programVersion +
-           std::to_string(programRevision) + " ";
+std::string logoToolTip(const std::string& credit, const std::string& programVersion,
+                        int programRevision) {
+    return " " + credit + ", v. " + programVersion + std::to_string(programRevision) + " ";
 }
 
 Placement screenKoll(const TwipRect& area, int left, int top) {
@@ -169,6 +169,10 @@ void MainShell::Load() {
     w_.game.Restart();
 }
 
+void MainShell::applyCredit() {
+    Logo.toolTip = shell::logoToolTip(w_.texts.T("s162"), w_.ProgramVersion, w_.ProgramRevision);
+}
+
 void MainShell::loadSteps() {
     ErrorPic.picture = 72;
     if (loadClock) {
@@ -177,7 +181,7 @@ void MainShell::loadSteps() {
     w_.game.Load();
     LeftDown = false;
     ScreenKoll();
-    Logo.toolTip = shell::logoToolTip(w_.ProgramVersion, w_.ProgramRevision);
+    applyCredit();
     w_.topTen.emptyCaptions();
     Titellist.top = 0;
     Titellist.left = 0;

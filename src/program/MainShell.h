@@ -68,9 +68,10 @@ std::vector<int> diceAt(int x, int y);
 // so (back.JPG does not).
 bool isBackgroundPicture(const std::string& name);
 
-// The credit of the `Logo` tool tip, ending in "v. " and the version ("7.0" and 3 give
-// "v. 7.03 ").
-std::string logoToolTip(const std::string& programVersion, int programRevision);
+// The `Logo` tool tip: the credit (its text in the language in use), then ", v. " and the
+// version ("7.0" and 3 give ", v. 7.03 ").
+std::string logoToolTip(const std::string& credit, const std::string& programVersion,
+                        int programRevision);
 
 // Where ScreenKoll puts the window on a work area, in twips. `left`/`top` stay as they are
 // unless the rule moves them; `stripVisible` says whether the title strip is shown.
@@ -140,6 +141,8 @@ public:
     static bool hasHandCursor(const std::string& objectName);
     // The window's texts in the current language.
     const Texts& texts() const { return w_.texts; }
+    // The `Logo` credit in the current language.
+    void applyCredit();
 
     // ---- The window ----
     struct Frame {

@@ -391,8 +391,8 @@ QCursor Art::cursor(int id, qreal devicePixelRatio) {
         .first->second;
 }
 
-QPixmap Art::logo(qreal devicePixelRatio) {
-    const QString key = cacheKey("logo", 0, devicePixelRatio);
+QPixmap Art::logo(qreal devicePixelRatio, const QString& subtitle) {
+    const QString key = cacheKey("logo", 0, devicePixelRatio) + subtitle;
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) {
         return pixmap;
@@ -404,15 +404,24 @@ QPixmap Art::logo(qreal devicePixelRatio) {
     paintDie(painter, QRectF(4, 8, 46, 46), 2, 6);
     paintDie(painter, QRectF(30, 30, 46, 46), 1, 5);
     paintWordmark(painter, QRectF(88, 6, LogoWidth - 90, 60), 44);
-    painter.setFont([] {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(12);
-        font.setLetterSpacing(QFont::PercentageSpacing, 125);
-        return font;
-    }());
+    const QRectF line(92, 64, LogoWidth - 94, 18);
+    const QString text = subtitle.toUpper();
+    // A longer subtitle gives up its letter spacing first, then size, rather than its end.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    for (int spacing = 125;; spacing -= 5) {
+        font.setLetterSpacing(QFont::PercentageSpacing, std::max(spacing, 100));
+        if (QFontMetricsF(font).horizontalAdvance(text) <= line.width() ||
+            font.pixelSize() <= 8) {
+            break;
+        }
+        if (spacing <= 100) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+    }
+    painter.setFont(font);
     painter.setPen(QColor(0xd8, 0xd2, 0xc0));
-    painter.drawText(QRectF(92, 64, LogoWidth - 94, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("SIX DICE \u00B7 TWENTY CATEGORIES"));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
     painter.end();
     QPixmapCache::insert(key, pixmap);
     return pixmap;

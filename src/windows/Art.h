@@ -47,7 +47,8 @@ public:
 
     // Drawn on first use and cached, as the pictures.
     static QPixmap splash(qreal devicePixelRatio);
-    static QPixmap logo(qreal devicePixelRatio);
+    // The logo with `subtitle` under the name, in capitals, narrowed until it fits.
+    static QPixmap logo(qreal devicePixelRatio, const QString& subtitle);
 
     // Draws die `die` (1..6, each with its own colours) showing `face` (1..6) into `box`.
     static void paintDie(QPainter& painter, const QRectF& box, int die, int face);

@@ -461,7 +461,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     }
 
     case Kind::Logo:
-        painter.drawPixmap(0, 0, Art::logo(devicePixelRatioF()));
+        painter.drawPixmap(0, 0, Art::logo(devicePixelRatioF(),
+                                           QString::fromStdString(control_.caption)));
         break;
 
     case Kind::Image:

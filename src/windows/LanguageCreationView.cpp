@@ -41,11 +41,8 @@ LanguageCreationView::LanguageCreationView(LanguageCreationWindow& model, EventG
     }
     combo2_ = combo(model_.Combo2, "Combo2 click",
                     [this](const std::string& text) { model_.Combo2Click(text); });
-    const auto name = [this](const char* key) { return QString::fromStdString(model_.texts().T(key)); };
-    combo2_->setAccessibleName(name("s144"));
     combo1_ = combo(model_.Combo1, "Combo1 click",
                     [this](const std::string& text) { model_.Combo1Click(text); });
-    combo1_->setAccessibleName(name("s145"));
 
     const Control* labels[] = {&model_.Label1, &model_.Label2, &model_.Label3};
     const Control* texts[] = {&model_.Text1, &model_.Text2, &model_.Text3};
@@ -57,7 +54,6 @@ LanguageCreationView::LanguageCreationView(LanguageCreationWindow& model, EventG
         placed_.emplace_back(field, texts[i]);
         fields_[i] = field;
         caption->setBuddy(field);
-        field->setAccessibleName(q(labels[i]->caption));
         connect(field, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             guarded("Text change", [this, i, text] { model_.setText(i + 1, text.toStdString()); });
         });
@@ -169,6 +165,13 @@ void LanguageCreationView::render() {
     }
     renderCombo(combo1_, model_.Combo1, model_.Combo1Items);
     renderCombo(combo2_, model_.Combo2, model_.Combo2Items);
+    // Named on every showing: the window outlives a change of language.
+    combo2_->setAccessibleName(q(model_.texts().T("s144")));
+    combo1_->setAccessibleName(q(model_.texts().T("s145")));
+    const Control* labels[] = {&model_.Label1, &model_.Label2, &model_.Label3};
+    for (int i = 0; i < 3; ++i) {
+        fields_[i]->setAccessibleName(q(labels[i]->caption));
+    }
 
     if (model_.visible && !isVisible()) {
         show();

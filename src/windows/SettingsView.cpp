@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include "common/Text.h"
 #include "program/SettingsWindow.h"
 #include "windows/EventGuard.h"
 #include "windows/DarkPalette.h"
@@ -350,9 +351,9 @@ void SettingsView::renderTexts(const Bound& bound, QString* mnemonics) {
     } else if (widget == combo1_ || widget == combo2_) {
         auto* combo = static_cast<QComboBox*>(widget);
         renderCombo(combo, static_cast<const ListControl&>(c));
-        const QString alarm = windowTitle();
-        combo->setAccessibleName(widget == combo1_ ? alarm + QStringLiteral(": hour")
-                                                   : alarm + QStringLiteral(": minute"));
+        const Texts& texts = m_.texts();
+        combo->setAccessibleName(q(text::fill(
+            texts.T("s126"), {texts.T("s18"), texts.T(widget == combo1_ ? "s164" : "s165")})));
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != caption) {
             edit->setText(caption);

@@ -43,8 +43,6 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
     inLan_ = new QLineEdit(this);
     placed_.emplace_back(inLan_, &model_.inLan);
     label3->setBuddy(inLan_);
-    const auto name = [this](const char* key) { return QString::fromStdString(model_.texts().T(key)); };
-    inLan_->setAccessibleName(name("s146"));
     connect(inLan_, &QLineEdit::textEdited, this, [this](const QString& text) {
         guarded("inLan change", [this, text] { model_.inLanChange(text.toStdString()); });
     });
@@ -55,7 +53,6 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
     QPushButton* prev = button(model_.bPrev, "bPrev click", [this] { model_.clickPrev(); });
     combo_ = new QComboBox(this);
     placed_.emplace_back(combo_, &model_.Combo1);
-    combo_->setAccessibleName(name("s147"));
     connect(combo_, &QComboBox::activated, this, [this](int index) {
         const QString text = combo_->itemText(index);
         guarded("Combo1 click", [this, text] { model_.Combo1Click(text.toStdString()); });
@@ -67,7 +64,6 @@ TranslatorView::TranslatorView(TranslatorWindow& model, EventGuard& guard)
     placed_.emplace_back(bar_, &model_.lblBar);
     bar_->setRange(0, Translator::BarWidth);
     bar_->setTextVisible(false);
-    bar_->setAccessibleName(name("s148"));
     lblPerc_ = label(model_.lblPerc);
     QPushButton* save = button(model_.bSave, "bSave click", [this] { model_.clickSave(); });
     QPushButton* cancel =
@@ -132,6 +128,10 @@ void TranslatorView::render() {
                       twips::toPixels(Translator::BarWidth), twips::toPixels(model_.lblBar.height));
     bar_->setValue(model_.lblBar.width);
     bar_->setAccessibleDescription(q(model_.lblPerc.caption));
+    // Named on every showing: the window outlives a change of language.
+    inLan_->setAccessibleName(q(model_.texts().T("s146")));
+    combo_->setAccessibleName(q(model_.texts().T("s147")));
+    bar_->setAccessibleName(q(model_.texts().T("s148")));
 
     // Text set by the model only when it differs, so typing keeps its cursor.
     if (inLan_->text() != q(model_.inLan.caption)) {

@@ -69,8 +69,10 @@ MailResult XdgMail::send(const MailMessage& message) {
     // Most mail programs take the message at once; for the others a note says what the game
     // waits for, and the windows keep drawing meanwhile.
     if (!process->waitForFinished(300)) {
-        QProgressDialog note(QStringLiteral("Handing the language file to your mail program..."),
-                             QString(), 0, 0, parent_);
+        constexpr const char* Waiting = "Handing the language file to your mail program...";
+        QProgressDialog note(
+            QString::fromStdString(texts_ != nullptr ? textOr(*texts_, "s166", Waiting) : Waiting),
+            QString(), 0, 0, parent_);
         note.setWindowTitle(QStringLiteral("Brisvane Translator"));
         note.setWindowModality(Qt::ApplicationModal);
         note.setMinimumDuration(0);

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "common/Ports.h"
+#include "common/Texts.h"
 
 namespace brisvane {
 
@@ -22,6 +23,8 @@ public:
 
     // The window that a "waiting for the mail program" note belongs to.
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The texts the note is written in.
+    void setTexts(const Texts* texts) { texts_ = texts; }
 
     MailResult send(const MailMessage& message) override;
 
@@ -32,6 +35,7 @@ private:
     QString program_;
     int patience_;
     QPointer<QWidget> parent_;
+    const Texts* texts_ = nullptr;
 };
 
 } // namespace brisvane

@@ -69,7 +69,7 @@ TEST(KeepBoxesOnAreaTest, TheCloseAndMinimiseBoxesStayWithinReach) {
 }
 
 TEST(LogoTest, CreditEndsInTheVersion) {
-    EXPECT_EQ(logoToolTip("7.0", 3),
+    EXPECT_EQ(logoToolTip("Brisvane, a dice game of six dice and sixty rolls", "7.0", 3),
               " Brisvane, a dice game of six dice and sixty rolls, v. 7.03 ");
 }
 

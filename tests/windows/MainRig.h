@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "program/Program.h"
@@ -26,6 +27,15 @@ inline std::vector<std::string> shippedLanguages() {
         }
     }
     return files;
+}
+
+// Runs `act` on the modal box as soon as it is open, from inside its own event loop.
+template <typename Act> void whenBoxOpens(Act act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        act(box);
+    });
 }
 
 class MainRig {

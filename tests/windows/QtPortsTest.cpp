@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "MainRig.h"
 #include "language/Language.h"
 #include "settings/FileProfile.h"
 #include "support/TempFolder.h"
@@ -21,16 +22,9 @@
 #include "windows/QtPaths.h"
 
 namespace brisvane {
-namespace {
+using testing::whenBoxOpens;
 
-// Runs `act` on the modal box as soon as it is open, from inside its own event loop.
-template <typename Act> void whenBoxOpens(Act act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        act(box);
-    });
-}
+namespace {
 
 // A program folder whose name is Latin-1, not UTF-8: its files still reach Qt (sounds, the
 // background picture, the file chooser) and Qt's answers name the same files.

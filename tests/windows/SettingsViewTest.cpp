@@ -3,6 +3,7 @@
 // everything, and every way of closing it keeping the alarm.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -120,6 +121,9 @@ TEST_F(SettingsViewTest, ALanguageChoiceRelabelsEveryOpenWindow) {
     EXPECT_EQ(rig.widget("btn_SmallStr").caption(), QStringLiteral("  Liten stege"));
     EXPECT_EQ(view()->windowTitle(), QStringLiteral("Inställningar"));
     EXPECT_EQ(rig.widget("Roll").caption(), QStringLiteral("Slå"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&rig.widget("scr_04"))->text(QAccessible::Name),
+              QStringLiteral("Fyror: öppen"))
+        << "the screen reader's words too";
     EXPECT_EQ(widget<QPushButton>("Command2")->text().remove(QLatin1Char('&')),
               QStringLiteral("Ta bort"));
     EXPECT_EQ(widget<QPushButton>("Command4")->text().remove(QLatin1Char('&')),
