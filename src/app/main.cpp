@@ -123,7 +123,9 @@ int main(int argc, char* argv[]) {
     });
     Splash splash(profile, program.IniFile(), Program::versionText(),
                   [&mainView] { mainView.loadAndShow(); });
-    SplashView splashView(splash, splashGuard, screen);
+    program.language().updateLanguageFile(); // the splash's subtitle in the player's language
+    SplashView splashView(splash, splashGuard, screen,
+                          QString::fromStdString(program.language().T("s167")));
 
     return QApplication::exec();
 }

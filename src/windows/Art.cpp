@@ -256,6 +256,26 @@ void paintFelt(QPainter& painter, const QRectF& box) {
     painter.drawRect(box);
 }
 
+// `text` in capitals on one line: a longer text gives up its letter spacing first, then size,
+// rather than its end.
+void paintSubtitle(QPainter& painter, const QRectF& line, const QString& text) {
+    const QString capitals = text.toUpper();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    for (int spacing = 125;; spacing -= 5) {
+        font.setLetterSpacing(QFont::PercentageSpacing, std::max(spacing, 100));
+        if (QFontMetricsF(font).horizontalAdvance(capitals) <= line.width() ||
+            font.pixelSize() <= 8) {
+            break;
+        }
+        if (spacing <= 100) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+    }
+    painter.setFont(font);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, capitals);
+}
+
 } // namespace
 
 QColor Art::dieColour(int die) {
@@ -404,32 +424,16 @@ QPixmap Art::logo(qreal devicePixelRatio, const QString& subtitle) {
     paintDie(painter, QRectF(4, 8, 46, 46), 2, 6);
     paintDie(painter, QRectF(30, 30, 46, 46), 1, 5);
     paintWordmark(painter, QRectF(88, 6, LogoWidth - 90, 60), 44);
-    const QRectF line(92, 64, LogoWidth - 94, 18);
-    const QString text = subtitle.toUpper();
-    // A longer subtitle gives up its letter spacing first, then size, rather than its end.
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
-    for (int spacing = 125;; spacing -= 5) {
-        font.setLetterSpacing(QFont::PercentageSpacing, std::max(spacing, 100));
-        if (QFontMetricsF(font).horizontalAdvance(text) <= line.width() ||
-            font.pixelSize() <= 8) {
-            break;
-        }
-        if (spacing <= 100) {
-            font.setPixelSize(font.pixelSize() - 1);
-        }
-    }
-    painter.setFont(font);
     painter.setPen(QColor(0xd8, 0xd2, 0xc0));
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
+    paintSubtitle(painter, QRectF(92, 64, LogoWidth - 94, 18), subtitle);
     painter.end();
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
-QPixmap Art::splash(qreal devicePixelRatio) {
+QPixmap Art::splash(qreal devicePixelRatio, const QString& subtitle) {
     // Cached: the splash window repaints whenever it is uncovered during its two seconds.
-    const QString key = cacheKey("splash", 0, devicePixelRatio);
+    const QString key = cacheKey("splash", 0, devicePixelRatio) + subtitle;
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) {
         return pixmap;
@@ -471,13 +475,8 @@ QPixmap Art::splash(qreal devicePixelRatio) {
     }
 
     paintWordmark(painter, QRectF(22, 34, 220, 56), 40);
-    QFont small(QStringLiteral("DejaVu Sans"));
-    small.setPixelSize(12);
-    small.setLetterSpacing(QFont::PercentageSpacing, 125);
-    painter.setFont(small);
     painter.setPen(QColor(0xe7, 0xe1, 0xcf));
-    painter.drawText(QRectF(26, 124, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("SIX DICE \u00B7 SIXTY ROLLS"));
+    paintSubtitle(painter, QRectF(26, 124, 200, 18), subtitle);
     painter.end();
     QPixmapCache::insert(key, pixmap);
     return pixmap;

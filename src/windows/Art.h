@@ -46,7 +46,7 @@ public:
     static QCursor cursor(int id, qreal devicePixelRatio = 1.0);
 
     // Drawn on first use and cached, as the pictures.
-    static QPixmap splash(qreal devicePixelRatio);
+    static QPixmap splash(qreal devicePixelRatio, const QString& subtitle);
     // The logo with `subtitle` under the name, in capitals, narrowed until it fits.
     static QPixmap logo(qreal devicePixelRatio, const QString& subtitle);
 

@@ -11,12 +11,13 @@
 
 namespace brisvane {
 
-SplashView::SplashView(Splash& model, EventGuard& guard, const Screen& screen)
+SplashView::SplashView(Splash& model, EventGuard& guard, const Screen& screen, QString subtitle)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), model_(model), guard_(guard),
       version_(new QLabel(this)), info_(new QLabel(this)),
       timer_(new TimerDriver(
           model.sTimer2, [this] { guard_.run("sTimer2 tick", [this] { model_.sTimer2Tick(); }); },
-          this)) {
+          this)),
+      subtitle_(std::move(subtitle)) {
     setObjectName(QStringLiteral("Splash"));
     setWindowTitle(QStringLiteral("Brisvane"));
     setWindowIcon(Art::icon(Art::WindowIcon));
@@ -68,7 +69,7 @@ void SplashView::render() {
 
 void SplashView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, Art::splash(devicePixelRatioF()));
+    painter.drawPixmap(0, 0, Art::splash(devicePixelRatioF(), subtitle_));
 }
 
 } // namespace brisvane

@@ -18,7 +18,9 @@ class SplashView : public QWidget {
 public:
     // Runs the model's load step: the splash either shows itself or has handed over (and is
     // hidden) when the constructor returns. `guard` reports what escapes the model.
-    SplashView(Splash& model, EventGuard& guard, const class Screen& screen);
+    // `subtitle` goes under the name on the picture.
+    SplashView(Splash& model, EventGuard& guard, const class Screen& screen,
+               QString subtitle = {});
     ~SplashView() override;
 
     QLabel* versionLabel() const { return version_; }
@@ -35,6 +37,7 @@ private:
     QLabel* version_;
     QLabel* info_;
     TimerDriver* timer_;
+    QString subtitle_;
 };
 
 } // namespace brisvane
