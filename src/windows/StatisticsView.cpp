@@ -189,10 +189,16 @@ QWidget* StatisticsView::buildList() {
     connect(games_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 const int row = current.isValid() ? current.row() : -1;
+                // The list makes its first row current when it gets the focus, without marking
+                // it: the game whose choices show is marked.
+                if (current.isValid() && !games_->selectionModel()->isRowSelected(row)) {
+                    games_->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
+                }
                 run("lstGames choice", [this, row] { m_.chooseGame(row); });
             });
     layout->addWidget(gamesTitle_);
-    layout->addWidget(games_, 3);
+    layout->addWidget(games_, 2);
 
     choicesTitle_ = new QLabel(area);
     choicesTitle_->setObjectName(q(m_.lblChoices.objectName));
@@ -202,10 +208,12 @@ QWidget* StatisticsView::buildList() {
     choices_ = new QListWidget(area);
     choices_->setObjectName(QStringLiteral("lstChoices"));
     choices_->setWordWrap(true);
+    choices_->setSpacing(3);
+    choices_->setAlternatingRowColors(true);
     choicesTitle_->setBuddy(choices_);
     layout->addWidget(choicesTitle_);
     layout->addWidget(replay_);
-    layout->addWidget(choices_, 2);
+    layout->addWidget(choices_, 3);
     return area;
 }
 
@@ -237,6 +245,8 @@ void StatisticsView::renderTexts() {
     choicesTitle_->setText(q(m_.lblChoices.caption));
     replay_->setText(q(m_.lblReplay.caption));
     choices_->setAccessibleName(q(m_.lblChoices.caption));
+    // What the replay waits for, or its figures, heard where the choices are reached.
+    choices_->setAccessibleDescription(q(m_.lblReplay.caption));
     renderChoices();
     export_->setText(q(m_.cmdExport.caption));
     export_->setToolTip(q(m_.cmdExport.toolTip));

@@ -174,8 +174,8 @@ TEST_F(GameHistoryTest, TwoProgramsRecordingAtOnceBothKeepEveryGame) {
     EXPECT_EQ(games().size(), 3u + 2 * Each);
 }
 
-// A full disk and a history of a newer version are reported, and nothing already kept is
-// touched.
+// A full disk, a history of a newer version and a folder that cannot be written are reported,
+// and nothing already kept is touched.
 TEST_F(GameHistoryTest, FailuresAreReportedAndLoseNothingKept) {
     ASSERT_TRUE(history().add(aGame(300)).ok);
     GameHistory::Options full;
@@ -197,6 +197,15 @@ TEST_F(GameHistoryTest, FailuresAreReportedAndLoseNothingKept) {
     EXPECT_NE(outcome.why.find("newer version"), std::string::npos) << outcome.why;
     EXPECT_EQ(outcome.setAside, "") << "a newer history is not damaged";
     EXPECT_THROW(GameHistory::read(db()), std::runtime_error);
+
+    // A folder that cannot be written (the superuser writes into a read-only one, so a folder
+    // that is a file stands in): reported, and no file taken for damaged.
+    folder.write("NotAFolder", "");
+    GameHistory blocked(folder.file("NotAFolder") + "/History.db", folder.file("Vexa.log"));
+    outcome = blocked.add(aGame(303));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.why, "unable to open database file");
+    EXPECT_EQ(outcome.setAside, "");
 }
 
 } // namespace
