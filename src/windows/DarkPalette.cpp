@@ -3,7 +3,9 @@
 namespace brisvane::dark {
 
 QPalette palette(QPalette base) {
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+    // Switched-off controls too: a style draws their frames from the same roles, and a role
+    // left light there would make them the brightest thing in the window.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         base.setColor(group, QPalette::Window, Ground);
         base.setColor(group, QPalette::WindowText, Ink);
         base.setColor(group, QPalette::Base, Field);
@@ -23,7 +25,8 @@ QPalette palette(QPalette base) {
         base.setColor(group, QPalette::Dark, Outline);
         base.setColor(group, QPalette::Shadow, Qt::black);
     }
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                            QPalette::Highlight, QPalette::Link}) {
         base.setColor(QPalette::Disabled, role, Dimmed);
     }
     base.setColor(QPalette::Disabled, QPalette::Button, QColor(0x1b, 0x24, 0x2e));

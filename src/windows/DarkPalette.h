@@ -22,7 +22,8 @@ inline const QColor Edge(0x6a, 0x7b, 0x8d);
 inline const QColor GroupEdge(255, 255, 255, 34);
 inline const QColor GroupVeil(255, 255, 255, 8);
 
-// `base` with every role in those colours, alike whether the window is active or not.
+// `base` with every role in those colours, alike whether the window is active or not;
+// switched-off controls dimmed.
 QPalette palette(QPalette base = QPalette());
 
 } // namespace brisvane::dark

@@ -191,15 +191,15 @@ TEST(TranslationViewTest, WithoutTheReferenceTheNoticeShowsWhole) {
     EXPECT_LE(notice.heightForWidth(notice.width()), notice.height());
 }
 
-// WCAG contrast ratio of two opaque colours.
-double contrast(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
-               0.0722 * linear(c.blueF());
+// WCAG relative luminance and contrast ratio of opaque colours.
+double luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
     const double x = luminance(a) + 0.05;
     const double y = luminance(b) + 0.05;
     return std::max(x, y) / std::min(x, y);
@@ -216,9 +216,19 @@ bool draws(const QImage& image, const QColor& colour) {
     return false;
 }
 
+double brightest(const QImage& image) {
+    double most = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            most = std::max(most, luminance(image.pixelColor(x, y)));
+        }
+    }
+    return most;
+}
+
 // A chosen choice, a ticked box and a text box without the focus can be told from the ground
 // they lie on (3:1), on the plain and the deep end of the windows' ground and inside a group;
-// the creation window draws them in those colours.
+// the creation window draws them in those colours, and a switched-off list dimmer.
 TEST(TranslationViewTest, ChosenChoicesAndUnfocusedFieldsStandOutFromTheirGround) {
     const auto veiled = [](const QColor& ground) {
         const float a = dark::GroupVeil.alphaF();
@@ -238,6 +248,10 @@ TEST(TranslationViewTest, ChosenChoicesAndUnfocusedFieldsStandOutFromTheirGround
     ASSERT_TRUE(child<QRadioButton>(creation, "Option1").isChecked());
     const QImage chosen = child<QRadioButton>(creation, "Option1").grab().toImage();
     EXPECT_TRUE(draws(chosen, dark::Accent) && draws(chosen, dark::GroundDeep));
+    // Switched off, and looks it: nothing in it brighter than a live control's outline.
+    auto& idle = child<QComboBox>(creation, "Combo2");
+    ASSERT_FALSE(idle.isEnabled());
+    EXPECT_LE(brightest(idle.grab().toImage()), luminance(dark::Edge));
     rig.program.languageCreation().clickCommand2();
     auto& field = child<QLineEdit>(creation, "Text2");
     ASSERT_FALSE(field.hasFocus());
