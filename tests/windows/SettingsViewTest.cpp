@@ -1,6 +1,6 @@
 // The settings window as the player sees and uses it: opened from the game window on the
-// right page, its boxes acting on the game window at once, a language choice re-labelling
-// everything, and every way of closing it keeping the alarm.
+// right page, each box switching its own setting, a language choice re-labelling everything,
+// and every way of closing it keeping the alarm.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -84,14 +84,7 @@ TEST_F(SettingsViewTest, EachOpenerOpensItsPageAsANewWindow) {
     QTest::keyClicks(widget<QLineEdit>("txtUser"), "half-typed");
     rig.click("lb_User");
     EXPECT_EQ(widget<QLineEdit>("txtUser")->text(), QString());
-    // Every control the window names is there under its name, named for assistive tools.
-    for (const char* name :
-         {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7", "Check1", "Check2",
-          "Check3", "Check4", "Check5", "Check6", "Check7", "Check8", "Check9", "Combo1", "Combo2",
-          "Text1", "List1", "List3", "Command1", "Command2", "Command3", "Command4", "Label1",
-          "lblEnter", "txtUser", "txtPass", "butOK", "lblInfo", "lblInfo2", "setTranslate"}) {
-        EXPECT_EQ(widget(name)->objectName().toStdString(), name);
-    }
+    // The controls assistive tools cannot name from a caption of their own are named.
     rig.click("lblSett");
     for (const char* name : {"Check9", "Combo1", "Combo2", "List1", "Check7"}) {
         EXPECT_FALSE(widget(name)->accessibleName().isEmpty()) << name;
@@ -101,14 +94,20 @@ TEST_F(SettingsViewTest, EachOpenerOpensItsPageAsANewWindow) {
     EXPECT_EQ(ini("Alarm", "Mess"), "(Message)Tea");
 }
 
-TEST_F(SettingsViewTest, TheBoxesActOnTheGameWindowAtOnce) {
-    rig.click("Roll");
-    ASSERT_TRUE(rig.widget("Indik").isVisibleTo(rig.view.get()));
+// Each box on the screen switches its own setting (what a setting does is the model's).
+TEST_F(SettingsViewTest, EachBoxSwitchesItsOwnSetting) {
     rig.click("lblSett");
-    widget<QCheckBox>("Check8")->click();
-    EXPECT_FALSE(rig.widget("Indik").isVisibleTo(rig.view.get()));
-    widget<QCheckBox>("Check7")->click();
-    EXPECT_FALSE(rig.view->timer(QStringLiteral("Timer3"))->isActive());
+    const std::pair<const char*, const char*> boxes[] = {
+        {"Check2", "WarnExit"},     {"Check3", "WarnHomepage"}, {"Check4", "WarnNewGame"},
+        {"Check5", "ShowSplash"},   {"Check6", "ShowHelpText"}, {"Check7", "ShowTime"},
+        {"Check8", "ShowRedSquare"}};
+    for (const auto& [name, key] : boxes) {
+        const std::string before = ini("Options", key);
+        widget<QCheckBox>(name)->click();
+        EXPECT_NE(ini("Options", key), before) << name;
+    }
+    widget<QCheckBox>("Check1")->click();
+    EXPECT_EQ(ini("Options", "PlaySound"), "No");
 }
 
 TEST_F(SettingsViewTest, ALanguageChoiceRelabelsEveryOpenWindow) {
