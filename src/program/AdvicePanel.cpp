@@ -154,7 +154,8 @@ void AdvicePanel::startReplay(const std::string& record) {
     replayRunning_ = true;
     w_.worker->start([work = replay_, review = source_->reviewer()] {
         try {
-            work->answer = {Replay::State::Reviewed, review(advisor::parseRecord(work->record)), ""};
+            work->answer = {Replay::State::Reviewed, review(advisor::parseRecord(work->record)),
+                            ""};
         } catch (const std::invalid_argument& error) {
             work->answer = {Replay::State::Refused, {}, error.what()};
         } catch (const std::exception& error) {

@@ -21,9 +21,9 @@ std::string facesText(const advisor::Counts& counts) {
 
 std::string describeChoice(const Texts& texts, const advisor::Choice& choice) {
     if (choice.kind == advisor::Choice::Kind::Fill) {
-        return textWith(texts, "s32", "fill %1",
-                        {categoryText(texts, choice.category) + " (" +
-                         std::to_string(choice.points) + ")"});
+        return textWith(
+            texts, "s32", "fill %1",
+            {categoryText(texts, choice.category) + " (" + std::to_string(choice.points) + ")"});
     }
     int count = 0;
     for (const auto n : choice.rollAgain) {

@@ -136,8 +136,8 @@ void StatisticsWindow::drawCategories() {
         return;
     }
     means.note = filled.note = "";
-    means.summary = means.title + ": " + meanList + ".";
-    filled.summary = filled.title + ": " + filledList + ".";
+    means.summary = text(T::Labelled, {means.title, meanList}) + ".";
+    filled.summary = text(T::Labelled, {filled.title, filledList}) + ".";
 }
 
 void StatisticsWindow::drawLuck() {

@@ -38,8 +38,8 @@ void StatisticsWindow::showChoices() {
 void StatisticsWindow::askReplay() {
     choiceLines.clear();
     const Replay replay = w_.replay(replayRecord_);
-    replayPending_ = replay.state == Replay::State::Preparing ||
-                     replay.state == Replay::State::Reviewing;
+    replayPending_ =
+        replay.state == Replay::State::Preparing || replay.state == Replay::State::Reviewing;
     switch (replay.state) {
     case Replay::State::Preparing:
         lblReplay.caption = text(T::AdvisorPreparing, {std::to_string(replay.percent)});
@@ -61,9 +61,9 @@ void StatisticsWindow::askReplay() {
 }
 
 void StatisticsWindow::showReview(const advisor::Review& review) {
-    lblReplay.caption = text(T::ExpectedStart) + ": " + decimal(review.expectedStart) + " · " +
-                        text(T::ChoicesCost) + ": " + decimal(review.cost) + " · " +
-                        text(T::Luck) + ": " + decimal(review.luck);
+    lblReplay.caption = text(T::Labelled, {text(T::ExpectedStart), decimal(review.expectedStart)}) +
+                        " · " + text(T::Labelled, {text(T::ChoicesCost), decimal(review.cost)}) +
+                        " · " + text(T::Labelled, {text(T::Luck), decimal(review.luck)});
     std::vector<const advisor::ReviewedChoice*> costly;
     for (const advisor::ReviewedChoice& choice : review.choices) {
         if (choice.cost >= Negligible) {
@@ -105,9 +105,8 @@ std::string StatisticsWindow::choiceLine(const advisor::ReviewedChoice& choice) 
     }
     const std::string rollsLeft = std::to_string(p.rollsLeft);
     const std::string position =
-        keptCount == 0
-            ? text(T::Position, {dice, rollsLeft, open})
-            : text(T::PositionPickedUp, {dice, facesText(rolled), rollsLeft, open});
+        keptCount == 0 ? text(T::Position, {dice, rollsLeft, open})
+                       : text(T::PositionPickedUp, {dice, facesText(rolled), rollsLeft, open});
     return position + "\n" +
            text(T::ChoiceCost, {describeChoice(w_.texts, choice.made),
                                 describeChoice(w_.texts, choice.best), decimal(choice.cost)});

@@ -1,6 +1,8 @@
 #include "windows/StatisticsView.h"
 
+#include <QAbstractTableModel>
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -8,8 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QAbstractTableModel>
-#include <QFontMetrics>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -291,8 +291,8 @@ void StatisticsView::reject() {
     run("cmdClose click", [this] { m_.clickClose(); });
 }
 
-StatisticsViewHost::StatisticsViewHost(StatisticsWindow& model, EventGuard& guard,
-                                       QWidget* owner, QString chartModule)
+StatisticsViewHost::StatisticsViewHost(StatisticsWindow& model, EventGuard& guard, QWidget* owner,
+                                       QString chartModule)
     : QObject(owner), model_(model), guard_(guard), owner_(owner),
       chartModule_(std::move(chartModule)) {
     model_.setChangeHandler([this] { sync(); });
