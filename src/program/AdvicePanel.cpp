@@ -153,13 +153,17 @@ void AdvicePanel::startReplay(const std::string& record) {
     replay_->record = record;
     replayRunning_ = true;
     w_.worker->start([work = replay_, review = source_->reviewer()] {
+        // Filled in place: the answer waits in `work`, made empty.
+        Replay& answer = work->answer;
         try {
-            work->answer = {Replay::State::Reviewed, review(advisor::parseRecord(work->record)),
-                            ""};
+            answer.review = review(advisor::parseRecord(work->record));
+            answer.state = Replay::State::Reviewed;
         } catch (const std::invalid_argument& error) {
-            work->answer = {Replay::State::Refused, {}, error.what()};
+            answer.state = Replay::State::Refused;
+            answer.why = error.what();
         } catch (const std::exception& error) {
-            work->answer = {Replay::State::Unavailable, {}, error.what()};
+            answer.state = Replay::State::Unavailable;
+            answer.why = error.what();
         }
         work->done.store(true, std::memory_order_release);
     });
