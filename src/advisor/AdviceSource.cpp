@@ -1,5 +1,7 @@
 #include "advisor/AdviceSource.h"
 
+#include "advisor/Parallel.h"
+
 namespace brisvane::advisor {
 namespace {
 
@@ -29,7 +31,8 @@ private:
 
 std::unique_ptr<AdviceSource> prepareAdvice(const std::filesystem::path& folder,
                                             const Progress& progress) {
-    return std::make_unique<TablesAdvice>(Tables::loadOrSolve(TableLayout{}, folder, progress).tables);
+    return std::make_unique<TablesAdvice>(
+        Tables::loadOrSolve(TableLayout{}, folder, progress, workThreads()).tables);
 }
 
 } // namespace brisvane::advisor

@@ -61,7 +61,7 @@ std::string describe(const Choice& choice) {
     return n == 6 ? "Roll all six" : "Roll again" + faces;
 }
 
-Advisor::Advisor(const Tables& tables, bool shifted) : tables_(tables), shifted_(shifted) {}
+Advisor::Advisor(const Tables& tables) : tables_(tables) {}
 
 double Advisor::leaf(int k, int upper, int t) {
     std::vector<double>& row = leaves_[idx(k) * UpperSlots + idx(upper)];
@@ -69,10 +69,8 @@ double Advisor::leaf(int k, int upper, int t) {
         row.resize(idx(turn_.solvedTo() + 1));
         const CategorySet rest = turn_.open() & ~bitOf(k);
         tables_.estimate(rest, upper, turn_.solvedTo(), row.data());
-        if (!tables_.solvesOutright(rest)) {
-            for (std::size_t r = 0; r < row.size(); ++r) {
-                row[r] += tables_.leafCorrection(static_cast<int>(r));
-            }
+        for (std::size_t r = 0; r < row.size(); ++r) {
+            row[r] += tables_.leafCorrection(rest, static_cast<int>(r));
         }
     }
     return row[idx(t)];
@@ -92,13 +90,6 @@ const TurnSolver& Advisor::turn(CategorySet open, int upper, int maxT) {
         open, upper, maxT, [&](int k, int u, int t) { return leaf(k, u, t); }, true);
     solved_ = true;
     return turn_;
-}
-
-void Advisor::calibrated(std::vector<Choice>& choices, const Position& p) const {
-    const double shift = shifted_ ? tables_.correction(p.rollsLeft) : 0.0;
-    for (Choice& c : choices) {
-        c.expected = p.total + std::max(0.0, c.expected - p.total + shift);
-    }
 }
 
 void Advisor::check(const Position& p) const {
@@ -137,7 +128,6 @@ std::vector<Choice> Advisor::rank(const Position& p) {
         all.rollAgain = {6, 0, 0, 0, 0, 0}; // any six dice: the table is empty
         all.expected = p.total + t.startValue(p.rollsLeft);
         choices.push_back(all);
-        calibrated(choices, p);
         return choices;
     }
 
@@ -206,7 +196,6 @@ std::vector<Choice> Advisor::rank(const Position& p) {
         }
         return a.expected > b.expected;
     });
-    calibrated(choices, p);
     return choices;
 }
 

@@ -55,9 +55,7 @@ std::string describe(const Choice& choice);
 
 class Advisor {
 public:
-    // `shifted`: the expected scores shown include the tables' correction (see
-    // Tables::correction); without it they are the look-ahead's own values.
-    explicit Advisor(const Tables& tables, bool shifted = true);
+    explicit Advisor(const Tables& tables);
 
     const Tables& tables() const { return tables_; }
 
@@ -77,11 +75,8 @@ public:
 private:
     double leaf(int k, int upper, int t);
     void check(const Position& position) const;
-    // Adds the tables' correction for the rolls left to every expected score.
-    void calibrated(std::vector<Choice>& choices, const Position& position) const;
 
     const Tables& tables_;
-    bool shifted_;
     TurnSolver turn_;
     bool solved_ = false;
     // The estimate after filling category k with upper points u, per number of rolls, for

@@ -1,6 +1,5 @@
 #include "advisor/Review.h"
 
-#include <limits>
 #include <optional>
 #include <stdexcept>
 
@@ -11,97 +10,133 @@ namespace {
     throw std::invalid_argument("line " + std::to_string(line) + ": " + message);
 }
 
+// A record replayed by the rules, with the value of the game as it goes (see Review.h).
+class Replay {
+public:
+    explicit Replay(Advisor& advisor) : advisor_(advisor), ahead_(advisor.tables()) {
+        const TableLayout& layout = advisor.tables().layout();
+        p_.open = layout.universe;
+        p_.rollsLeft = layout.maxRolls;
+        value_ = advisor_.expectedFinal(p_);
+        review_.expectedStart = value_;
+    }
+
+    bool over() const { return over_; }
+    void roll(const Step& step);
+    void choose(const Step& step);
+    Review finish() {
+        review_.finalScore = p_.total;
+        return review_;
+    }
+
+private:
+    // The value of a choice: a fill is worth the value of the next turn's start.
+    double valueOf(const Choice& choice) {
+        if (choice.kind == Choice::Kind::Roll) {
+            return choice.expected;
+        }
+        Position after = p_;
+        fill(after, choice.category);
+        return ahead_.expectedFinal(after);
+    }
+    void book(double value) {
+        review_.luck += value - value_;
+        value_ = value;
+    }
+
+    Advisor& advisor_;
+    Advisor ahead_; // the next turn's look-ahead, so the current turn's solve is kept
+    Position p_;
+    Review review_;
+    double value_ = 0;
+    bool over_ = false;
+    std::optional<Counts> kept_;  // after "again": the dice that stay on the table
+    Counts keptBefore_{};         // the dice the last roll kept
+    std::vector<Choice> choices_; // of the dice on the table, the advisor's own first
+    double best_ = 0;             // the value of the advisor's own choice
+};
+
+void Replay::roll(const Step& step) {
+    const DiceSpace& space = DiceSpace::get();
+    if (p_.rolled && !kept_) {
+        bad(step.line, "a roll after a roll needs the dice picked up first (again)");
+    }
+    if (p_.rollsLeft == 0) {
+        bad(step.line, "no roll is left");
+    }
+    if (kept_ && !space.contains(space.handOf(step.dice), space.handOf(*kept_))) {
+        bad(step.line, "the dice kept on the table are not among these faces");
+    }
+    keptBefore_ = kept_.value_or(Counts{});
+    kept_.reset();
+    p_.rolled = true;
+    p_.dice = step.dice;
+    --p_.rollsLeft;
+    choices_ = advisor_.rank(p_);
+    if (choices_.empty()) {
+        over_ = true; // the last roll, and nothing scores
+        book(p_.total);
+        return;
+    }
+    best_ = valueOf(choices_.front());
+    book(best_);
+}
+
+void Replay::choose(const Step& step) {
+    if (!p_.rolled || kept_) {
+        bad(step.line, "this step needs dice on the table from a roll");
+    }
+    const Choice* chosen = nullptr;
+    for (const Choice& c : choices_) {
+        const bool same = step.kind == Step::Kind::Fill
+                              ? c.kind == Choice::Kind::Fill && c.category == step.category
+                              : c.kind == Choice::Kind::Roll && c.rollAgain == step.again;
+        chosen = same ? &c : chosen;
+    }
+    if (chosen == nullptr) {
+        bad(step.line, step.kind == Step::Kind::Fill
+                           ? "that category is closed or does not score with these dice"
+                       : p_.rollsLeft == 0 ? "no roll is left"
+                                           : "those dice are not on the table");
+    }
+    const double value = chosen == &choices_.front() ? best_ : valueOf(*chosen);
+    review_.cost += best_ - value;
+    ++review_.decisions;
+    // The choices as the review values them, so their difference is the cost.
+    Choice made = *chosen;
+    Choice best = choices_.front();
+    made.expected = value;
+    best.expected = best_;
+    review_.choices.push_back({p_, keptBefore_, made, best, best_ - value, step.line});
+    value_ = value;
+    if (step.kind == Step::Kind::Again) {
+        kept_ = keptDice(p_, step.again);
+    } else {
+        fill(p_, step.category);
+        over_ = p_.open == 0 || p_.rollsLeft == 0;
+    }
+}
+
 } // namespace
 
 Review review(Advisor& advisor, const std::vector<Step>& steps) {
-    const DiceSpace& space = DiceSpace::get();
-    const TableLayout& layout = advisor.tables().layout();
-    Position p;
-    p.open = layout.universe;
-    p.rollsLeft = layout.maxRolls;
-    Review r;
-    r.expectedStart = advisor.expectedFinal(p);
-
-    bool over = false;
-    std::optional<Counts> kept; // after "again": the dice that stay on the table
-    Counts keptBefore{};        // the dice the last roll kept
+    Replay replay(advisor);
     int lastLine = 0;
     for (const Step& step : steps) {
         lastLine = step.line;
-        if (over) {
+        if (replay.over()) {
             bad(step.line, "the game is already over");
         }
-        switch (step.kind) {
-        case Step::Kind::Roll: {
-            if (p.rolled && !kept) {
-                bad(step.line, "a roll after a roll needs the dice picked up first (again)");
-            }
-            if (p.rollsLeft == 0) {
-                bad(step.line, "no roll is left");
-            }
-            if (kept) {
-                const int table = space.handOf(step.dice);
-                if (!space.contains(table, space.handOf(*kept))) {
-                    bad(step.line, "the dice kept on the table are not among these faces");
-                }
-            }
-            keptBefore = kept.value_or(Counts{});
-            kept.reset();
-            p.rolled = true;
-            p.dice = step.dice;
-            --p.rollsLeft;
-            bool scores = false;
-            for (const auto& s : space.scoring(space.rollOf(space.handOf(p.dice)))) {
-                scores = scores || (p.open & bitOf(s.category)) != 0;
-            }
-            over = p.rollsLeft == 0 && !scores;
-            break;
-        }
-        case Step::Kind::Again:
-        case Step::Kind::Fill: {
-            if (!p.rolled || kept) {
-                bad(step.line, "this step needs dice on the table from a roll");
-            }
-            const auto choices = advisor.rank(p);
-            double best = -std::numeric_limits<double>::infinity();
-            for (const Choice& c : choices) {
-                best = std::max(best, c.expected);
-            }
-            const Choice* chosen = nullptr;
-            for (const Choice& c : choices) {
-                const bool same = step.kind == Step::Kind::Fill
-                                      ? c.kind == Choice::Kind::Fill && c.category == step.category
-                                      : c.kind == Choice::Kind::Roll && c.rollAgain == step.again;
-                if (same) {
-                    chosen = &c;
-                }
-            }
-            if (chosen == nullptr) {
-                bad(step.line, step.kind == Step::Kind::Fill
-                                   ? "that category is closed or does not score with these dice"
-                               : p.rollsLeft == 0 ? "no roll is left"
-                                                  : "those dice are not on the table");
-            }
-            r.cost += best - chosen->expected;
-            ++r.decisions;
-            r.choices.push_back({p, keptBefore, *chosen, choices.front(), best - chosen->expected,
-                                 step.line});
-            if (step.kind == Step::Kind::Again) {
-                kept = keptDice(p, step.again);
-            } else {
-                fill(p, step.category);
-                over = p.open == 0 || p.rollsLeft == 0;
-            }
-            break;
-        }
+        if (step.kind == Step::Kind::Roll) {
+            replay.roll(step);
+        } else {
+            replay.choose(step);
         }
     }
-    if (!over) {
+    if (!replay.over()) {
         bad(lastLine, "the record stops before the game is over");
     }
-    r.finalScore = p.total;
-    r.luck = r.finalScore - r.expectedStart + r.cost;
-    return r;
+    return replay.finish();
 }
 
 } // namespace brisvane::advisor

@@ -1,7 +1,11 @@
 #include "advisor/SubGame.h"
 
+#include <algorithm>
+#include <bit>
 #include <limits>
 #include <stdexcept>
+
+#include "advisor/Parallel.h"
 
 namespace brisvane::advisor {
 namespace {
@@ -44,7 +48,7 @@ SubGame::SubGame(CategorySet categories, int maxRolls)
     }
     const std::size_t sets = std::size_t{1} << members_.size();
     values_.assign(sets * (hasUpper() ? UpperSlots : 1) * idx(maxRolls + 1),
-                   std::numeric_limits<double>::quiet_NaN());
+                   std::numeric_limits<float>::quiet_NaN());
 }
 
 std::size_t SubGame::compress(CategorySet open) const {
@@ -70,12 +74,9 @@ std::size_t SubGame::offset(CategorySet open, int upper) const {
     return slot * idx(maxRolls_ + 1);
 }
 
-template <class SolveOne>
-void SubGame::forEachState(const Progress& progress, SolveOne&& solveOne) {
-    // Count the work first, so the progress is honest.
+std::vector<std::vector<SubGame::State>> SubGame::levels() const {
+    std::vector<std::vector<State>> byCount(members_.size() + 1);
     const std::size_t sets = std::size_t{1} << members_.size();
-    std::vector<CategorySet> openOf(sets);
-    std::size_t total = 0;
     for (std::size_t i = 0; i < sets; ++i) {
         CategorySet open = 0;
         for (std::size_t b = 0; b < members_.size(); ++b) {
@@ -83,67 +84,82 @@ void SubGame::forEachState(const Progress& progress, SolveOne&& solveOne) {
                 open |= bitOf(members_[b]);
             }
         }
-        openOf[i] = open;
-        total +=
-            (open & UpperSet) != 0 ? reachableUpper(categories_ & UpperSet & ~open).count() : 1;
-    }
-    std::size_t done = 0;
-    for (std::size_t i = 0; i < sets; ++i) {
-        const CategorySet open = openOf[i];
+        auto& level = byCount[idx(std::popcount(open))];
         if ((open & UpperSet) == 0) {
-            solveOne(open, 0);
-            ++done;
-        } else {
-            const auto reach = reachableUpper(categories_ & UpperSet & ~open);
-            for (int u = 0; u < UpperSlots; ++u) {
-                if (reach.test(idx(u))) {
-                    solveOne(open, u);
-                    ++done;
-                }
+            level.push_back({open, 0});
+            continue;
+        }
+        const auto reach = reachableUpper(categories_ & UpperSet & ~open);
+        for (int u = 0; u < UpperSlots; ++u) {
+            if (reach.test(idx(u))) {
+                level.push_back({open, u});
             }
         }
-        if (progress && (i & 63) == 63) {
-            progress(static_cast<double>(done) / static_cast<double>(total));
-        }
+    }
+    return byCount;
+}
+
+std::size_t SubGame::stateCount() const {
+    std::size_t n = 0;
+    for (const auto& level : levels()) {
+        n += level.size();
+    }
+    return n;
+}
+
+template <class Play> void SubGame::fillStates(const Progress& progress, int threads, Play&& play) {
+    const auto byCount = levels();
+    std::size_t total = 0;
+    for (const auto& level : byCount) {
+        total += level.size();
+    }
+    std::vector<TurnSolver> solvers(idx(std::max(threads, 1)));
+    std::size_t before = 0;
+    for (const auto& level : byCount) {
+        const auto solveOne = [&](std::size_t i, int thread) {
+            const State& s = level[i];
+            float* out = &values_[offset(s.open, s.upper)];
+            out[0] = 0;
+            if (maxRolls_ == 0) {
+                return;
+            }
+            const TurnSolver::Leaf after = [&](int k, int u, int t) {
+                return value(s.open & ~bitOf(k), u, t);
+            };
+            const TurnSolver& turn = play(solvers[idx(thread)], s.open, s.upper, after);
+            for (int r = 1; r <= maxRolls_; ++r) {
+                out[r] = static_cast<float>(turn.startValue(r));
+            }
+        };
+        const auto tick = [&](std::size_t done) {
+            if (progress && (done & 15) == 0) {
+                progress(static_cast<double>(before + done) / static_cast<double>(total));
+            }
+        };
+        parallelFor(level.size(), threads, solveOne, tick);
+        before += level.size();
     }
     if (progress) {
         progress(1.0);
     }
 }
 
-template <class Play> void SubGame::fillStates(const Progress& progress, Play&& play) {
-    forEachState(progress, [&](CategorySet open, int upper) {
-        double* out = &values_[offset(open, upper)];
-        out[0] = 0;
-        if (maxRolls_ == 0) {
-            return;
-        }
-        const TurnSolver::Leaf after = [&](int k, int u, int t) {
-            return value(open & ~bitOf(k), u, t);
-        };
-        const TurnSolver& turn = play(open, upper, after);
-        for (int r = 1; r <= maxRolls_; ++r) {
-            out[r] = turn.startValue(r);
-        }
-    });
-}
-
-void SubGame::solve(const Progress& progress) {
-    TurnSolver turn;
-    fillStates(progress, [&](CategorySet open, int upper,
-                             const TurnSolver::Leaf& after) -> const TurnSolver& {
-        turn.solve(open, upper, maxRolls_ - 1, after, false);
-        return turn;
-    });
+void SubGame::solve(const Progress& progress, int threads) {
+    fillStates(progress, threads,
+               [&](TurnSolver& turn, CategorySet open, int upper,
+                   const TurnSolver::Leaf& after) -> const TurnSolver& {
+                   turn.solve(open, upper, maxRolls_ - 1, after, false);
+                   return turn;
+               });
 }
 
 void SubGame::evaluatePolicy(const Decider& decider, const Progress& progress) {
-    TurnSolver turn;
-    fillStates(progress, [&](CategorySet open, int upper,
-                             const TurnSolver::Leaf& after) -> const TurnSolver& {
-        turn.evaluate(decider(open, upper, maxRolls_ - 1), maxRolls_ - 1, after);
-        return turn;
-    });
+    fillStates(progress, 1,
+               [&](TurnSolver& turn, CategorySet open, int upper,
+                   const TurnSolver::Leaf& after) -> const TurnSolver& {
+                   turn.evaluate(decider(open, upper, maxRolls_ - 1), maxRolls_ - 1, after);
+                   return turn;
+               });
 }
 
 } // namespace brisvane::advisor

@@ -9,7 +9,10 @@
 // categories, and the lower section); `brisvane-sim exact` solves small games outright.
 // Sets are solved from the smallest up, since a placement only ever leads to a smaller set.
 // Only upper points that the filled upper categories can add up to are solved; the others
-// read as not-a-number.
+// read as not-a-number. The values are kept as 32-bit floats (about 7 significant digits,
+// a thousandth of a point at most on a game's scores), which halves the file the tables are
+// kept in; the solve itself adds in double. The sets of one size do not depend on each other,
+// so each size is shared among threads.
 
 #include <bitset>
 #include <cstdint>
@@ -35,15 +38,17 @@ public:
     int maxRolls() const { return maxRolls_; }
     bool hasUpper() const { return (categories_ & UpperSet) != 0; }
 
-    // Solves every state by dynamic programming.
-    void solve(const Progress& progress = {});
+    // Solves every state by dynamic programming, on `threads` threads (see parallelFor).
+    void solve(const Progress& progress = {}, int threads = 1);
+    // The states solve() solves: a set of open categories with upper points it can have.
+    std::size_t stateCount() const;
     // Expected points still to come for `open` (a subset of the categories), the upper points
     // so far (any number; 84 or more count alike) and `rolls` left (0..maxRolls).
     double value(CategorySet open, int upper, int rolls) const {
         return values_[offset(open, upper) + static_cast<std::size_t>(rolls)];
     }
     // Values for rolls 0..maxRolls of one state, contiguous.
-    const double* row(CategorySet open, int upper) const { return &values_[offset(open, upper)]; }
+    const float* row(CategorySet open, int upper) const { return &values_[offset(open, upper)]; }
 
     // Solving with a policy instead of best play: after every roll `decider` picks the move
     // (it is solved for the turn's open categories and upper points, to the rolls needed);
@@ -52,21 +57,26 @@ public:
     void evaluatePolicy(const Decider& decider, const Progress& progress = {});
 
     // The raw values, for storing and loading.
-    const std::vector<double>& data() const { return values_; }
-    std::vector<double>& data() { return values_; }
+    const std::vector<float>& data() const { return values_; }
+    std::vector<float>& data() { return values_; }
 
 private:
+    struct State {
+        CategorySet open;
+        int upper;
+    };
     std::size_t offset(CategorySet open, int upper) const;
     std::size_t compress(CategorySet open) const;
-    template <class SolveOne> void forEachState(const Progress& progress, SolveOne&& solveOne);
-    // Every state's values from the turn that `play` solves or evaluates for it, with the
-    // values of the smaller sets as its leaves.
-    template <class Play> void fillStates(const Progress& progress, Play&& play);
+    // The states by the number of open categories, fewest first.
+    std::vector<std::vector<State>> levels() const;
+    // Every state's values from the turn that `play` (given a thread's own solver) solves or
+    // evaluates for it, with the values of the smaller sets as its leaves.
+    template <class Play> void fillStates(const Progress& progress, int threads, Play&& play);
 
     CategorySet categories_;
     int maxRolls_;
     std::vector<int> members_; // category numbers, ascending
-    std::vector<double> values_;
+    std::vector<float> values_;
 };
 
 } // namespace brisvane::advisor

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -11,7 +10,8 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "advisor/Advisor.h"
+#include "advisor/Corrections.h"
+#include "advisor/Parallel.h"
 
 namespace brisvane::advisor {
 namespace {
@@ -21,7 +21,10 @@ std::size_t idx(int i) {
 }
 
 constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '6', '\n'};
-constexpr std::uint64_t CalibrationSeed = 20020222;
+constexpr double UpperShare = 0.55; // the upper table's solve ends here
+constexpr double LowerShare = 0.8;  // the lower table's solve ends here
+constexpr int UpperCount = 6;
+constexpr int LowerCount = CategoryCount - UpperCount;
 
 CategorySet upperTableSet(const TableLayout& layout) {
     return layout.universe & (UpperSet | (layout.joined & LowerSet));
@@ -31,10 +34,10 @@ CategorySet upperTableSet(const TableLayout& layout) {
 constexpr std::size_t Sides = CategoryCount + 1;
 
 // The best of a[s] + b[t - s] over the shares s = 0..t.
-double bestShare(const double* a, const double* b, int t) {
+double bestShare(const float* a, const float* b, int t) {
     double best = -std::numeric_limits<double>::infinity();
     for (int s = 0; s <= t; ++s) {
-        best = std::max(best, a[s] + b[t - s]);
+        best = std::max(best, static_cast<double>(a[s]) + static_cast<double>(b[t - s]));
     }
     return best;
 }
@@ -45,8 +48,8 @@ Tables::Tables(const TableLayout& layout)
     : layout_(layout), upper_(upperTableSet(layout), layout.maxRolls),
       lower_(layout.universe & LowerSet, layout.maxRolls) {}
 
-void Tables::solve(const Progress& progress) {
-    // Shares of the work as measured for the full game.
+void Tables::solve(const Progress& progress, int threads) {
+    // Shares of the time, as measured for the full game, so the progress moves evenly.
     const auto part = [&](double from, double to) {
         return [&progress, from, to](double share) {
             if (progress) {
@@ -54,10 +57,32 @@ void Tables::solve(const Progress& progress) {
             }
         };
     };
-    upper_.solve(part(0.0, 0.55));
-    lower_.solve(part(0.55, 0.8));
+    upper_.solve(part(0.0, UpperShare), threads);
+    lower_.solve(part(UpperShare, LowerShare), threads);
     measureSplitGaps();
-    calibrate(part(0.8, 1.0));
+    corrections_.clear();
+    if (layout_.statesPerCell > 0) {
+        fitCorrections(*this, FitOptions{layout_.statesPerCell}, part(LowerShare, 1.0), threads);
+    }
+}
+
+std::size_t Tables::correctionCell(int rolls, int upperOpen, int lowerOpen) {
+    return (idx(rolls) * (UpperCount + 1) + idx(upperOpen)) * (LowerCount + 1) + idx(lowerOpen);
+}
+
+void Tables::setCorrections(std::vector<float> corrections) {
+    if (!corrections.empty() && corrections.size() != correctionCells()) {
+        throw std::invalid_argument("corrections of another size than the tables' rolls");
+    }
+    corrections_ = std::move(corrections);
+}
+
+double Tables::leafCorrection(CategorySet open, int rolls) const {
+    if (corrections_.empty() || solvesOutright(open)) {
+        return 0.0;
+    }
+    return corrections_[correctionCell(rolls, std::popcount(open & UpperSet),
+                                       std::popcount(open & LowerSet))];
 }
 
 void Tables::measureSplitGaps() {
@@ -65,8 +90,8 @@ void Tables::measureSplitGaps() {
     const auto cell = [&](int t, int a, int b) {
         return (idx(t) * Sides + idx(a)) * Sides + idx(b);
     };
-    splitGap_.assign(idx(maxT + 1) * Sides * Sides, 0.0);
-    std::vector<double> count(splitGap_.size(), 0.0);
+    std::vector<double> sum(idx(maxT + 1) * Sides * Sides, 0.0);
+    std::vector<double> count(sum.size(), 0.0);
     // Every state of the upper table with open categories of both kinds, split every way into
     // the upper categories with some of the joined ones, and the other joined ones: the exact
     // value against the best share of the rolls, averaged over the upper points that can be.
@@ -79,15 +104,16 @@ void Tables::measureSplitGaps() {
                 const CategorySet first = open & ~second;
                 const int a = std::popcount(first);
                 const int b = std::popcount(second);
-                const double* split = lower_.row(second, 0);
+                const float* split = lower_.row(second, 0);
                 for (int u = 0; u < UpperSlots; ++u) {
                     if (!reach.test(idx(u))) {
                         continue;
                     }
-                    const double* exact = upper_.row(open, u);
-                    const double* part = upper_.row(first, u);
+                    const float* exact = upper_.row(open, u);
+                    const float* part = upper_.row(first, u);
                     for (int t = 0; t <= maxT; ++t) {
-                        splitGap_[cell(t, a, b)] += exact[t] - bestShare(part, split, t);
+                        sum[cell(t, a, b)] +=
+                            static_cast<double>(exact[t]) - bestShare(part, split, t);
                         count[cell(t, a, b)] += 1;
                     }
                 }
@@ -97,10 +123,11 @@ void Tables::measureSplitGaps() {
             break;
         }
     }
-    std::vector<double> mean(splitGap_.size(), 0.0);
+    std::vector<double> mean(sum.size(), 0.0);
     for (std::size_t i = 0; i < mean.size(); ++i) {
-        mean[i] = count[i] > 0 ? splitGap_[i] / count[i] : 0.0;
+        mean[i] = count[i] > 0 ? sum[i] / count[i] : 0.0;
     }
+    splitGap_.assign(sum.size(), 0.0f);
     // Splits with more categories on a side than the upper table can show take the gap of the
     // nearest measured one: fewer on the lower side first, then fewer on the upper side.
     for (int a = 1; a < static_cast<int>(Sides); ++a) {
@@ -114,7 +141,7 @@ void Tables::measureSplitGaps() {
                 --ma;
             }
             for (int t = 0; t <= maxT; ++t) {
-                splitGap_[cell(t, a, b)] = mean[cell(t, ma, mb)];
+                splitGap_[cell(t, a, b)] = static_cast<float>(mean[cell(t, ma, mb)]);
             }
         }
     }
@@ -127,66 +154,10 @@ double Tables::splitGap(int rolls, int first, int second) const {
     return splitGap_[(idx(rolls) * Sides + idx(first)) * Sides + idx(second)];
 }
 
-void Tables::calibrate(const Progress& progress) {
-    leafCorrection_.clear();
-    correction_.clear();
-    if (layout_.calibrationGames <= 0) {
-        return;
-    }
-    const auto half = [&](double from) {
-        return [&progress, from](double share) {
-            if (progress) {
-                progress(from + 0.5 * share);
-            }
-        };
-    };
-    // First with the bare estimate, then with the decisions that the first pass corrected.
-    leafCorrection_ = selfPlayMisses(half(0.0));
-    correction_ = selfPlayMisses(half(0.5));
-}
-
-std::vector<double> Tables::selfPlayMisses(const Progress& progress) const {
-    Advisor advisor(*this);
-    std::mt19937_64 engine(CalibrationSeed);
-    const auto die = [&] { return static_cast<int>(engine() % 6) + 1; };
-    std::vector<double> sum(idx(layout_.maxRolls + 1));
-    std::vector<double> count(idx(layout_.maxRolls + 1));
-    for (int g = 0; g < layout_.calibrationGames; ++g) {
-        Position p;
-        p.open = layout_.universe;
-        p.rollsLeft = layout_.maxRolls;
-        // Per state: rolls left, points then, points still expected.
-        std::vector<std::array<double, 3>> seen;
-        for (auto choices = advisor.rank(p); !choices.empty(); choices = advisor.rank(p)) {
-            const Choice& c = choices.front();
-            seen.push_back({static_cast<double>(p.rollsLeft), static_cast<double>(p.total),
-                            c.expected - p.total});
-            if (c.kind == Choice::Kind::Fill) {
-                fill(p, c.category);
-            } else {
-                roll(p, keptDice(p, c.rollAgain), die);
-            }
-        }
-        for (const auto& [rolls, total, expected] : seen) {
-            sum[static_cast<std::size_t>(rolls)] += p.total - total - expected;
-            count[static_cast<std::size_t>(rolls)] += 1;
-        }
-        // After every game, so a caller that stops the work by its progress waits one game at most.
-        if (progress) {
-            progress(static_cast<double>(g + 1) / static_cast<double>(layout_.calibrationGames));
-        }
-    }
-    std::vector<double> misses(sum.size(), 0.0);
-    for (std::size_t r = 0; r < sum.size(); ++r) {
-        misses[r] = count[r] > 0 ? sum[r] / count[r] : 0.0;
-    }
-    return misses;
-}
-
 std::string Tables::fileName() const {
     char name[64];
     // The number after "advisor" is the method's: other methods' tables are never taken.
-    std::snprintf(name, sizeof name, "advisor5-%05x-%05x-%d.tables",
+    std::snprintf(name, sizeof name, "advisor6-%05x-%05x-%d.tables",
                   static_cast<unsigned>(layout_.universe), static_cast<unsigned>(layout_.joined),
                   layout_.maxRolls);
     return name;
@@ -210,10 +181,13 @@ private:
     std::uint64_t hash_ = 0xcbf29ce484222325ULL;
 };
 
+// Reads `count` values into `into` and adds their bytes to the checksum.
 template <class T>
-bool readInto(std::istream& in, T* into, std::size_t count, Checksum& sum) {
-    in.read(reinterpret_cast<char*>(into), static_cast<std::streamsize>(count * sizeof(T)));
-    sum.add(into, count * sizeof(T));
+bool readInto(std::istream& in, std::vector<T>& into, std::size_t count, Checksum& sum) {
+    into.resize(count);
+    const auto bytes = static_cast<std::streamsize>(count * sizeof(T));
+    in.read(reinterpret_cast<char*>(into.data()), bytes);
+    sum.add(into.data(), count * sizeof(T));
     return static_cast<bool>(in);
 }
 
@@ -223,15 +197,15 @@ void writeFrom(std::ostream& out, const T* data, std::size_t count, Checksum& su
     sum.add(data, count * sizeof(T));
 }
 
-// The file after the magic: universe, joined, rolls and the number of corrections (32 bits
-// each), the leaf corrections and the corrections, the number of split gaps (32 bits) and the
-// split gaps, the two tables, all values as doubles, and last the checksum of everything
-// before it (64 bits).
+// The file's layout after the magic: universe, joined, rolls, the number of corrections and
+// of split gaps (32 bits each), the corrections, the split gaps, the two tables (32-bit floats)
+// and the checksum of everything before it (64 bits).
 struct Header {
     std::uint32_t universe;
     std::uint32_t joined;
     std::uint32_t rolls;
     std::uint32_t corrections;
+    std::uint32_t gaps;
 };
 
 } // namespace
@@ -244,33 +218,28 @@ bool Tables::load(const std::filesystem::path& file) {
     Checksum sum;
     char magic[sizeof Magic];
     Header h{};
-    if (!readInto(in, magic, sizeof magic, sum) || !readInto(in, &h, 1, sum) ||
-        std::memcmp(magic, Magic, sizeof Magic) != 0 || h.universe != layout_.universe ||
+    in.read(magic, sizeof magic);
+    in.read(reinterpret_cast<char*>(&h), sizeof h);
+    sum.add(magic, sizeof magic);
+    sum.add(&h, sizeof h);
+    if (!in || std::memcmp(magic, Magic, sizeof Magic) != 0 || h.universe != layout_.universe ||
         h.joined != layout_.joined || h.rolls != static_cast<std::uint32_t>(layout_.maxRolls) ||
-        (h.corrections != 0 && h.corrections != h.rolls + 1)) {
+        (h.corrections != 0 && h.corrections != correctionCells()) ||
+        (h.gaps != 0 && h.gaps != idx(layout_.maxRolls + 1) * Sides * Sides)) {
         return false;
     }
-    std::vector<double> leafCorrection(h.corrections);
-    std::vector<double> correction(h.corrections);
-    std::uint32_t gaps = 0;
-    if (!readInto(in, leafCorrection.data(), leafCorrection.size(), sum) ||
-        !readInto(in, correction.data(), correction.size(), sum) ||
-        !readInto(in, &gaps, 1, sum) || (gaps != 0 && gaps != (h.rolls + 1) * Sides * Sides)) {
-        return false;
-    }
-    std::vector<double> splitGap(gaps);
-    // The big tables are read in place, so loading never holds them twice; the file must
-    // hold exactly what is left of them first.
+    // The big tables are read in place, so loading never holds them twice; the file must hold
+    // exactly what is left of them first.
+    const std::uintmax_t rest =
+        (upper_.data().size() + lower_.data().size()) * sizeof(float) + sizeof(std::uint64_t);
+    std::vector<float> corrections;
+    std::vector<float> gaps;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    const std::uintmax_t rest =
-        (splitGap.size() + upper_.data().size() + lower_.data().size()) * sizeof(double) +
-        sizeof(std::uint64_t);
-    const std::streamoff at = in.tellg();
-    if (error || at < 0 || size != static_cast<std::uintmax_t>(at) + rest ||
-        !readInto(in, splitGap.data(), splitGap.size(), sum) ||
-        !readInto(in, upper_.data().data(), upper_.data().size(), sum) ||
-        !readInto(in, lower_.data().data(), lower_.data().size(), sum)) {
+    if (!readInto(in, corrections, h.corrections, sum) || !readInto(in, gaps, h.gaps, sum) ||
+        error || size != static_cast<std::uintmax_t>(in.tellg()) + rest ||
+        !readInto(in, upper_.data(), upper_.data().size(), sum) ||
+        !readInto(in, lower_.data(), lower_.data().size(), sum)) {
         return false;
     }
     std::uint64_t stored = 0;
@@ -278,9 +247,8 @@ bool Tables::load(const std::filesystem::path& file) {
     if (!in || stored != sum.value()) {
         return false;
     }
-    leafCorrection_ = std::move(leafCorrection);
-    correction_ = std::move(correction);
-    splitGap_ = std::move(splitGap);
+    corrections_ = std::move(corrections);
+    splitGap_ = std::move(gaps);
     return true;
 }
 
@@ -293,13 +261,11 @@ void Tables::save(const std::filesystem::path& file) const {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     Checksum sum;
     const Header h{layout_.universe, layout_.joined, static_cast<std::uint32_t>(layout_.maxRolls),
-                   static_cast<std::uint32_t>(correction_.size())};
-    const auto gaps = static_cast<std::uint32_t>(splitGap_.size());
+                   static_cast<std::uint32_t>(corrections_.size()),
+                   static_cast<std::uint32_t>(splitGap_.size())};
     writeFrom(out, Magic, sizeof Magic, sum);
     writeFrom(out, &h, 1, sum);
-    writeFrom(out, leafCorrection_.data(), leafCorrection_.size(), sum);
-    writeFrom(out, correction_.data(), correction_.size(), sum);
-    writeFrom(out, &gaps, 1, sum);
+    writeFrom(out, corrections_.data(), corrections_.size(), sum);
     writeFrom(out, splitGap_.data(), splitGap_.size(), sum);
     writeFrom(out, upper_.data().data(), upper_.data().size(), sum);
     writeFrom(out, lower_.data().data(), lower_.data().size(), sum);
@@ -319,7 +285,7 @@ void Tables::save(const std::filesystem::path& file) const {
 }
 
 Tables::Prepared Tables::loadOrSolve(const TableLayout& layout, const std::filesystem::path& folder,
-                                     const Progress& progress) {
+                                     const Progress& progress, int threads) {
     Prepared prepared;
     prepared.tables = std::make_unique<Tables>(layout);
     Tables& tables = *prepared.tables;
@@ -327,7 +293,7 @@ Tables::Prepared Tables::loadOrSolve(const TableLayout& layout, const std::files
     if (!folder.empty() && tables.load(file)) {
         return prepared;
     }
-    tables.solve(progress);
+    tables.solve(progress, threads);
     prepared.solved = true;
     if (folder.empty()) {
         prepared.notKept = "no folder to keep them in";
@@ -355,8 +321,8 @@ void Tables::estimate(CategorySet open, int upper, int maxT, double* out) const 
     for (CategorySet moved = movable;; moved = (moved - 1) & movable) {
         const CategorySet first = (open & UpperSet) | moved;
         const CategorySet second = open & LowerSet & ~moved;
-        const double* a = upper_.row(first, upper);
-        const double* b = lower_.row(second, 0);
+        const float* a = upper_.row(first, upper);
+        const float* b = lower_.row(second, 0);
         const int sideA = exact ? 0 : std::popcount(first);
         const int sideB = std::popcount(second);
         for (int t = 0; t <= maxT; ++t) {

@@ -8,8 +8,9 @@
 // 1. Two tables are solved once by dynamic programming (see SubGame): the upper section
 //    joined with Four and Five of a kind, Chance and Yatzy, with its bonus, and the lower
 //    section alone; each for every set of its categories still open, every upper points value
-//    and every number of rolls 0..60. They take about a minute to solve (one core) and are
-//    kept in a file of the per-user data folder, about 50 MB (see Tables::loadOrSolve).
+//    and every number of rolls 0..60. They are solved on every core, at the priority of the
+//    thread that asks, and kept as 32-bit floats in a file of the per-user data folder, about
+//    25 MB with a checksum (see Tables::loadOrSolve).
 // 2. The rest of the game after a placement is estimated by giving each of two parts of the
 //    open categories its own share of the rolls left, and taking the best share: the upper
 //    section with some of the joined categories, and the other lower categories; every way to
@@ -23,10 +24,11 @@
 //    the upper categories with some of the joined ones and the other joined ones, as the mean
 //    by rolls left and number of categories on either side (see Tables::splitGap); it is added
 //    to every split, and the best split so corrected is the estimate.
-// 4. What the estimate still misses on average, the more the more rolls are left, is
-//    measured by games the advisor plays against itself when the tables are solved, and added
-//    by rolls left (see Tables::leafCorrection). With these corrections the estimate is no
-//    longer a proven floor, but play is much nearer to best play.
+// 4. What the estimate still misses of the advisor's own look-ahead is fitted on the states
+//    that games reach, by rolls left and open categories on either side, and added (see
+//    Tables::leafCorrection and fitCorrections). With these corrections the estimate is no
+//    longer a proven floor, but it is what the next turn will make of the state, so the values
+//    the advisor shows are what its play makes on average, and the review's luck is the dice.
 
 #include <filesystem>
 #include <memory>
@@ -45,9 +47,9 @@ struct TableLayout {
     CategorySet joined = bitOf(category::FourKind) | bitOf(category::FiveKind) |
                          bitOf(category::Chance) | bitOf(category::Yatzy);
     int maxRolls = 60;
-    // Games the advisor plays against itself (twice) after solving, to measure what its
-    // estimate misses on average (see Tables::correction); 0 = none.
-    int calibrationGames = 2000;
+    // States drawn for each number of open upper and lower categories to fit the leaf
+    // corrections on when the tables are solved (see fitCorrections); 0 = no corrections.
+    int statesPerCell = 24;
 };
 
 class Tables {
@@ -58,7 +60,8 @@ public:
     const SubGame& upperPart() const { return upper_; }
     const SubGame& lowerPart() const { return lower_; }
 
-    void solve(const Progress& progress = {});
+    // Solves the tables on `threads` threads (see parallelFor).
+    void solve(const Progress& progress = {}, int threads = 1);
     // The file name the tables of this layout are kept under.
     std::string fileName() const;
     // Loads the tables from `file`; false when the file is missing, is not tables of this
@@ -75,34 +78,33 @@ public:
         bool solved = false; // not found in the folder (or not good): solved now
         std::string notKept; // why tables solved now could not be kept; empty when kept
     };
-    // The tables of `layout` from `folder` (fileName()), solved and kept there when missing
-    // or not good. A folder that cannot be written only costs the solve next time.
+    // The tables of `layout` from `folder` (fileName()), solved on `threads` threads and kept
+    // there when missing or not good. A folder that cannot be written only costs the solve
+    // next time.
     static Prepared loadOrSolve(const TableLayout& layout, const std::filesystem::path& folder,
-                                const Progress& progress = {});
+                                const Progress& progress = {}, int threads = 1);
 
     // The estimate of the points still to come with `open` (within the universe), the upper
     // points so far and t = 0..maxT rolls left, into out[0..maxT]: the best split of the rolls
     // with its gap (splitGap) added, or the exact value when one table holds all of `open`.
+    // The leaf correction is not included.
     void estimate(CategorySet open, int upper, int maxT, double* out) const;
 
     // Whether one table holds all of `open`: then the estimate is the exact value.
     bool solvesOutright(CategorySet open) const;
 
-    // The split with its gap (splitGap) still misses some of what play that switches between
-    // the sections makes, the more so the more rolls are left. Two corrections by rolls left
-    // are measured when the tables are solved, each the mean, over the states with r rolls
-    // left met in games the advisor plays against itself, of the points its play then made
-    // beyond its expectation:
-    // - leafCorrection(t), measured with the estimate alone, is added to the estimate after a
-    //   placement with t rolls left, inside the advisor's decisions, unless one table holds
-    //   all the open categories (then the estimate is exact); it mends the estimate's habit of
-    //   valuing a saved roll too low;
-    // - correction(r), measured with the corrected decisions, is added to every expected score
-    //   shown for a state with r rolls left; it is the same for every choice of a state, so it
-    //   moves no ranking, and at the start of a game it makes the expected score the mean score
-    //   of those games.
-    double leafCorrection(int rolls) const { return at(leafCorrection_, rolls); }
-    double correction(int rollsLeft) const { return at(correction_, rollsLeft); }
+    // What the estimate misses of the value that the advisor's look-ahead over the next turn
+    // gives the same state, on average over the states with t rolls left and that many upper
+    // and lower categories open (see fitCorrections); added to the estimate after a
+    // placement, inside the advisor's decisions, so that a placement is valued as the next
+    // turn's start will be. 0 when one table holds all of `open` (the estimate is exact).
+    double leafCorrection(CategorySet open, int rolls) const;
+    // The corrections by (rolls, open upper categories, open lower categories), as
+    // leafCorrection reads them: CorrectionCells values, rolls 0..maxRolls outermost.
+    const std::vector<float>& corrections() const { return corrections_; }
+    void setCorrections(std::vector<float> corrections);
+    static std::size_t correctionCell(int rolls, int upperOpen, int lowerOpen);
+    std::size_t correctionCells() const { return correctionCell(layout_.maxRolls + 1, 0, 0); }
     // What a split of t rolls between `first` open categories with the upper section and
     // `second` open categories in the lower table misses of best play, on average: measured
     // when the tables are solved, on the states of the upper table itself (where best play is
@@ -113,19 +115,12 @@ public:
 
 private:
     void measureSplitGaps();
-    void calibrate(const Progress& progress);
-    // Plays the calibration games; per rolls left, the mean of made minus expected points.
-    std::vector<double> selfPlayMisses(const Progress& progress) const;
-    static double at(const std::vector<double>& v, int i) {
-        return v.empty() ? 0.0 : v[static_cast<std::size_t>(i)];
-    }
 
     TableLayout layout_;
     SubGame upper_;
     SubGame lower_;
-    std::vector<double> leafCorrection_; // by rolls left; empty = none
-    std::vector<double> correction_;     // by rolls left; empty = none
-    std::vector<double> splitGap_;       // by rolls, then categories per side; empty = none
+    std::vector<float> corrections_; // see correctionCell; empty = none
+    std::vector<float> splitGap_;    // by rolls, then categories per side; empty = none
 };
 
 } // namespace brisvane::advisor

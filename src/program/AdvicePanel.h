@@ -10,7 +10,7 @@
 // the review: the advisor's expected score at the start, what the player's choices cost
 // against its best, and what the dice gave or took.
 //
-// The advisor needs tables that take a moment to load (and, the first time, about a minute
+// The advisor needs tables that take a moment to load (and, the first time, some seconds
 // to solve). They are prepared on the worker's thread from the first roll on, or when the
 // switch is turned on; meanwhile the label shows how far the work is. Qt-free.
 

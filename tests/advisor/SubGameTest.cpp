@@ -1,5 +1,5 @@
 // The exact solver against games small enough to work out by hand, and the exact evaluation
-// of a policy against best play.
+// of a policy against best play. Values are kept as floats: a ten-thousandth of a point.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "advisor/Advisor.h"
 #include "advisor/SubGame.h"
+#include "advisor/Tables.h"
 
 namespace brisvane::advisor {
 namespace {
@@ -52,7 +53,7 @@ TEST(SubGame, OneCategoryAndChanceAloneMatchTheirFormulas) {
         {bitOf(Yatzy), 1, 100.0 * 6 / 46656},
     };
     for (const auto& c : cases) {
-        EXPECT_NEAR(solved(c.categories, c.rolls), c.mean, 1e-12)
+        EXPECT_NEAR(solved(c.categories, c.rolls), c.mean, 1e-4)
             << "categories " << c.categories << " rolls " << c.rolls;
     }
 }
@@ -91,7 +92,7 @@ TEST(SubGame, TwoUpperCategoriesWithTwoRollsMatchACountOfOnesAndTwos) {
             mean += trinomial(6, n1, n2) * best;
         }
     }
-    EXPECT_NEAR(solved(bitOf(Ones) | bitOf(Twos), 2), mean, 1e-12);
+    EXPECT_NEAR(solved(bitOf(Ones) | bitOf(Twos), 2), mean, 1e-4);
 }
 
 TEST(SubGame, TheBonusComesWithThePlacementThatReachesTheLine) {
@@ -102,9 +103,9 @@ TEST(SubGame, TheBonusComesWithThePlacementThatReachesTheLine) {
     for (int k = 4; k <= 6; ++k) {
         fourOrMore += choose(6, k) * std::pow(1.0 / 6, k) * std::pow(5.0 / 6, 6 - k);
     }
-    EXPECT_NEAR(upper.value(bitOf(Sixes), 60, 1), 6 + 100 * fourOrMore, 1e-12);
+    EXPECT_NEAR(upper.value(bitOf(Sixes), 60, 1), 6 + 100 * fourOrMore, 1e-4);
     // Past the line the bonus is given already.
-    EXPECT_NEAR(upper.value(bitOf(Sixes), 90, 1), 6.0, 1e-12);
+    EXPECT_NEAR(upper.value(bitOf(Sixes), 90, 1), 6.0, 1e-4);
     // Upper points the filled categories cannot make are not solved.
     EXPECT_TRUE(std::isnan(upper.value(bitOf(Sixes), 1, 1)));
 }
@@ -119,8 +120,8 @@ TEST(SubGame, ReachableUpperPointsAreTheSumsOfFilledCategories) {
 }
 
 TEST(SubGame, APolicyIsNeverBetterThanBestPlayAndTheTablesPlayTheirOwnGamesPerfectly) {
-    const TableLayout layout{bitOf(Ones) | bitOf(Twos) | bitOf(OnePair) | bitOf(Chance), bitOf(Chance),
-                         5, 40};
+    const TableLayout layout{bitOf(Ones) | bitOf(Twos) | bitOf(OnePair) | bitOf(Chance),
+                             bitOf(Chance), 5, 40};
     Tables tables(layout);
     tables.solve();
     Advisor advisor(tables);
@@ -132,13 +133,13 @@ TEST(SubGame, APolicyIsNeverBetterThanBestPlayAndTheTablesPlayTheirOwnGamesPerfe
         return policy.value(game, 0, rolls);
     };
     // Ones, Twos and Chance make one of the tables: the advisor plays them exactly (its
-    // self-play correction stays out of values the tables hold exactly).
+    // corrections stay out of values the tables hold exactly).
     const CategorySet own = bitOf(Ones) | bitOf(Twos) | bitOf(Chance);
-    EXPECT_NEAR(policyMean(own, 5), solved(own, 5), 1e-9);
+    EXPECT_NEAR(policyMean(own, 5), solved(own, 5), 1e-4);
     // All four need the estimate; the advisor may lose a little but never gains.
     const double best = solved(layout.universe, 5);
     const double advised = policyMean(layout.universe, 5);
-    EXPECT_LE(advised, best + 1e-9);
+    EXPECT_LE(advised, best + 1e-4);
     EXPECT_GT(advised, 0.9 * best);
 }
 

@@ -171,7 +171,7 @@ TEST_F(StatisticsWindowTest, AReplayedGameShowsItsCostliestChoicesFirstWithTheir
     g.record = record;
     ASSERT_TRUE(history.add(g).ok);
     advisor::Tables chanceOnly(
-        advisor::TableLayout{bitOf(category::Chance), bitOf(category::Chance), 3, 0});
+        advisor::TableLayout{bitOf(category::Chance), bitOf(category::Chance), 3});
     chanceOnly.solve();
     advisor::Advisor advisor(chanceOnly);
     replay = {Replay::State::Reviewed, advisor::review(advisor, advisor::parseRecord(record)), ""};

@@ -13,6 +13,7 @@
 
 #include "advisor/Advisor.h"
 #include "advisor/AdvisorPlayer.h"
+#include "advisor/Parallel.h"
 #include "advisor/Review.h"
 #include "advisor/StepRecorder.h"
 #include "common/ProgramFolder.h"
@@ -64,14 +65,17 @@ std::optional<TableChoice> takeTables(Args& args) {
 std::unique_ptr<Tables> loadTables(const TableChoice& choice) {
     int shown = -1;
     const auto start = std::chrono::steady_clock::now();
-    auto prepared = Tables::loadOrSolve(choice.layout, choice.folder, [&](double share) {
-        const int percent = static_cast<int>(share * 100);
-        if (percent != shown) {
-            shown = percent;
-            std::fprintf(stderr, "\rsolving the advisor's tables: %3d %%", percent);
-            std::fflush(stderr);
-        }
-    });
+    auto prepared = Tables::loadOrSolve(
+        choice.layout, choice.folder,
+        [&](double share) {
+            const int percent = static_cast<int>(share * 100);
+            if (percent != shown) {
+                shown = percent;
+                std::fprintf(stderr, "\rsolving the advisor's tables: %3d %%", percent);
+                std::fflush(stderr);
+            }
+        },
+        advisor::workThreads());
     if (prepared.solved) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -294,12 +298,16 @@ int runExact(const Args& given) {
         // None of these lower categories is solved with the upper section.
         {"upper-twopairs-smallstr-largestr-27",
          upper | bitOf(TwoPairs) | bitOf(SmallStr) | bitOf(LargeStr), 27},
+        {"upper-chance-yatzy-fullstr-tower-onepair-largestr-36",
+         upper | bitOf(Chance) | bitOf(Yatzy) | bitOf(FullStr) | bitOf(Tower) | bitOf(OnePair) |
+             bitOf(LargeStr),
+         36},
     };
     const auto tables = loadTables(*folder);
     Advisor adviser(*tables);
     for (const Reduced& g : games) {
         advisor::SubGame best(g.categories, g.rolls);
-        best.solve();
+        best.solve({}, advisor::workThreads());
         advisor::SubGame policy(g.categories, g.rolls);
         policy.evaluatePolicy(
             [&](CategorySet open, int up, int maxT) -> const advisor::TurnSolver& {
