@@ -73,8 +73,9 @@ class Window:
                 if (geometry.width, geometry.height) == (WIDTH, HEIGHT):
                     self.window = event.window
                     self.damage = self.window.damage_create(damage.DamageReportNonEmpty)
-            elif (self.window is not None and event.drawable == self.window
-                  and event.type == self.connection.extension_event.DamageNotify):
+            elif (self.window is not None
+                  and event.type == self.connection.extension_event.DamageNotify
+                  and event.drawable == self.window):
                 geometry = self.window.get_geometry()
                 self.origin = (geometry.x, geometry.y)
                 return
@@ -149,7 +150,8 @@ def main():
                           f"{os.path.getsize(tables[0]) / 1e6:.1f} MB")
                 (during if prepared is None else after).extend(delays)
                 if prepared is None and time.perf_counter() - started > 600:
-                    raise RuntimeError("no tables after 10 minutes")
+                    print("no tables after 10 minutes")
+                    break
             describe("while preparing", during)
             describe("after", after)
         finally:
