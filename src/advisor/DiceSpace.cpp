@@ -61,6 +61,16 @@ DiceSpace::DiceSpace() : byCode_(117649, NoHand) {
         }
     }
 
+    for (std::size_t h = 0; h < counts_.size(); ++h) {
+        partsBegin_.push_back(static_cast<int>(parts_.size()));
+        for (const int m : minus_[h]) {
+            if (m != NoHand) {
+                parts_.push_back(static_cast<std::int16_t>(m));
+            }
+        }
+    }
+    partsBegin_.push_back(static_cast<int>(parts_.size()));
+
     points_.resize(RollCount);
     scoring_.resize(RollCount);
     for (int roll = 0; roll < RollCount; ++roll) {

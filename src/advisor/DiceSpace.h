@@ -30,6 +30,10 @@ public:
     int plus(int hand, int face) const { return plus_[idx(hand)][idx(face - 1)]; }
     // The hand with one die of `face` less; NoHand when the hand has no such die.
     int minus(int hand, int face) const { return minus_[idx(hand)][idx(face - 1)]; }
+    // The hands with one die less, each once (one for every face the hand has), as a range
+    // [partsBegin(hand), partsBegin(hand + 1)) of parts(): a compact form of minus().
+    int partsBegin(int hand) const { return partsBegin_[idx(hand)]; }
+    const std::vector<std::int16_t>& parts() const { return parts_; }
     // Hands 0 .. firstOfSize(7)-1; hands of size n are firstOfSize(n) .. firstOfSize(n+1)-1.
     int firstOfSize(int n) const { return first_[idx(n)]; }
     int empty() const { return 0; }
@@ -64,6 +68,8 @@ private:
     std::vector<Counts> counts_;
     std::vector<std::array<int, 6>> plus_;
     std::vector<std::array<int, 6>> minus_;
+    std::vector<int> partsBegin_;
+    std::vector<std::int16_t> parts_;
     std::array<int, 8> first_{};
     std::vector<int> byCode_; // base-7 code of the counts -> hand
     std::vector<std::array<std::uint8_t, CategoryCount>> points_;

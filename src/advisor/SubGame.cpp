@@ -90,9 +90,19 @@ std::vector<std::vector<SubGame::State>> SubGame::levels() const {
             continue;
         }
         const auto reach = reachableUpper(categories_ & UpperSet & ~open);
+        int most = 0; // the most points the open upper categories can still add
+        for (int k = 1; k <= 6; ++k) {
+            most += (open & bitOf(k)) != 0 ? 6 * k : 0;
+        }
+        int first = -1; // the first state of this set that can no longer reach the bonus
         for (int u = 0; u < UpperSlots; ++u) {
-            if (reach.test(idx(u))) {
-                level.push_back({open, u});
+            if (!reach.test(idx(u))) {
+                continue;
+            }
+            const bool noBonus = u + most < BonusLine;
+            level.push_back({open, u, noBonus ? first : -1});
+            if (noBonus && first < 0) {
+                first = static_cast<int>(level.size()) - 1;
             }
         }
     }
@@ -107,15 +117,34 @@ std::size_t SubGame::stateCount() const {
     return n;
 }
 
-template <class Play> void SubGame::fillStates(const Progress& progress, int threads, Play&& play) {
-    const auto byCount = levels();
+template <class Play>
+void SubGame::fillStates(const Progress& progress, int threads, bool share, Play&& play) {
+    // Per level, the states to solve; the others copy one of them.
+    auto byCount = levels();
+    struct Copy {
+        CategorySet open;
+        int upper;
+        int from; // the upper points of the state solved
+    };
+    std::vector<std::vector<Copy>> copies(byCount.size());
     std::size_t total = 0;
-    for (const auto& level : byCount) {
-        total += level.size();
+    for (std::size_t n = 0; n < byCount.size(); ++n) {
+        std::vector<State> solved;
+        for (const State& s : byCount[n]) {
+            if (share && s.sameAs >= 0) {
+                const State& model = byCount[n][idx(s.sameAs)];
+                copies[n].push_back({s.open, s.upper, model.upper});
+            } else {
+                solved.push_back(s);
+            }
+        }
+        byCount[n] = std::move(solved);
+        total += byCount[n].size();
     }
     std::vector<TurnSolver> solvers(idx(std::max(threads, 1)));
     std::size_t before = 0;
-    for (const auto& level : byCount) {
+    for (std::size_t n = 0; n < byCount.size(); ++n) {
+        const auto& level = byCount[n];
         const auto solveOne = [&](std::size_t i, int thread) {
             const State& s = level[i];
             float* out = &values_[offset(s.open, s.upper)];
@@ -137,6 +166,9 @@ template <class Play> void SubGame::fillStates(const Progress& progress, int thr
             }
         };
         parallelFor(level.size(), threads, solveOne, tick);
+        for (const Copy& c : copies[n]) {
+            std::copy_n(row(c.open, c.from), maxRolls_ + 1, &values_[offset(c.open, c.upper)]);
+        }
         before += level.size();
     }
     if (progress) {
@@ -145,7 +177,7 @@ template <class Play> void SubGame::fillStates(const Progress& progress, int thr
 }
 
 void SubGame::solve(const Progress& progress, int threads) {
-    fillStates(progress, threads,
+    fillStates(progress, threads, true,
                [&](TurnSolver& turn, CategorySet open, int upper,
                    const TurnSolver::Leaf& after) -> const TurnSolver& {
                    turn.solve(open, upper, maxRolls_ - 1, after, false);
@@ -154,7 +186,7 @@ void SubGame::solve(const Progress& progress, int threads) {
 }
 
 void SubGame::evaluatePolicy(const Decider& decider, const Progress& progress) {
-    fillStates(progress, 1,
+    fillStates(progress, 1, false,
                [&](TurnSolver& turn, CategorySet open, int upper,
                    const TurnSolver::Leaf& after) -> const TurnSolver& {
                    turn.evaluate(decider(open, upper, maxRolls_ - 1), maxRolls_ - 1, after);

@@ -64,6 +64,9 @@ private:
     struct State {
         CategorySet open;
         int upper;
+        // Another state of the level with the same values, or -1: upper points from which
+        // the open upper categories can no longer reach the bonus all play alike.
+        int sameAs = -1;
     };
     std::size_t offset(CategorySet open, int upper) const;
     std::size_t compress(CategorySet open) const;
@@ -71,7 +74,9 @@ private:
     std::vector<std::vector<State>> levels() const;
     // Every state's values from the turn that `play` (given a thread's own solver) solves or
     // evaluates for it, with the values of the smaller sets as its leaves.
-    template <class Play> void fillStates(const Progress& progress, int threads, Play&& play);
+    // States marked sameAs take their values from that state instead (when `share`).
+    template <class Play>
+    void fillStates(const Progress& progress, int threads, bool share, Play&& play);
 
     CategorySet categories_;
     int maxRolls_;

@@ -16,6 +16,22 @@ std::size_t idx(int i) {
 TurnSolver::TurnSolver()
     : dice_(DiceSpace::get()), best_(DiceSpace::HandCount), bestHand_(DiceSpace::HandCount) {}
 
+void TurnSolver::listOptions() {
+    options_.clear();
+    optionsBegin_.assign(DiceSpace::RollCount + 1, 0);
+    for (int roll = 0; roll < DiceSpace::RollCount; ++roll) {
+        optionsBegin_[idx(roll)] = static_cast<int>(options_.size());
+        for (const auto& s : dice_.scoring(roll)) {
+            if ((open_ & bitOf(s.category)) != 0) {
+                options_.push_back({static_cast<std::uint8_t>(slotOf(s.category, s.points)),
+                                    s.category,
+                                    isUpper(s.category) ? 0.0f : static_cast<float>(s.points)});
+            }
+        }
+    }
+    optionsBegin_[DiceSpace::RollCount] = static_cast<int>(options_.size());
+}
+
 void TurnSolver::fillOptions(int t, const Leaf& leaf) {
     for (int k = 1; k <= CategoryCount; ++k) {
         if ((open_ & bitOf(k)) == 0) {
@@ -24,11 +40,11 @@ void TurnSolver::fillOptions(int t, const Leaf& leaf) {
         if (isUpper(k)) {
             for (int n = 1; n <= 6; ++n) {
                 const int points = n * k;
-                upperOption_[idx(k)][idx(n)] =
+                slotValue_[idx(slotOf(k, points))] =
                     placementGain(k, points, upper_) + leaf(k, upperAfter(upper_, points), t);
             }
         } else {
-            lowerLeaf_[idx(k)] = leaf(k, upper_, t);
+            slotValue_[idx(slotOf(k, 0))] = leaf(k, upper_, t);
         }
     }
 }
@@ -36,15 +52,12 @@ void TurnSolver::fillOptions(int t, const Leaf& leaf) {
 double TurnSolver::placeBest(int roll, int& category) const {
     double best = Never;
     category = 0;
-    for (const auto& s : dice_.scoring(roll)) {
-        if ((open_ & bitOf(s.category)) == 0) {
-            continue;
-        }
-        const double v = s.category <= 6 ? upperOption_[s.category][idx(s.points / s.category)]
-                                         : s.points + lowerLeaf_[s.category];
+    const Option* end = options_.data() + optionsBegin_[idx(roll + 1)];
+    for (const Option* o = options_.data() + optionsBegin_[idx(roll)]; o != end; ++o) {
+        const double v = slotValue_[o->slot] + static_cast<double>(o->points);
         if (v > best) {
             best = v;
-            category = s.category;
+            category = o->category;
         }
     }
     return best;
@@ -68,6 +81,7 @@ void TurnSolver::solve(CategorySet open, int upper, int maxT, const Leaf& leaf, 
     maxT_ = maxT;
     e_.assign(idx(maxT + 1) * DiceSpace::HandCount, 0.0);
     moves_.assign(recordMoves ? idx(maxT + 1) * DiceSpace::RollCount : 0, 0);
+    listOptions();
     const int firstRoll = dice_.firstOfSize(6);
 
     for (int t = 0; t <= maxT; ++t) {
@@ -95,20 +109,29 @@ void TurnSolver::solve(CategorySet open, int upper, int maxT, const Leaf& leaf, 
             }
         }
         averageDown(layer);
-        // The best part of each hand to keep; keeping all six dice (a roll that changes
-        // nothing) is never offered.
-        for (int h = 0; h < DiceSpace::HandCount; ++h) {
-            double best = dice_.size(h) == 6 ? Never : layer[h];
-            int bestHand = h;
-            for (int f = 1; f <= 6; ++f) {
-                const int m = dice_.minus(h, f);
-                if (m != DiceSpace::NoHand && best_[idx(m)] > best) {
-                    best = best_[idx(m)];
-                    bestHand = bestHand_[idx(m)];
-                }
+        keepBest(layer, recordMoves);
+    }
+}
+
+void TurnSolver::keepBest(const double* layer, bool recordMoves) {
+    // The best part of each hand to keep; keeping all six dice (a roll that changes nothing)
+    // is never offered. Hands are ordered by size, so the parts of a hand come before it.
+    const std::int16_t* parts = dice_.parts().data();
+    const int firstRoll = dice_.firstOfSize(6);
+    for (int h = 0; h < DiceSpace::HandCount; ++h) {
+        double best = h >= firstRoll ? Never : layer[h];
+        int bestHand = h;
+        const std::int16_t* end = parts + dice_.partsBegin(h + 1);
+        for (const std::int16_t* m = parts + dice_.partsBegin(h); m != end; ++m) {
+            if (best_[idx(*m)] > best) {
+                best = best_[idx(*m)];
+                bestHand = *m;
             }
-            best_[idx(h)] = best;
-            bestHand_[idx(h)] = bestHand;
+        }
+        best_[idx(h)] = best;
+        if (recordMoves) {
+            // The parts' own best hands are this layer's already.
+            bestHand_[idx(h)] = bestHand == h ? h : bestHand_[idx(bestHand)];
         }
     }
 }
@@ -130,8 +153,7 @@ void TurnSolver::evaluate(const TurnSolver& decider, int maxT, const Leaf& leaf)
             double value = 0;
             if (move > 0) {
                 const int points = dice_.points(roll, move);
-                value = isUpper(move) ? upperOption_[idx(move)][idx(points / move)]
-                                      : points + lowerLeaf_[idx(move)];
+                value = slotValue_[idx(slotOf(move, points))] + (isUpper(move) ? 0 : points);
             } else if (move < 0) {
                 value = keepValue(keptHand(move), t - 1);
             }

@@ -82,9 +82,18 @@ public:
     }
 
 private:
+    // A category that scores with a roll: its value is slotValue_[slot] + points.
+    struct Option {
+        std::uint8_t slot;
+        std::uint8_t category;
+        float points;
+    };
+    static int slotOf(int k, int points) { return isUpper(k) ? k * 7 + points / k : 49 + k; }
+    void listOptions();
     void fillOptions(int t, const Leaf& leaf);
     double placeBest(int roll, int& category) const;
     void averageDown(double* layer) const;
+    void keepBest(const double* layer, bool recordMoves);
 
     const DiceSpace& dice_;
     CategorySet open_ = 0;
@@ -94,10 +103,13 @@ private:
     std::vector<int> moves_; // (maxT+1) x RollCount, when recorded
     std::vector<double> best_;
     std::vector<int> bestHand_;
-    // Value of filling category k with n dice of its face (upper) or with p points (lower,
-    // the leaf only: the points are added per roll).
-    std::array<std::array<double, 7>, 7> upperOption_{};
-    std::array<double, CategoryCount + 1> lowerLeaf_{};
+    // The options of the open categories, roll by roll (optionsBegin_[roll] ..
+    // optionsBegin_[roll + 1]), the same for every t.
+    std::vector<Option> options_;
+    std::vector<int> optionsBegin_;
+    // At the layer in hand: the value of filling upper category k with n dice of its face
+    // (slot 7k + n), or lower category k less its points (slot 49 + k).
+    std::array<double, 70> slotValue_{};
 };
 
 } // namespace brisvane::advisor
