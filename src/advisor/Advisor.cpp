@@ -126,7 +126,8 @@ std::vector<Choice> Advisor::rank(const Position& p) {
         const TurnSolver& t = turn(p.open, upper, p.rollsLeft - 1);
         Choice all;
         all.rollAgain = {6, 0, 0, 0, 0, 0}; // any six dice: the table is empty
-        all.expected = p.total + t.startValue(p.rollsLeft);
+        all.expected = p.total + t.startValue(p.rollsLeft) +
+                       tables_.valueCorrection(p.open, p.rollsLeft);
         choices.push_back(all);
         return choices;
     }
@@ -173,6 +174,10 @@ std::vector<Choice> Advisor::rank(const Position& p) {
             }
             ++keep[f];
         }
+    }
+    const double correction = tables_.valueCorrection(p.open, p.rollsLeft);
+    for (Choice& c : choices) {
+        c.expected += correction;
     }
     // The advisor's own move first, the others by value (ties: fills first, in sheet order).
     const auto isOwn = [&](const Choice& c) {

@@ -1,144 +1,272 @@
 #include "advisor/Corrections.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
-#include <random>
+#include <cmath>
+#include <cstdio>
 
-#include "advisor/Advisor.h"
 #include "advisor/Parallel.h"
 
 namespace brisvane::advisor {
 namespace {
 
-std::size_t idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 constexpr int UpperCount = 6;
+constexpr int LowerCount = CategoryCount - UpperCount;
 
-struct Sample {
-    CategorySet open;
-    int upper;
-    int upperOpen;
-    int lowerOpen;
+// A miss: where it was seen (rolls left, or a value cell) and the points play made beyond
+// what was expected there.
+struct Miss {
+    std::size_t at;
+    double points;
 };
 
-// `n` categories of `from`, at random.
-CategorySet pick(CategorySet from, int n, std::mt19937_64& random) {
-    std::vector<int> members;
-    for (int k = 1; k <= CategoryCount; ++k) {
-        if ((from & bitOf(k)) != 0) {
-            members.push_back(k);
+struct Game {
+    std::vector<Miss> placements; // by rolls left after the placement
+    std::vector<Miss> decisions;  // by the value cell of the state decided
+    int score = 0;
+};
+
+// One game of the advisor's play from the start, with dice from `seed`.
+Game playOne(Advisor& advisor, std::seed_seq& seed) {
+    const Tables& tables = advisor.tables();
+    std::mt19937_64 random(seed);
+    std::vector<double> estimate(static_cast<std::size_t>(tables.layout().maxRolls) + 1);
+    Game game;
+    // First the points expected from the total at the time; the final score comes later.
+    const auto chosen = [&](const Position& p, const Choice& own) {
+        if (!tables.solvesOutright(p.open)) {
+            game.decisions.push_back(
+                {Tables::valueCell(p.rollsLeft, std::popcount(p.open & UpperSet),
+                                   std::popcount(p.open & LowerSet)),
+                 own.expected - tables.valueCorrection(p.open, p.rollsLeft)});
+        }
+        Position after = p;
+        if (own.kind != Choice::Kind::Fill) {
+            return;
+        }
+        fill(after, own.category);
+        if (after.open != 0 && after.rollsLeft > 0 && !tables.solvesOutright(after.open)) {
+            tables.estimate(after.open, std::min(after.upper, BonusLine), after.rollsLeft,
+                            estimate.data());
+            game.placements.push_back(
+                {static_cast<std::size_t>(after.rollsLeft),
+                 after.total + estimate[static_cast<std::size_t>(after.rollsLeft)]});
+        }
+    };
+    Position start;
+    start.open = tables.layout().universe;
+    start.rollsLeft = tables.layout().maxRolls;
+    game.score = playOut(advisor, start, random, chosen);
+    for (auto* misses : {&game.placements, &game.decisions}) {
+        for (Miss& m : *misses) {
+            m.points = game.score - m.points;
         }
     }
-    std::shuffle(members.begin(), members.end(), random);
-    CategorySet set = 0;
-    for (int i = 0; i < n; ++i) {
-        set |= bitOf(members[idx(i)]);
-    }
-    return set;
+    return game;
 }
 
-// Upper points as the filled upper categories commonly give them: mostly three or four dice
-// of their face, now and then more or fewer.
-int typicalUpper(CategorySet filledUpper, std::mt19937_64& random) {
-    constexpr std::array<int, 20> dice = {1, 2, 2, 2, 3, 3, 3, 3, 3, 3,
-                                          3, 4, 4, 4, 4, 4, 4, 5, 5, 6};
-    int upper = 0;
-    for (int k = 1; k <= UpperCount; ++k) {
-        if ((filledUpper & bitOf(k)) != 0) {
-            upper += k * dice[random() % dice.size()];
-        }
-    }
-    return std::min(upper, BonusLine);
-}
+// Sums and counts of the misses by where they were seen.
+struct Tally {
+    std::vector<double> sum;
+    std::vector<double> count;
 
-// The states drawn for one number of open categories: for every split into open upper and
-// lower categories that the universe has, `perCell` states that no table solves outright.
-std::vector<Sample> draw(const Tables& tables, int n, int perCell, std::mt19937_64& random) {
-    const CategorySet universe = tables.layout().universe;
-    const CategorySet upper = universe & UpperSet;
-    const CategorySet lower = universe & LowerSet;
-    std::vector<Sample> samples;
-    for (int u = 0; u <= std::popcount(upper); ++u) {
-        const int l = n - u;
-        if (l < 0 || l > std::popcount(lower)) {
-            continue;
-        }
-        // A few draws more than needed, for sets that a table solves outright.
-        for (int tries = 0, found = 0; found < perCell && tries < 4 * perCell; ++tries) {
-            const CategorySet open = pick(upper, u, random) | pick(lower, l, random);
-            if (tables.solvesOutright(open)) {
-                continue;
+    Tally(const std::vector<Game>& games, std::vector<Miss> Game::*which, std::size_t cells)
+        : sum(cells, 0.0), count(cells, 0.0) {
+        for (const Game& g : games) {
+            for (const Miss& m : g.*which) {
+                sum[m.at] += m.points;
+                count[m.at] += 1;
             }
-            samples.push_back({open, typicalUpper(upper & ~open, random), u, l});
-            ++found;
         }
     }
-    return samples;
+};
+
+// The leaf corrections: per rolls left, the mean miss over `window` rolls either side.
+std::vector<float> leafMeans(const Tally& tally, int window) {
+    const int maxRolls = static_cast<int>(tally.sum.size()) - 1;
+    std::vector<float> means(tally.sum.size(), 0.0f);
+    for (int t = 0; t <= maxRolls; ++t) {
+        double s = 0;
+        double n = 0;
+        for (int r = std::max(t - window, 0); r <= std::min(t + window, maxRolls); ++r) {
+            s += tally.sum[static_cast<std::size_t>(r)];
+            n += tally.count[static_cast<std::size_t>(r)];
+        }
+        means[static_cast<std::size_t>(t)] = n > 0 ? static_cast<float>(s / n) : 0.0f;
+    }
+    return means;
+}
+
+// The value corrections: per cell, the mean miss, over more rolls either side (up to 5) while
+// the cell alone has fewer than `enough` decisions.
+std::vector<float> valueMeans(const Tally& tally, int enough) {
+    const int maxRolls = static_cast<int>(tally.sum.size() / Tables::valueCell(1, 0, 0)) - 1;
+    std::vector<float> means(tally.sum.size(), 0.0f);
+    for (int t = 0; t <= maxRolls; ++t) {
+        for (int u = 0; u <= UpperCount; ++u) {
+            for (int l = 0; l <= LowerCount; ++l) {
+                double s = 0;
+                double n = 0;
+                for (int w = 0; w <= 5 && n < enough; ++w) {
+                    s = 0;
+                    n = 0;
+                    for (int r = std::max(t - w, 0); r <= std::min(t + w, maxRolls); ++r) {
+                        s += tally.sum[Tables::valueCell(r, u, l)];
+                        n += tally.count[Tables::valueCell(r, u, l)];
+                    }
+                }
+                means[Tables::valueCell(t, u, l)] = n > 0 ? static_cast<float>(s / n) : 0.0f;
+            }
+        }
+    }
+    return means;
 }
 
 } // namespace
 
-void fitCorrections(Tables& tables, const FitOptions& options, const Progress& progress,
-                    int threads) {
-    const int maxRolls = tables.layout().maxRolls;
-    const int categories = std::popcount(tables.layout().universe);
-    std::vector<float> corrections(tables.correctionCells(), 0.0f);
-    tables.setCorrections(corrections);
-    std::mt19937_64 random(options.seed);
-    std::vector<std::vector<Sample>> levels(idx(categories + 1));
-    std::size_t total = 0;
-    for (int n = 2; n <= categories; ++n) {
-        levels[idx(n)] = draw(tables, n, options.statesPerCell, random);
-        total += levels[idx(n)].size();
-    }
-    std::size_t before = 0;
-    for (int n = 2; n <= categories; ++n) {
-        const auto& level = levels[idx(n)];
-        // Fresh advisors: their look-ahead reads the corrections of fewer open categories.
-        std::vector<Advisor> advisors(idx(std::max(threads, 1)), Advisor(tables));
-        // Per state, the look-ahead minus the estimate for rolls 0..maxRolls.
-        std::vector<std::vector<double>> misses(level.size());
-        const auto measure = [&](std::size_t i, int thread) {
-            const Sample& s = level[i];
-            const TurnSolver& turn = advisors[idx(thread)].turn(s.open, s.upper, maxRolls - 1);
-            std::vector<double>& miss = misses[i];
-            miss.resize(idx(maxRolls + 1));
-            tables.estimate(s.open, s.upper, maxRolls, miss.data());
-            for (int t = 0; t <= maxRolls; ++t) {
-                miss[idx(t)] = turn.startValue(t) - miss[idx(t)];
+int playOut(Advisor& advisor, Position p, std::mt19937_64& random,
+            const std::function<void(const Position&, const Choice&)>& chosen) {
+    const auto die = [&random] { return static_cast<int>(random() % 6) + 1; };
+    Counts kept{};
+    while (p.open != 0 && (p.rolled || p.rollsLeft > 0)) {
+        if (!p.rolled) {
+            if (chosen) {
+                chosen(p, advisor.rank(p).front()); // the start of a turn: roll all six
             }
+            roll(p, kept, die);
+        }
+        const auto choices = advisor.rank(p);
+        if (choices.empty()) {
+            break; // the last roll, and nothing scores
+        }
+        const Choice& own = choices.front();
+        if (chosen) {
+            chosen(p, own);
+        }
+        if (own.kind == Choice::Kind::Roll) {
+            kept = keptDice(p, own.rollAgain);
+            p.rolled = false;
+            continue;
+        }
+        fill(p, own.category);
+        kept = {};
+        if (p.rollsLeft == 0) {
+            break;
+        }
+    }
+    return p.total;
+}
+
+std::vector<FitRound> fitCorrections(Tables& tables, const FitOptions& options,
+                                     const Progress& progress, int threads) {
+    const auto games = static_cast<std::size_t>(options.games);
+    const auto rolls = static_cast<std::size_t>(tables.layout().maxRolls) + 1;
+    std::vector<FitRound> rounds;
+    for (int round = 0; round <= options.rounds; ++round) {
+        FitRound figures;
+        Position start;
+        start.open = tables.layout().universe;
+        start.rollsLeft = tables.layout().maxRolls;
+        figures.expectedStart = Advisor(tables).expectedFinal(start);
+        // Fresh advisors: their turn solves hold the corrections of this round.
+        std::vector<Advisor> advisors(static_cast<std::size_t>(std::max(threads, 1)),
+                                      Advisor(tables));
+        std::vector<Game> played(games);
+        const auto playGame = [&](std::size_t i, int thread) {
+            std::seed_seq seed{options.seed, static_cast<std::uint64_t>(round),
+                               static_cast<std::uint64_t>(i)};
+            played[i] = playOne(advisors[static_cast<std::size_t>(thread)], seed);
         };
         const auto tick = [&](std::size_t done) {
-            if (progress) {
-                progress(static_cast<double>(before + done) / static_cast<double>(total));
+            if (progress && (done & 63) == 0) {
+                progress((round + static_cast<double>(done) / static_cast<double>(games)) /
+                         (options.rounds + 1));
             }
         };
-        parallelFor(level.size(), threads, measure, tick);
-        before += level.size();
-        // The means, summed in the order drawn so that every run gives the same.
-        std::vector<double> sum(corrections.size(), 0.0);
-        std::vector<int> count(corrections.size(), 0);
-        for (std::size_t i = 0; i < level.size(); ++i) {
-            for (int t = 1; t <= maxRolls; ++t) {
-                const std::size_t cell =
-                    Tables::correctionCell(t, level[i].upperOpen, level[i].lowerOpen);
-                sum[cell] += misses[i][idx(t)];
-                ++count[cell];
-            }
+        parallelFor(games, threads, playGame, tick);
+        double sum = 0;
+        double squares = 0;
+        for (const Game& g : played) {
+            sum += g.score;
+            squares += static_cast<double>(g.score) * g.score;
         }
-        for (std::size_t cell = 0; cell < sum.size(); ++cell) {
-            if (count[cell] > 0) {
-                corrections[cell] = static_cast<float>(sum[cell] / count[cell]);
-            }
+        const double n = static_cast<double>(games);
+        figures.meanScore = sum / n;
+        figures.scoreError =
+            n > 1 ? std::sqrt(std::max(squares - n * figures.meanScore * figures.meanScore, 0.0) /
+                              (n - 1) / n)
+                  : 0.0;
+        rounds.push_back(figures);
+        Tables::Corrections next = tables.corrections();
+        if (round < options.rounds) {
+            next.leaf = leafMeans(Tally(played, &Game::placements, rolls), options.window);
+        } else {
+            next.value =
+                valueMeans(Tally(played, &Game::decisions, tables.valueCells()), options.enough);
         }
-        tables.setCorrections(corrections);
+        tables.setCorrections(std::move(next));
     }
     if (progress) {
         progress(1.0);
     }
+    return rounds;
+}
+
+namespace {
+
+// The values as the body of a float array, `perLine` a line.
+std::string arrayText(const std::vector<float>& values, std::size_t perLine) {
+    std::string text;
+    char number[32];
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        std::snprintf(number, sizeof number, "%s%.2f,", i % perLine == 0 ? "    " : " ",
+                      static_cast<double>(values[i]));
+        text += number;
+        if (i % perLine == perLine - 1 || i + 1 == values.size()) {
+            text += "\n";
+        }
+    }
+    return text;
+}
+
+// `text` as comment lines of at most 100 characters.
+std::string commentLines(const std::string& text) {
+    std::string lines = "//";
+    std::size_t width = 2;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t to = text.find(' ', from);
+        to = to == std::string::npos ? text.size() : to;
+        const std::string word = text.substr(from, to - from);
+        if (width + 1 + word.size() > 100) {
+            lines += "\n//";
+            width = 2;
+        }
+        lines += " " + word;
+        width += 1 + word.size();
+        from = to + 1;
+    }
+    return lines + "\n";
+}
+
+} // namespace
+
+std::string correctionsSource(const Tables::Corrections& corrections, const std::string& note) {
+    return commentLines("The corrections of the whole game's tables (see Corrections.h), written "
+                        "by `brisvane-sim fit`: " +
+                        note +
+                        ". Write it anew with that command after a change to the tables or to "
+                        "the advisor's play.") +
+           "\n#include \"advisor/Corrections.h\"\n\nnamespace "
+           "brisvane::advisor {\nnamespace {\n\n// clang-format off\n// By rolls left "
+           "0..60.\nconstexpr float Leaf[] = {\n" +
+           arrayText(corrections.leaf, 10) +
+           "};\n\n// By rolls left 0..60, then open upper categories 0..6 (a line each), then "
+           "open lower\n// categories 0..14.\nconstexpr float Value[] = {\n" +
+           arrayText(corrections.value, LowerCount + 1) +
+           "};\n// clang-format on\n\n} // namespace\n\nTables::Corrections shippedCorrections() "
+           "{\n    return {{std::begin(Leaf), std::end(Leaf)}, {std::begin(Value), "
+           "std::end(Value)}};\n}\n\n} // namespace brisvane::advisor\n";
 }
 
 } // namespace brisvane::advisor

@@ -1,34 +1,66 @@
 #pragma once
-// The leaf corrections: what the tables' estimate misses of the value that the advisor's
-// look-ahead over the next turn gives the same state.
+// The corrections of the advisor's values: what they miss of what the advisor's own play makes.
 //
-// After a placement the advisor values the rest of the game by the estimate (see Tables);
-// when the next turn starts, it looks ahead over that turn exactly, with the estimate after
-// that turn's placement. Where the two disagree, a placement is valued otherwise than the turn
-// that follows it: that misleads the choice between placements and, in a review, would book
-// the difference as luck. So the difference is measured when the tables are solved and added
-// to the estimate, as the mean by rolls left and open categories on either side. States are
-// drawn at random for each number of open upper and lower categories (the categories, and
-// upper points as the filled upper categories commonly give them), from the fewest open
-// categories up: the look-ahead of a state with n open categories reads the corrected
-// estimate of n - 1 only. One look-ahead serves every number of rolls.
+// After a placement the advisor values the rest of the game by the estimate (see Tables), and
+// a decision picks the best of several such values; it picks, among others, the ones that
+// happen to be too high, and turn after turn that adds up (a correction fitted to the next
+// turn's look-ahead instead of to play promised 533 points at the start of a game whose play
+// made 510). So both corrections are fitted to what play makes, by games the advisor plays:
+// - the leaf correction, by rolls left: after each placement, the points the game then still
+//   made less the estimate. It moves decisions (how much a roll saved is worth), so it is
+//   kept coarse; finer ones, by open categories too, favoured one section over the other by
+//   what the states that happened to come of it were worth, and played some points worse.
+//   The games depend on it, so it is fitted again from the last result, a few rounds;
+// - the value correction, by rolls left and open upper and lower categories: at each
+//   decision, the final score less the expected one. It is the same for every choice of a
+//   state, so it moves no decision, and the expected scores shown are the mean of the games.
+//
+// The fit takes minutes of every core, so it is done once, by `brisvane-sim fit`, and its result
+// is kept in the source (ShippedCorrections.cpp) for the tables of the whole game.
 
 #include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
 #include <vector>
 
-#include "advisor/Tables.h"
+#include "advisor/Advisor.h"
 
 namespace brisvane::advisor {
 
+// Plays on from `position` by the advisor's first choices, with dice from `random`, and returns
+// the final score; `chosen` (if any) is shown every state decided and the choice taken.
+int playOut(Advisor& advisor, Position position, std::mt19937_64& random,
+            const std::function<void(const Position&, const Choice&)>& chosen = {});
+
+// The corrections of the whole game's tables (TableLayout{}), as `brisvane-sim fit` wrote them.
+Tables::Corrections shippedCorrections();
+
 struct FitOptions {
-    int statesPerCell = 24; // states drawn for each number of open upper and lower categories
-    std::uint64_t seed = 20020222;
+    int games = 20000;             // games per round
+    int rounds = 2;                // rounds that fit the leaf corrections, each from the last
+    std::uint64_t seed = 20020222; // the same seed plays the same games
+    int window = 3;                // rolls either side pooled into a leaf correction
+    int enough = 400;              // decisions a value correction pools rolls either side for
 };
 
-// Sets the corrections of `tables` (solved, but for the corrections), level by level.
-// `progress` may throw to stop the work; the work is
-// shared among `threads` threads (the calling one included).
-void fitCorrections(Tables& tables, const FitOptions& options, const Progress& progress = {},
-                    int threads = 1);
+// What one round of games showed: the mean final score, and the expected score at the start
+// under the corrections played with.
+struct FitRound {
+    double meanScore = 0;
+    double scoreError = 0; // the standard error of the mean
+    double expectedStart = 0;
+};
+
+// Fits the corrections of `tables` (solved) by games of its own advisor: `rounds` rounds that
+// each fit the leaf corrections anew from the last ones (none at first when the tables have
+// none), then one round with the last of them that fits the value corrections. Returns every
+// round's figures. The games are shared among `threads` threads; the result does not depend
+// on their number. `progress` may throw to stop the work.
+std::vector<FitRound> fitCorrections(Tables& tables, const FitOptions& options,
+                                     const Progress& progress = {}, int threads = 1);
+
+// The corrections as the source file ShippedCorrections.cpp holds them.
+std::string correctionsSource(const Tables::Corrections& corrections, const std::string& note);
 
 } // namespace brisvane::advisor

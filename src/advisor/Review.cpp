@@ -1,6 +1,7 @@
 #include "advisor/Review.h"
 
 #include <optional>
+#include <algorithm>
 #include <stdexcept>
 
 namespace brisvane::advisor {
@@ -17,8 +18,10 @@ public:
         const TableLayout& layout = advisor.tables().layout();
         p_.open = layout.universe;
         p_.rollsLeft = layout.maxRolls;
-        value_ = advisor_.expectedFinal(p_);
+        value_ = p_.total;
+        startTurn();
         review_.expectedStart = value_;
+        review_.luck = 0;
     }
 
     bool over() const { return over_; }
@@ -30,22 +33,24 @@ public:
     }
 
 private:
-    // The value of a choice: a fill is worth the value of the next turn's start.
-    double valueOf(const Choice& choice) {
-        if (choice.kind == Choice::Kind::Roll) {
-            return choice.expected;
-        }
-        Position after = p_;
-        fill(after, choice.category);
-        return ahead_.expectedFinal(after);
-    }
+    // The turn's values as the advisor's own play makes them, a fill worth the next turn's
+    // start. What the turn's start is worth so beyond the value the fill had (no die is
+    // rolled in between) goes with the turn's first roll, as luck.
+    void startTurn();
+    // The points still to come after filling k with u upper points then and t rolls left:
+    // the value of the next turn's start, kept per (k, u) for the turn.
+    double after(int k, int u, int t);
+    double valueOf(const Choice& choice);
     void book(double value) {
         review_.luck += value - value_;
         value_ = value;
     }
 
-    Advisor& advisor_;
-    Advisor ahead_; // the next turn's look-ahead, so the current turn's solve is kept
+    Advisor& advisor_; // the turn's own look-ahead: its moves are the advisor's
+    Advisor ahead_;    // the next turns' look-aheads
+    TurnSolver turn_;  // the turn, its moves the advisor's, a fill worth the next turn's start
+    std::vector<std::vector<double>> after_; // by k * UpperSlots + u, then t; empty = not yet
+    int turnMaxT_ = 0;                       // the rolls the turn's first roll leaves
     Position p_;
     Review review_;
     double value_ = 0;
@@ -55,6 +60,49 @@ private:
     std::vector<Choice> choices_; // of the dice on the table, the advisor's own first
     double best_ = 0;             // the value of the advisor's own choice
 };
+
+void Replay::startTurn() {
+    if (p_.open == 0 || p_.rollsLeft == 0) {
+        return;
+    }
+    const int maxT = p_.rollsLeft - 1;
+    const TurnSolver& own = advisor_.turn(p_.open, p_.upper, maxT);
+    turnMaxT_ = maxT;
+    after_.assign(static_cast<std::size_t>(CategoryCount + 1) * UpperSlots, {});
+    turn_.evaluate(own, maxT, [this](int k, int u, int t) { return after(k, u, t); });
+    book(p_.total + turn_.startValue(p_.rollsLeft));
+}
+
+double Replay::after(int k, int u, int t) {
+    const CategorySet open = p_.open & ~bitOf(k);
+    if (open == 0 || t == 0) {
+        return 0.0;
+    }
+    std::vector<double>& row = after_[static_cast<std::size_t>(k * UpperSlots + u)];
+    if (row.empty()) {
+        const TurnSolver& next = ahead_.turn(open, u, turnMaxT_ - 1);
+        row.resize(static_cast<std::size_t>(turnMaxT_ + 1));
+        for (int r = 1; r <= turnMaxT_; ++r) {
+            row[static_cast<std::size_t>(r)] =
+                next.startValue(r) + advisor_.tables().valueCorrection(open, r);
+        }
+    }
+    return row[static_cast<std::size_t>(t)];
+}
+
+double Replay::valueOf(const Choice& choice) {
+    if (choice.kind == Choice::Kind::Roll) {
+        const Counts kept = keptDice(p_, choice.rollAgain);
+        return p_.total + turn_.keepValue(DiceSpace::get().handOf(kept), p_.rollsLeft - 1);
+    }
+    const int points = categoryPoints(choice.category, p_.dice);
+    const int upper = std::min(p_.upper, BonusLine);
+    const int u = (turn_.open() & UpperSet) == 0 ? 0
+                  : isUpper(choice.category)      ? upperAfter(upper, points)
+                                                  : upper;
+    return p_.total + placementGain(choice.category, points, p_.upper) +
+           after(choice.category, u, p_.rollsLeft);
+}
 
 void Replay::roll(const Step& step) {
     const DiceSpace& space = DiceSpace::get();
@@ -114,6 +162,7 @@ void Replay::choose(const Step& step) {
     } else {
         fill(p_, step.category);
         over_ = p_.open == 0 || p_.rollsLeft == 0;
+        startTurn();
     }
 }
 

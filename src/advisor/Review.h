@@ -2,17 +2,21 @@
 // The review of a recorded game: what the player's choices cost against the advisor's best,
 // and what the dice gave or took.
 //
-// Both are measured by one value of the game as it goes, the advisor's expected final score:
-// at the start of a turn its look-ahead over the turn; with dice on the table the value of its
-// own choice; after dice are picked up the look-ahead's value of the dice kept; after a fill
-// the value of the next turn's start (not the estimate the look-ahead of the turn before
-// used). Luck is the sum over every roll of the value after it minus the value before it;
-// the cost is the sum over every choice of the value of the advisor's choice minus that of the
+// Both are measured by one value of the game as it goes: within a turn, what the advisor's own
+// play of the rest of the turn makes on average when a fill is worth the value of the next
+// turn's start (the look-ahead of that turn, see Advisor::expectedFinal); with dice on the
+// table the value of the advisor's choice; after dice are picked up the value of the dice
+// kept. Luck is the sum over every roll of the value after it minus the value before it; the
+// cost is the sum over every choice of the value of the advisor's choice minus that of the
 // choice made. So the final score is the expected start minus the cost plus the luck, exactly,
-// and the advisor's own games cost nothing. The luck of a roll averages 0 over the dice as far
-// as the look-ahead values a fill as the next turn's start does (see Corrections); a choice
-// can cost less than nothing where the next turn values the player's fill above the
-// advisor's own.
+// and the advisor's own games cost nothing. Within a turn the value before a roll is the mean
+// of the values after it, whatever the player keeps, so the luck of those rolls averages 0
+// under any play; what the next turn's start is worth beyond the value its fill had (no die
+// is rolled there) goes with that turn's first roll, and averages 0 as far as the advisor's
+// values are what its play makes (see Corrections.h). A choice can cost less than nothing
+// where the player's fill is worth more than the advisor's own. The expected start is the
+// value of the first turn's start so: what the advisor's play of that turn makes on average,
+// each fill worth the advisor's expected score of the turn after it.
 
 #include <vector>
 
@@ -32,7 +36,7 @@ struct ReviewedChoice {
 };
 
 struct Review {
-    double expectedStart = 0; // the advisor's expected final score before the first roll
+    double expectedStart = 0; // the value of the game before the first roll
     double cost = 0;          // points the player's choices cost against the advisor's own
     int finalScore = 0;
     double luck = 0;   // final - expected start + cost

@@ -20,9 +20,8 @@ std::size_t idx(int i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '6', '\n'};
+constexpr char Magic[8] = {'B', 'R', 'V', 'A', 'D', 'V', '7', '\n'};
 constexpr double UpperShare = 0.55; // the upper table's solve ends here
-constexpr double LowerShare = 0.8;  // the lower table's solve ends here
 constexpr int UpperCount = 6;
 constexpr int LowerCount = CategoryCount - UpperCount;
 
@@ -46,10 +45,14 @@ double bestShare(const float* a, const float* b, int t) {
 
 Tables::Tables(const TableLayout& layout)
     : layout_(layout), upper_(upperTableSet(layout), layout.maxRolls),
-      lower_(layout.universe & LowerSet, layout.maxRolls) {}
+      lower_(layout.universe & LowerSet, layout.maxRolls) {
+    if (layout == TableLayout{}) {
+        corrections_ = shippedCorrections();
+    }
+}
 
 void Tables::solve(const Progress& progress, int threads) {
-    // Shares of the time, as measured for the full game, so the progress moves evenly.
+    // Shares of the time, as measured for the whole game, so the progress moves evenly.
     const auto part = [&](double from, double to) {
         return [&progress, from, to](double share) {
             if (progress) {
@@ -58,31 +61,38 @@ void Tables::solve(const Progress& progress, int threads) {
         };
     };
     upper_.solve(part(0.0, UpperShare), threads);
-    lower_.solve(part(UpperShare, LowerShare), threads);
+    lower_.solve(part(UpperShare, 1.0), threads);
     measureSplitGaps();
-    corrections_.clear();
-    if (layout_.statesPerCell > 0) {
-        fitCorrections(*this, FitOptions{layout_.statesPerCell}, part(LowerShare, 1.0), threads);
+    if (progress) {
+        progress(1.0);
     }
 }
 
-std::size_t Tables::correctionCell(int rolls, int upperOpen, int lowerOpen) {
+std::size_t Tables::valueCell(int rolls, int upperOpen, int lowerOpen) {
     return (idx(rolls) * (UpperCount + 1) + idx(upperOpen)) * (LowerCount + 1) + idx(lowerOpen);
 }
 
-void Tables::setCorrections(std::vector<float> corrections) {
-    if (!corrections.empty() && corrections.size() != correctionCells()) {
+void Tables::setCorrections(Corrections corrections) {
+    if ((!corrections.leaf.empty() && corrections.leaf.size() != idx(layout_.maxRolls + 1)) ||
+        (!corrections.value.empty() && corrections.value.size() != valueCells())) {
         throw std::invalid_argument("corrections of another size than the tables' rolls");
     }
     corrections_ = std::move(corrections);
 }
 
 double Tables::leafCorrection(CategorySet open, int rolls) const {
-    if (corrections_.empty() || solvesOutright(open)) {
+    if (corrections_.leaf.empty() || solvesOutright(open)) {
         return 0.0;
     }
-    return corrections_[correctionCell(rolls, std::popcount(open & UpperSet),
-                                       std::popcount(open & LowerSet))];
+    return corrections_.leaf[idx(rolls)];
+}
+
+double Tables::valueCorrection(CategorySet open, int rolls) const {
+    if (corrections_.value.empty() || solvesOutright(open)) {
+        return 0.0;
+    }
+    return corrections_.value[valueCell(rolls, std::popcount(open & UpperSet),
+                                        std::popcount(open & LowerSet))];
 }
 
 void Tables::measureSplitGaps() {
@@ -157,7 +167,7 @@ double Tables::splitGap(int rolls, int first, int second) const {
 std::string Tables::fileName() const {
     char name[64];
     // The number after "advisor" is the method's: other methods' tables are never taken.
-    std::snprintf(name, sizeof name, "advisor6-%05x-%05x-%d.tables",
+    std::snprintf(name, sizeof name, "advisor7-%05x-%05x-%d.tables",
                   static_cast<unsigned>(layout_.universe), static_cast<unsigned>(layout_.joined),
                   layout_.maxRolls);
     return name;
@@ -197,14 +207,13 @@ void writeFrom(std::ostream& out, const T* data, std::size_t count, Checksum& su
     sum.add(data, count * sizeof(T));
 }
 
-// The file's layout after the magic: universe, joined, rolls, the number of corrections and
-// of split gaps (32 bits each), the corrections, the split gaps, the two tables (32-bit floats)
+// The file's layout after the magic: universe, joined, rolls, the number of split gaps (32 bits
+// each), the split gaps, the two tables (32-bit floats)
 // and the checksum of everything before it (64 bits).
 struct Header {
     std::uint32_t universe;
     std::uint32_t joined;
     std::uint32_t rolls;
-    std::uint32_t corrections;
     std::uint32_t gaps;
 };
 
@@ -224,7 +233,6 @@ bool Tables::load(const std::filesystem::path& file) {
     sum.add(&h, sizeof h);
     if (!in || std::memcmp(magic, Magic, sizeof Magic) != 0 || h.universe != layout_.universe ||
         h.joined != layout_.joined || h.rolls != static_cast<std::uint32_t>(layout_.maxRolls) ||
-        (h.corrections != 0 && h.corrections != correctionCells()) ||
         (h.gaps != 0 && h.gaps != idx(layout_.maxRolls + 1) * Sides * Sides)) {
         return false;
     }
@@ -232,11 +240,10 @@ bool Tables::load(const std::filesystem::path& file) {
     // exactly what is left of them first.
     const std::uintmax_t rest =
         (upper_.data().size() + lower_.data().size()) * sizeof(float) + sizeof(std::uint64_t);
-    std::vector<float> corrections;
     std::vector<float> gaps;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!readInto(in, corrections, h.corrections, sum) || !readInto(in, gaps, h.gaps, sum) ||
+    if (!readInto(in, gaps, h.gaps, sum) ||
         error || size != static_cast<std::uintmax_t>(in.tellg()) + rest ||
         !readInto(in, upper_.data(), upper_.data().size(), sum) ||
         !readInto(in, lower_.data(), lower_.data().size(), sum)) {
@@ -247,7 +254,6 @@ bool Tables::load(const std::filesystem::path& file) {
     if (!in || stored != sum.value()) {
         return false;
     }
-    corrections_ = std::move(corrections);
     splitGap_ = std::move(gaps);
     return true;
 }
@@ -261,11 +267,9 @@ void Tables::save(const std::filesystem::path& file) const {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     Checksum sum;
     const Header h{layout_.universe, layout_.joined, static_cast<std::uint32_t>(layout_.maxRolls),
-                   static_cast<std::uint32_t>(corrections_.size()),
                    static_cast<std::uint32_t>(splitGap_.size())};
     writeFrom(out, Magic, sizeof Magic, sum);
     writeFrom(out, &h, 1, sum);
-    writeFrom(out, corrections_.data(), corrections_.size(), sum);
     writeFrom(out, splitGap_.data(), splitGap_.size(), sum);
     writeFrom(out, upper_.data().data(), upper_.data().size(), sum);
     writeFrom(out, lower_.data().data(), lower_.data().size(), sum);

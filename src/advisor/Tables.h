@@ -24,11 +24,11 @@
 //    the upper categories with some of the joined ones and the other joined ones, as the mean
 //    by rolls left and number of categories on either side (see Tables::splitGap); it is added
 //    to every split, and the best split so corrected is the estimate.
-// 4. What the estimate still misses of the advisor's own look-ahead is fitted on the states
-//    that games reach, by rolls left and open categories on either side, and added (see
-//    Tables::leafCorrection and fitCorrections). With these corrections the estimate is no
-//    longer a proven floor, but it is what the next turn will make of the state, so the values
-//    the advisor shows are what its play makes on average, and the review's luck is the dice.
+// 4. What the estimate and the advisor's values still miss of what its own play makes is
+//    fitted once, on games it plays, kept in the source for the whole game and added (see
+//    Tables::leafCorrection, Tables::valueCorrection and Corrections.h). With these
+//    corrections the estimate is no longer a proven floor, but the values the advisor shows
+//    are what its play makes on average, and the review's luck is the dice.
 
 #include <filesystem>
 #include <memory>
@@ -47,9 +47,8 @@ struct TableLayout {
     CategorySet joined = bitOf(category::FourKind) | bitOf(category::FiveKind) |
                          bitOf(category::Chance) | bitOf(category::Yatzy);
     int maxRolls = 60;
-    // States drawn for each number of open upper and lower categories to fit the leaf
-    // corrections on when the tables are solved (see fitCorrections); 0 = no corrections.
-    int statesPerCell = 24;
+
+    bool operator==(const TableLayout&) const = default;
 };
 
 class Tables {
@@ -60,7 +59,8 @@ public:
     const SubGame& upperPart() const { return upper_; }
     const SubGame& lowerPart() const { return lower_; }
 
-    // Solves the tables on `threads` threads (see parallelFor).
+    // Solves the tables on `threads` threads (see parallelFor). The corrections stay as they
+    // are: the shipped ones for the whole game, none for other layouts.
     void solve(const Progress& progress = {}, int threads = 1);
     // The file name the tables of this layout are kept under.
     std::string fileName() const;
@@ -93,18 +93,25 @@ public:
     // Whether one table holds all of `open`: then the estimate is the exact value.
     bool solvesOutright(CategorySet open) const;
 
-    // What the estimate misses of the value that the advisor's look-ahead over the next turn
-    // gives the same state, on average over the states with t rolls left and that many upper
-    // and lower categories open (see fitCorrections); added to the estimate after a
-    // placement, inside the advisor's decisions, so that a placement is valued as the next
-    // turn's start will be. 0 when one table holds all of `open` (the estimate is exact).
+    // The corrections fitted by the advisor's own play (see Corrections.h), 0 where one
+    // table holds all of `open` (the values are exact there):
+    // - leafCorrection: what the estimate misses, on average over the advisor's placements
+    //   that leave t rolls, of the points its play makes after them; added to the estimate
+    //   after a placement, inside the advisor's decisions;
+    // - valueCorrection: what the advisor's expected final score misses of its final scores,
+    //   on average over its decisions with t rolls left and that many upper and lower
+    //   categories open; added to every choice of such a state, so it moves no ranking.
     double leafCorrection(CategorySet open, int rolls) const;
-    // The corrections by (rolls, open upper categories, open lower categories), as
-    // leafCorrection reads them: CorrectionCells values, rolls 0..maxRolls outermost.
-    const std::vector<float>& corrections() const { return corrections_; }
-    void setCorrections(std::vector<float> corrections);
-    static std::size_t correctionCell(int rolls, int upperOpen, int lowerOpen);
-    std::size_t correctionCells() const { return correctionCell(layout_.maxRolls + 1, 0, 0); }
+    double valueCorrection(CategorySet open, int rolls) const;
+    struct Corrections {
+        std::vector<float> leaf;  // by rolls 0..maxRolls; empty = none
+        std::vector<float> value; // by valueCell(rolls, open upper, open lower); empty = none
+    };
+    const Corrections& corrections() const { return corrections_; }
+    // Throws std::invalid_argument for corrections of another size than the tables' rolls.
+    void setCorrections(Corrections corrections);
+    static std::size_t valueCell(int rolls, int upperOpen, int lowerOpen);
+    std::size_t valueCells() const { return valueCell(layout_.maxRolls + 1, 0, 0); }
     // What a split of t rolls between `first` open categories with the upper section and
     // `second` open categories in the lower table misses of best play, on average: measured
     // when the tables are solved, on the states of the upper table itself (where best play is
@@ -119,7 +126,7 @@ private:
     TableLayout layout_;
     SubGame upper_;
     SubGame lower_;
-    std::vector<float> corrections_; // see correctionCell; empty = none
+    Corrections corrections_;
     std::vector<float> splitGap_;    // by rolls, then categories per side; empty = none
 };
 

@@ -12,7 +12,7 @@ namespace brisvane::advisor {
 inline const TableLayout Small{bitOf(category::Twos) | bitOf(category::Sixes) |
                                    bitOf(category::OnePair) | bitOf(category::Chance) |
                                    bitOf(category::Yatzy),
-                               bitOf(category::Chance) | bitOf(category::Yatzy), 8, 24};
+                               bitOf(category::Chance) | bitOf(category::Yatzy), 8};
 
 inline const Tables& smallTables() {
     static const Tables tables = [] {

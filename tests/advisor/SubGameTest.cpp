@@ -121,7 +121,7 @@ TEST(SubGame, ReachableUpperPointsAreTheSumsOfFilledCategories) {
 
 TEST(SubGame, APolicyIsNeverBetterThanBestPlayAndTheTablesPlayTheirOwnGamesPerfectly) {
     const TableLayout layout{bitOf(Ones) | bitOf(Twos) | bitOf(OnePair) | bitOf(Chance),
-                             bitOf(Chance), 5, 40};
+                             bitOf(Chance), 5};
     Tables tables(layout);
     tables.solve();
     Advisor advisor(tables);
@@ -132,8 +132,7 @@ TEST(SubGame, APolicyIsNeverBetterThanBestPlayAndTheTablesPlayTheirOwnGamesPerfe
         });
         return policy.value(game, 0, rolls);
     };
-    // Ones, Twos and Chance make one of the tables: the advisor plays them exactly (its
-    // corrections stay out of values the tables hold exactly).
+    // Ones, Twos and Chance make one of the tables: the advisor plays them exactly.
     const CategorySet own = bitOf(Ones) | bitOf(Twos) | bitOf(Chance);
     EXPECT_NEAR(policyMean(own, 5), solved(own, 5), 1e-4);
     // All four need the estimate; the advisor may lose a little but never gains.

@@ -8,11 +8,13 @@
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 
 #include "advisor/Advisor.h"
 #include "advisor/AdvisorPlayer.h"
+#include "advisor/Corrections.h"
 #include "advisor/Parallel.h"
 #include "advisor/Review.h"
 #include "advisor/StepRecorder.h"
@@ -276,6 +278,99 @@ int runPlay(const Args& given) {
     return 0;
 }
 
+namespace {
+
+// Plays the state on `games` times by the advisor's choices: the mean final score and its
+// standard error, to set beside the expected score the advisor shows.
+void printPlayouts(Advisor& adviser, const advisor::Position& p, std::uint64_t games,
+                   std::uint64_t seed) {
+    Summary score;
+    for (std::uint64_t g = 0; g < games; ++g) {
+        std::seed_seq sequence{seed, g};
+        std::mt19937_64 random(sequence);
+        score.add(advisor::playOut(adviser, p, random));
+    }
+    std::printf("playouts %llu mean %.2f error %.2f\n", static_cast<unsigned long long>(games),
+                score.mean(), score.stdev() / std::sqrt(static_cast<double>(score.n)));
+}
+
+} // namespace
+
+int runFit(const Args& given) {
+    Args args = given;
+    const auto folder = takeTables(args);
+    if (!folder) {
+        return usageError();
+    }
+    advisor::FitOptions options;
+    bool fresh = false;
+    std::string out;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--fresh") {
+            fresh = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            return usageError();
+        }
+        const std::string_view name = args[i];
+        const std::string_view value = args[++i];
+        const auto n = parseNumber(value, 100'000'000);
+        if (name == "--out") {
+            out = std::string(value);
+        } else if (n && name == "--rounds") {
+            options.rounds = static_cast<int>(*n);
+        } else if (n && *n > 0 && name == "--games") {
+            options.games = static_cast<int>(*n);
+        } else if (n && name == "--seed") {
+            options.seed = *n;
+        } else {
+            return usageError();
+        }
+    }
+    if (out.empty() || !(folder->layout == advisor::TableLayout{})) {
+        return usageError();
+    }
+    const auto tables = loadTables(*folder);
+    if (fresh) {
+        tables->setCorrections({});
+    }
+    int shown = -1;
+    const auto rounds = advisor::fitCorrections(
+        *tables, options,
+        [&](double share) {
+            const int percent = static_cast<int>(share * 100);
+            if (percent != shown) {
+                shown = percent;
+                std::fprintf(stderr, "\rfitting: %3d %%", percent);
+                std::fflush(stderr);
+            }
+        },
+        advisor::workThreads());
+    std::fputs("\n", stderr);
+    for (std::size_t r = 0; r < rounds.size(); ++r) {
+        std::printf("round %zu expected-start %.2f mean %.2f error %.2f\n", r + 1,
+                    rounds[r].expectedStart, rounds[r].meanScore, rounds[r].scoreError);
+    }
+    advisor::Position start;
+    const double expected = Advisor(*tables).expectedFinal(start);
+    std::printf("expected-start %.2f\n", expected);
+    char note[200];
+    std::snprintf(note, sizeof note,
+                  "%s%d rounds of %d games and one for the values, seed %llu; the last "
+                  "round's games made %.2f +- %.2f and the start is now expected at %.2f",
+                  fresh ? "from none, " : "from the shipped ones, ", options.rounds, options.games,
+                  static_cast<unsigned long long>(options.seed), rounds.back().meanScore,
+                  1.96 * rounds.back().scoreError, expected);
+    std::ofstream file(out, std::ios::trunc);
+    file << advisor::correctionsSource(tables->corrections(), note);
+    if (!file) {
+        std::fprintf(stderr, "brisvane-sim: cannot write %s\n", out.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int runExact(const Args& given) {
     Args args = given;
     const auto folder = takeTables(args);
@@ -331,8 +426,18 @@ int runAdvise(const Args& given) {
     CategorySet closed = 0;
     bool totalGiven = false;
     bool rollsGiven = false;
+    std::uint64_t playouts = 0;
+    std::uint64_t seed = 1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        if (arg == "--playouts" || arg == "--seed") {
+            const auto n = i + 1 < args.size() ? parseNumber(args[++i], UINT32_MAX) : std::nullopt;
+            if (!n) {
+                return usageError();
+            }
+            (arg == "--playouts" ? playouts : seed) = *n;
+            continue;
+        }
         if (arg == "--rolls-left" || arg == "--closed" || arg == "--upper" || arg == "--total") {
             if (i + 1 >= args.size()) {
                 return usageError();
@@ -396,6 +501,9 @@ int runAdvise(const Args& given) {
     }
     for (const auto& c : choices) {
         std::printf("%.2f %s\n", c.expected, advisor::describe(c).c_str());
+    }
+    if (playouts > 0) {
+        printPlayouts(adviser, p, playouts, seed);
     }
     return 0;
 }

@@ -22,6 +22,14 @@
 //       Every choice for a state, the advisor's first, with its expected final score. Without
 //       dice, the state is the start of a turn (the table cleared). The rolls left are
 //       required: 60 at the start of a game, 59 or fewer once the dice are on the table.
+//       --playouts N plays the state on N times by the advisor's choices (dice from --seed S)
+//       and adds "playouts N mean M error E", the mean final score and its standard error.
+//   brisvane-sim fit --out FILE [--games N] [--rounds R] [--seed S] [--fresh] [--tables DIR]
+//       Fits the advisor's corrections by games of its own play: R rounds (2) of N games
+//       (20000) for the leaf corrections, from the shipped ones (from none with --fresh), then
+//       one for the value corrections; writes them as the source file
+//       src/advisor/ShippedCorrections.cpp to FILE and prints each round's expected score at
+//       the start beside the mean of its games.
 //   brisvane-sim review FILE [--tables DIR]
 //       The cost of the choices and the luck of a recorded game (see advisor/Record.h; "-"
 //       reads standard input).
@@ -33,7 +41,7 @@
 //       steps of game ID, for `review -`. The file is only read.
 //
 // The advisor's tables are read from DIR (default: brisvane in the XDG data home), and solved
-// and stored there first when missing, which takes about a minute.
+// and stored there first when missing, which takes some seconds.
 //
 // --rolls-left is the number the rolls label shows (for eval, 30 when not given); --closed
 // lists the closed categories. A bad argument gets a one-line usage message and exit status 2.
@@ -57,7 +65,9 @@ namespace {
 constexpr const char* Usage =
     "usage: brisvane-sim eval D1 D2 D3 D4 D5 D6 | eval --all  [--rolls-left N] [--closed "
     "K,K,...]  |  play --games N [--seed S] [--player hint|advisor] [--record FILE] [--review]  "
-    "|  exact  |  advise [D1 .. D6] --rolls-left N [--closed K,..] [--upper U] [--total T]  "
+    "|  exact  |  fit --out FILE [--games N] [--rounds R] [--seed S] [--fresh]  "
+    "|  advise [D1 .. D6] --rolls-left N [--closed K,..] [--upper U] [--total T] "
+    "[--playouts N [--seed S]]  "
     "|  review FILE  (advisor: [--tables DIR])  |  history FILE [--record ID]\n";
 } // namespace
 
@@ -209,6 +219,9 @@ int main(int argc, char** argv) {
         }
         if (command == "exact") {
             return runExact(args);
+        }
+        if (command == "fit") {
+            return runFit(args);
         }
         if (command == "advise") {
             return runAdvise(args);
