@@ -203,9 +203,7 @@ TEST_F(TurnFlow, TheViewFindsControlsAndTimersByNameAndHearsOnceAfterEachOperati
         const Control* c = game.findControl(name);
         EXPECT_EQ(c == nullptr ? "none" : c->objectName, name);
     }
-    EXPECT_EQ(game.findTimer("TimerEnd")->interval, 1500);
-    EXPECT_EQ(game.findTimer("TimerPlay")->interval, 1000);
-    EXPECT_EQ(game.findTimer("TimerIndik")->interval, 50);
+    EXPECT_EQ(game.findTimer("TimerEnd"), &game.TimerEnd);
 
     game.Restart();
     EXPECT_EQ(hooks.said, Events{"Welcome"});
