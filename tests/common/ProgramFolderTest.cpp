@@ -69,14 +69,6 @@ TEST(ProgramFolder, AnInstalledCopySeedsAFolderOfThePlayersOwnOnceAndAWritableOn
     EXPECT_EQ(first.path(), home.path() / "brisvane");
     EXPECT_EQ(home.read("brisvane/Vexa.ini"), "[Highscore]\np1=0\n");
     EXPECT_FALSE(home.exists("brisvane/Version.txt"));
-
-    // The player's highscores survive the next start, and a newer installation too.
-    home.write("brisvane/Vexa.ini", "[Highscore]\np1=345\n");
-    exe.write("Version.txt", "7.03\n");
-    EXPECT_EQ(ProgramFolder::choose(exe.path(), home.path(), DataFiles, readOnly).path(),
-              first.path());
-    EXPECT_EQ(home.read("brisvane/Vexa.ini"), "[Highscore]\np1=345\n");
-    EXPECT_EQ(home.read("brisvane/Version.txt"), "7.03\n");
     // Without any place of its own the program still finds its data.
     EXPECT_EQ(ProgramFolder::choose(exe.path(), fs::path(), DataFiles, readOnly).path(),
               exe.path());
