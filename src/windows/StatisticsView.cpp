@@ -15,6 +15,7 @@
 
 #include "program/StatisticsWindow.h"
 #include "windows/DarkPalette.h"
+#include "windows/DarkStyle.h"
 #include "windows/EventGuard.h"
 
 namespace brisvane {
@@ -81,6 +82,12 @@ StatisticsView::StatisticsView(StatisticsWindow& model, EventGuard& guard, Chart
     setModal(false);
     resize(1000, 680);
     buildWidgets();
+    // The period choices drawn as in the other dark dialogs, so they stand out from the ground.
+    auto* style = new DarkStyle;
+    style->setParent(this);
+    for (QRadioButton* choice : findChildren<QRadioButton*>()) {
+        choice->setStyle(style);
+    }
     render();
 }
 
