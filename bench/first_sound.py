@@ -29,7 +29,7 @@ from Xlib.ext import damage, xtest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "scripts"))
-from xvfb import start_xvfb  # noqa: E402  the X server the scripts share
+from xvfb import game_folder, start_xvfb  # noqa: E402  shared by the scripts
 WIDTH, HEIGHT = 800, 600
 ROLL = (584, 267)  # the Roll label, in the window's pixels
 TIMEOUT_S = 30.0
@@ -52,21 +52,6 @@ def start_pulse(folder):
         time.sleep(0.1)
     return server, address
 
-
-def game_folder(program, folder):
-    target = os.path.join(folder, "game")
-    shutil.copytree(os.path.dirname(os.path.abspath(program)), target)
-    ini = os.path.join(target, "Vexa.ini")
-    with open(ini, encoding="utf-8") as source:
-        lines = [line for line in source.read().splitlines()
-                 if not line.lower().startswith(("showsplash=", "playsound="))]
-    for index, line in enumerate(lines):
-        if line.strip().lower() == "[options]":
-            lines[index + 1:index + 1] = ["ShowSplash=No", "PlaySound=Yes"]
-            break
-    with open(ini, "w", encoding="utf-8") as out:
-        out.write("\n".join(lines) + "\n")
-    return os.path.join(target, os.path.basename(program))
 
 
 def watch_streams(address):
@@ -149,7 +134,7 @@ def main():
             sys.exit(f"{tool} is not installed")
 
     with tempfile.TemporaryDirectory(prefix="brisvane-sound-") as folder:
-        game = game_folder(args.program, folder)
+        game = game_folder(args.program, folder, {"ShowSplash": "No", "PlaySound": "Yes"})
         xvfb, display_name = start_xvfb()
         server, address = start_pulse(folder)
         try:

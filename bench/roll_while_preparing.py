@@ -16,7 +16,6 @@ Needs python3-xlib and Xvfb.
 import argparse
 import glob
 import os
-import shutil
 import statistics
 import subprocess
 import sys
@@ -28,28 +27,13 @@ from Xlib.ext import damage, xtest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "scripts"))
-from xvfb import start_xvfb  # noqa: E402  the X server the scripts share
+from xvfb import game_folder, start_xvfb  # noqa: E402  shared by the scripts
 WIDTH, HEIGHT = 800, 600
 ROLL = (584, 267)  # the Roll label, in the window's pixels
 DIE = (123, 314)   # the first die
 TIMEOUT_S = 30.0
 PAUSE_S = 0.3
 
-
-def game_folder(program, folder):
-    target = os.path.join(folder, "game")
-    shutil.copytree(os.path.dirname(os.path.abspath(program)), target)
-    ini = os.path.join(target, "Vexa.ini")
-    with open(ini, encoding="utf-8") as source:
-        lines = [line for line in source.read().splitlines()
-                 if not line.lower().startswith(("showsplash=", "playsound="))]
-    for index, line in enumerate(lines):
-        if line.strip().lower() == "[options]":
-            lines[index + 1:index + 1] = ["ShowSplash=No", "PlaySound=No"]
-            break
-    with open(ini, "w", encoding="utf-8") as out:
-        out.write("\n".join(lines) + "\n")
-    return os.path.join(target, os.path.basename(program))
 
 
 class Window:
@@ -125,7 +109,7 @@ def main():
         sys.exit(f"no program at {args.program}: build the release preset first")
 
     with tempfile.TemporaryDirectory(prefix="brisvane-prepare-") as folder:
-        binary = game_folder(args.program, folder)
+        binary = game_folder(args.program, folder, {"ShowSplash": "No", "PlaySound": "No"})
         data = os.path.join(folder, "data")
         xvfb, display_name = start_xvfb()
         window = Window(display_name)

@@ -76,7 +76,7 @@ def main():
         sys.exit(f"no program at {args.program}: build the release preset first")
 
     with tempfile.TemporaryDirectory(prefix="brisvane-bench-") as folder:
-        game = startup.game_folder(args.program, folder)
+        game = startup.game_folder(args.program, folder, {"ShowSplash": "No"})
         xvfb, display_name = startup.start_xvfb()
         env = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb",
                    XDG_RUNTIME_DIR=folder, HOME=folder)

@@ -19,7 +19,6 @@ Needs python3-xlib, Xvfb, g++ and qt6-base-dev (all installed by scripts/install
 
 import argparse
 import os
-import shutil
 import statistics
 import subprocess
 import sys
@@ -31,7 +30,7 @@ from Xlib.ext import damage
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "scripts"))
-from xvfb import start_xvfb  # noqa: E402  the X server the scripts share
+from xvfb import game_folder, start_xvfb  # noqa: E402  shared by the scripts
 WIDTH, HEIGHT = 800, 600
 SETTLE_S = 3.0
 IDLE_S = 10.0
@@ -60,22 +59,6 @@ def build_floor(folder):
                           + flags.split())
     return binary
 
-
-def game_folder(program, folder):
-    """A copy of the program folder with the splash turned off."""
-    target = os.path.join(folder, "game")
-    shutil.copytree(os.path.dirname(os.path.abspath(program)), target)
-    ini = os.path.join(target, "Vexa.ini")
-    with open(ini, encoding="utf-8") as source:
-        lines = source.read().splitlines()
-    lines = [line for line in lines if not line.lower().startswith("showsplash=")]
-    for index, line in enumerate(lines):
-        if line.strip().lower() == "[options]":
-            lines.insert(index + 1, "ShowSplash=No")
-            break
-    with open(ini, "w", encoding="utf-8") as out:
-        out.write("\n".join(lines) + "\n")
-    return os.path.join(target, os.path.basename(program))
 
 
 def rss_kib(pid):
@@ -169,7 +152,7 @@ def main():
 
     with tempfile.TemporaryDirectory(prefix="brisvane-bench-") as folder:
         floor = build_floor(folder)
-        game = game_folder(args.program, folder)
+        game = game_folder(args.program, folder, {"ShowSplash": "No"})
         xvfb, display_name = start_xvfb()
         env = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb",
                    XDG_RUNTIME_DIR=folder, HOME=folder)
