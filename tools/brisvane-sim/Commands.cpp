@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -24,6 +25,18 @@
 
 namespace brisvane::sim {
 namespace {
+
+// Progress on one line of standard error, "what:  42 %", rewritten when the percentage changes.
+std::function<void(double)> percentLine(const char* what) {
+    return [what, shown = -1](double share) mutable {
+        const int percent = static_cast<int>(share * 100);
+        if (percent != shown) {
+            shown = percent;
+            std::fprintf(stderr, "\r%s: %3d %%", what, percent);
+            std::fflush(stderr);
+        }
+    };
+}
 
 using advisor::Advisor;
 using advisor::Tables;
@@ -65,19 +78,10 @@ std::optional<TableChoice> takeTables(Args& args) {
 }
 
 std::unique_ptr<Tables> loadTables(const TableChoice& choice) {
-    int shown = -1;
     const auto start = std::chrono::steady_clock::now();
-    auto prepared = Tables::loadOrSolve(
-        choice.layout, choice.folder,
-        [&](double share) {
-            const int percent = static_cast<int>(share * 100);
-            if (percent != shown) {
-                shown = percent;
-                std::fprintf(stderr, "\rsolving the advisor's tables: %3d %%", percent);
-                std::fflush(stderr);
-            }
-        },
-        advisor::workThreads());
+    auto prepared = Tables::loadOrSolve(choice.layout, choice.folder,
+                                        percentLine("solving the advisor's tables"),
+                                        advisor::workThreads());
     if (prepared.solved) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -335,18 +339,8 @@ int runFit(const Args& given) {
     if (fresh) {
         tables->setCorrections({});
     }
-    int shown = -1;
-    const auto rounds = advisor::fitCorrections(
-        *tables, options,
-        [&](double share) {
-            const int percent = static_cast<int>(share * 100);
-            if (percent != shown) {
-                shown = percent;
-                std::fprintf(stderr, "\rfitting: %3d %%", percent);
-                std::fflush(stderr);
-            }
-        },
-        advisor::workThreads());
+    const auto rounds = advisor::fitCorrections(*tables, options, percentLine("fitting"),
+                                                advisor::workThreads());
     std::fputs("\n", stderr);
     for (std::size_t r = 0; r < rounds.size(); ++r) {
         std::printf("round %zu expected-start %.2f mean %.2f error %.2f\n", r + 1,
