@@ -129,19 +129,6 @@ TEST(AccessibilityTest, EveryControlIsInTheTreeNamedWithItsRoleStatesAndPress) {
     EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Brisvane"));
     expectTreeShowsModels(rig);
 
-    // Spot checks in the player's words.
-    const std::pair<const char*, const char*> heard[] = {{"Roll", "Roll"},
-                                                         {"scr_04", "Fours: open"},
-                                                         {"disp_Total", "TOTAL"},
-                                                         {"Rolls", "Rolls left: 60"},
-                                                         {"SoundPic", "Sound on"},
-                                                         {"Avsluta", "Exit"},
-                                                         {"btn_OnePair", "One pair"},
-                                                         {"Command2", "OK"},
-                                                         {"scr_Tot", "Total: 0"}};
-    for (const auto& [name, said] : heard) {
-        EXPECT_EQ(of(rig, name)->text(QAccessible::Name), QString::fromUtf8(said)) << name;
-    }
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(rig.view->dots());
     EXPECT_EQ(display->role(), QAccessible::StatusBar);
     EXPECT_EQ(display->text(QAccessible::Name), QStringLiteral("Welcome!"));
