@@ -13,9 +13,6 @@
 #include <QTextDocument>
 
 #include "MainRig.h"
-#include "windows/LanguageCreationView.h"
-#include "windows/TranslationWindows.h"
-#include "windows/TranslatorView.h"
 #include "windows/ControlWidget.h"
 
 namespace brisvane::testing {
@@ -133,35 +130,12 @@ TEST(CaptionFitTest, EveryCaptionShowsWholeInEveryShippedLanguage) {
 
     TranslationWindows windows(rig.program);
     std::vector<std::string> cut;
-    const auto check = [&cut](QWidget* window, const std::string& where) {
-        const std::vector<std::string> found = cutCaptions(window, where);
-        cut.insert(cut.end(), found.begin(), found.end());
-    };
     for (const std::string& language : languages) {
         rig.useLanguageFile(language);
-        check(rig.view.get(), language + " game window");
-        for (const char* page : {"all", "alarm", "user"}) {
-            rig.program.openSettingsWindow(page);
-            check(rig.settingsHost->view(), language + " " + page);
-        }
-        rig.program.settings().clickCommand1();
-        check(rig.settingsHost->view(), language + " account entry");
-        rig.program.closeSettingsWindow();
-        // The translation windows: both pages of the creation window, then the translator on
-        // the language in use.
-        rig.program.openLanguageCreation();
-        LanguageCreationWindow& creation = rig.program.languageCreation();
-        check(windows.creationView(), language + " creation window");
-        creation.selectOption(1);
-        creation.clickCommand2();
-        check(windows.creationView(), language + " names of a new language");
-        creation.clickCommand1();
-        creation.selectOption(3);
-        creation.clickCommand2();
-        check(windows.translatorView(), language + " translator");
-        rig.program.translatorWindow().clickCommand1();
-        rig.program.languageCreation().clickCommand1();
-        rig.program.closeSettingsWindow();
+        visitWindows(rig, windows, [&](QWidget* window, const std::string& where) {
+            const std::vector<std::string> found = cutCaptions(window, language + " " + where);
+            cut.insert(cut.end(), found.begin(), found.end());
+        });
     }
     EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
 }

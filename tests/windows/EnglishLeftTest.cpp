@@ -13,11 +13,8 @@
 #include <map>
 
 #include "MainRig.h"
-#include "windows/LanguageCreationView.h"
 #include "windows/MenuView.h"
 #include "windows/QtDialogs.h"
-#include "windows/TranslationWindows.h"
-#include "windows/TranslatorView.h"
 
 namespace brisvane::testing {
 namespace {
@@ -157,35 +154,15 @@ Walk walkLanguage(MainRig& rig, TranslationWindows& windows, QtDialogs& dialogs,
     rig.random.queueFaces({6, 6, 6, 6, 5, 5});
     rig.click("Roll"); // dice on the table, the card evaluated
     rig.click("Image1");
-    walkWindow(rig.view.get(), "Main", walk);
-    rig.click("Undo");
-    for (const char* page : {"all", "alarm", "user"}) {
-        rig.program.openSettingsWindow(page);
-        walkWindow(rig.settingsHost->view(), std::string("frmSettings ") + page, walk);
-    }
-    rig.program.settings().clickCommand1();
-    walkWindow(rig.settingsHost->view(), "account entry", walk);
-    rig.program.closeSettingsWindow();
-
+    visitWindows(rig, windows, [&walk](QWidget* window, const std::string& where) {
+        walkWindow(window, where, walk);
+    });
     rig.program.menuWindow().showWebMenu();
     walkMenu(*rig.view->menus(), "xx_webmenu", walk);
     rig.program.menuWindow().showToolsMenu(0, 0);
     walkMenu(*rig.view->menus(), "xx_meny", walk);
     walkBoxes(dialogs, walk);
 
-    rig.program.openLanguageCreation();
-    LanguageCreationWindow& creation = rig.program.languageCreation();
-    walkWindow(windows.creationView(), "frmSetLan", walk);
-    creation.selectOption(1);
-    creation.clickCommand2();
-    walkWindow(windows.creationView(), "frmSetLan names", walk);
-    creation.clickCommand1();
-    creation.selectOption(3);
-    creation.clickCommand2();
-    walkWindow(windows.translatorView(), "frmLanguage", walk);
-    rig.program.translatorWindow().clickCommand1();
-    creation.clickCommand1();
-    rig.program.closeSettingsWindow();
     rig.click("NyttSpel");
     return walk;
 }

@@ -6,14 +6,18 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 
 #include "program/Program.h"
 #include "settings/FileProfile.h"
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 #include "windows/MainView.h"
+#include "windows/LanguageCreationView.h"
 #include "windows/SettingsView.h"
 #include "windows/TimerDriver.h"
+#include "windows/TranslationWindows.h"
+#include "windows/TranslatorView.h"
 
 namespace brisvane::testing {
 
@@ -136,5 +140,33 @@ private:
         return ProgramFolder(folder.path());
     }
 };
+
+// Shows in turn every window and page a player meets and hands each to `visit` with its place:
+// the game window, the settings pages and the account entry, both pages of the creation window
+// and the translator on the language in use.
+inline void visitWindows(MainRig& rig, TranslationWindows& windows,
+                         const std::function<void(QWidget*, const std::string&)>& visit) {
+    visit(rig.view.get(), "Main");
+    for (const char* page : {"all", "alarm", "user"}) {
+        rig.program.openSettingsWindow(page);
+        visit(rig.settingsHost->view(), std::string("frmSettings ") + page);
+    }
+    rig.program.settings().clickCommand1();
+    visit(rig.settingsHost->view(), "account entry");
+    rig.program.closeSettingsWindow();
+    rig.program.openLanguageCreation();
+    LanguageCreationWindow& creation = rig.program.languageCreation();
+    visit(windows.creationView(), "frmSetLan");
+    creation.selectOption(1);
+    creation.clickCommand2();
+    visit(windows.creationView(), "frmSetLan names");
+    creation.clickCommand1();
+    creation.selectOption(3);
+    creation.clickCommand2();
+    visit(windows.translatorView(), "frmLanguage");
+    rig.program.translatorWindow().clickCommand1();
+    creation.clickCommand1();
+    rig.program.closeSettingsWindow();
+}
 
 } // namespace brisvane::testing
