@@ -15,35 +15,6 @@ namespace {
 
 using ProgramTest = ProgramFixture;
 
-TEST_F(ProgramTest, AFinishedGameIsRecordedInTheSettingsAndTheLogAndTheNextGameStarts) {
-    program.mainShell().Load();
-    EXPECT_EQ(program.language().LanguageFile(), folder.file("English.lan"));
-    EXPECT_EQ(program.display().SayText(), program.language().T("d1")) << "the greeting";
-    dialogs.inputAnswers.push_back(std::string("Åsa"));
-
-    const std::string score = std::to_string(AutoPlayer(program.game()).playGame().TotalScore);
-
-    // An empty top ten takes any score: the name was asked and the game holds place 1.
-    ASSERT_EQ(dialogs.inputs.size(), 1u);
-    EXPECT_EQ(ini("Highscore", "p1"), score);
-    EXPECT_EQ(ini("Highscore", "n1"), "Åsa");
-    EXPECT_EQ(ini("Highscore", "name"), "Åsa");
-    EXPECT_EQ(ini("Highscore", "alltime"), score);
-    EXPECT_EQ(ini("Session", "total"), "1");
-    EXPECT_FALSE(ini("Highscore", "k1").empty());
-    const std::string log = folder.read("Vexa.log");
-    EXPECT_NE(log.find("Session 1: Score: " + score), std::string::npos);
-    EXPECT_NE(log.find("New highscore, place 1 \"Åsa\".\r\n"), std::string::npos);
-    // The final score box, then a fresh game.
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_NE(dialogs.messages.back().text.find(score + " p"), std::string::npos);
-    EXPECT_EQ(program.game().state().RollsLeft, 60);
-    EXPECT_EQ(program.topTen().Topp(1).caption, "1. " + score + " Åsa");
-    // The sounds of the game come from the program folder.
-    ASSERT_FALSE(sound.played.empty());
-    EXPECT_EQ(sound.played.front().path, folder.file("dice.wav"));
-}
-
 // The advice switch of the tools menu, a game played with it and one without: the advised
 // game counts and is logged, but leaves the top ten to players; both get their review.
 TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
@@ -95,21 +66,6 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
     EXPECT_EQ(record->rfind("roll ", 0), 0u) << *record;
 }
 
-// A history that cannot be opened at all (here a folder in its place) costs the game its place
-// in the history, said once, never its top ten.
-TEST_F(ProgramTest, AHistoryThatCannotBeWrittenIsReportedAndTheTopTenRecordedAsBefore) {
-    std::filesystem::create_directory(folder.file("History.db"));
-    program.mainShell().Load();
-    dialogs.inputAnswers.push_back(std::string("Bo"));
-    const std::string score = std::to_string(AutoPlayer(program.game()).playGame().TotalScore);
-    EXPECT_EQ(ini("Highscore", "p1") + " " + ini("Highscore", "n1"), score + " Bo");
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              ResultRecorder::notInHistoryText(program.language(), "unable to open database file"));
-    EXPECT_NE(folder.read("Vexa.log").find(". Not in the history: unable to open database file"),
-              std::string::npos);
-}
-
 // The window closed within the end step's delay: the game is recorded before the program goes.
 TEST_F(ProgramTest, ClosingWhileAFinishedGameWaitsForItsEndStepRecordsItFirst) {
     program.mainShell().Load();
@@ -148,13 +104,6 @@ TEST_F(ProgramTest, AHugeCountOfLanguagesOrAccountsCountsWhatTheFileHolds) {
     EXPECT_EQ(program.settings().List1.items, listed);
     EXPECT_EQ(program.settings().List3.items, std::vector<std::string>{"Anna"});
     EXPECT_EQ(program.accounts().count(), 1);
-}
-
-TEST_F(ProgramTest, AnEmptySettingsFileStillGivesAWindowWithItsCaptions) {
-    folder.write("Vexa.ini", "");
-    program.mainShell().Load();
-    EXPECT_EQ(program.game().btn[12].caption, "  Small straight");
-    EXPECT_EQ(ini("Language", "l1p"), "English.lan") << "the list is back for the next start";
 }
 
 TEST_F(ProgramTest, TheShippedPackageUnpacksIntoTheProgramFolderAndIsRemovedAgain) {

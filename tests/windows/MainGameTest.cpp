@@ -63,6 +63,11 @@ TEST(MainGameTest, PlaysWholeGamesThroughTheWindowToTheNextGame) {
     EXPECT_EQ(rig.widget("Topp01").caption().toStdString().substr(0, best.size() + 4),
               "1. " + best + " ");
     EXPECT_NE(rig.widget("Topp01").shown().bold, rig.widget("Topp02").shown().bold);
+    // Under the names asked for at each game's end.
+    std::vector<std::string> names{rig.profile.GetINI("Highscore", "n1", rig.program.IniFile()),
+                                   rig.profile.GetINI("Highscore", "n2", rig.program.IniFile())};
+    std::ranges::sort(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"Bo", "Åsa"}));
 }
 
 } // namespace
