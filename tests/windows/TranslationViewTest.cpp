@@ -131,7 +131,6 @@ TEST(TranslationViewTest, EscapeGoesBackAndTheViewFollowsItsModel) {
     TranslatorView* translator = windows.translatorView();
     ASSERT_TRUE(translator->isVisible()) << "modifying English";
     TranslatorWindow& model = rig.program.translatorWindow();
-    EXPECT_TRUE(child<QPushButton>(translator, "bSave").isVisible());
     EXPECT_EQ(translator->inLan()->text(), "Welcome!");
     translator->combo()->activated(translator->combo()->findText("9"));
     EXPECT_EQ(child<QLabel>(translator, "lblID").text(), "(s1)");
@@ -150,8 +149,6 @@ TEST(TranslationViewTest, EscapeGoesBackAndTheViewFollowsItsModel) {
     press(translator, Qt::Key_Escape);
     EXPECT_FALSE(translator->isVisible());
     EXPECT_TRUE(creation->isVisible());
-    EXPECT_EQ(rig.profile.GetINI("Language", "s1", rig.folder.file("English.mla")), "No user!")
-        << "the change not yet written is kept";
     press(creation, Qt::Key_Escape);
     EXPECT_FALSE(creation->isVisible());
 }
