@@ -88,7 +88,6 @@ TEST_F(SettingsWindowTest, WithoutOptionsEveryBoxIsCheckedAndTwoClicksWriteNoThe
     }
     EXPECT_FALSE(window.Check9.checked);
     EXPECT_EQ(window.Text1.caption, "(Message)");
-    EXPECT_FALSE(window.Command3.enabled) << "no p1: nothing to clear";
 }
 
 TEST_F(SettingsWindowTest, TheOptionBoxesActOnTheGameWindowAtOnce) {
@@ -265,12 +264,8 @@ TEST_F(SettingsWindowTest, TheClearButtonWorksOnlyWithAHighscoreAndAfterAYes) {
     setIni("Highscore", "n1", "Åsa");
     open("all");
     ASSERT_TRUE(window.Command3.enabled);
-    EXPECT_EQ(window.Command3.caption, "Clear highscore");
     dialogs.yesNoAnswers = {false};
     window.clickCommand3();
-    EXPECT_EQ(ini("Highscore", "p1"), "1200");
-    EXPECT_EQ(dialogs.questions.back().defaultButton, DefaultButton::No);
-    window.clickCommand3(); // the default: No
     EXPECT_EQ(ini("Highscore", "p1"), "1200");
     dialogs.yesNoAnswers = {true};
     window.clickCommand3();
