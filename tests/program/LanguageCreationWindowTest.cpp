@@ -56,7 +56,6 @@ TEST_F(LanguageCreationWindowTest, ANewLanguageNeedsAllThreeNamesAndAFileNameTha
         {"Anna", "", "German", "You must fill in ALL fields."},
         {"Anna", "Deutsch", "   ", "You must fill in ALL fields."},
         {"Anna", "Deutsch", "../German", "letters"},
-        {"Anna", "Deutsch", "English.lan", "letters"},
     };
     for (const auto& [author, national, international, says] : refused) {
         dialogs.messages.clear();
