@@ -42,6 +42,9 @@ public:
     void solve(const Progress& progress = {}, int threads = 1);
     // The states solve() solves: a set of open categories with upper points it can have.
     std::size_t stateCount() const;
+    // What solve() costs, in microseconds of one core as measured once (the progress's unit),
+    // so that the work of several games can be shared out evenly on one bar.
+    double work() const;
     // Expected points still to come for `open` (a subset of the categories), the upper points
     // so far (any number; 84 or more count alike) and `rolls` left (0..maxRolls).
     double value(CategorySet open, int upper, int rolls) const {

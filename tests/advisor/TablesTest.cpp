@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -86,8 +87,13 @@ TEST(Tables, TheEstimateIsExactWhereATableHoldsEverythingAndNeverBelowTheSplitEl
 
 TEST(Tables, AreKeptInAFileAndOnlyAGoodFileOfTheirOwnIsTaken) {
     testing::TempFolder folder;
-    const auto first = Tables::loadOrSolve(Small, folder.path());
+    std::vector<double> shares;
+    const auto first = Tables::loadOrSolve(
+        Small, folder.path(), [&shares](double share) { shares.push_back(share); }, 2);
     EXPECT_TRUE(first.solved);
+    // The bar only moves on, through both tables, to its end.
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_TRUE(!shares.empty() && shares.front() > 0 && shares.back() == 1.0);
     EXPECT_EQ(first.notKept, "");
     const auto file = folder.path() / first.tables->fileName();
     Tables again(Small);
