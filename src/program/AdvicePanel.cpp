@@ -242,7 +242,8 @@ void AdvicePanel::showChoices(const Position& position) {
         if (!line.empty() && line[0] >= 'a' && line[0] <= 'z') {
             line[0] = static_cast<char>(line[0] - 'a' + 'A');
         }
-        tip += "\n" + labelled(line, points(choices_[i].expected));
+        tip += '\n';
+        tip += labelled(line, points(choices_[i].expected));
     }
     lblAdvice.toolTip = tip;
     if (position.rolled) {
