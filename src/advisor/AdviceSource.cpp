@@ -1,5 +1,7 @@
 #include "advisor/AdviceSource.h"
 
+#include <system_error>
+
 #include "advisor/Parallel.h"
 
 namespace brisvane::advisor {
@@ -27,10 +29,22 @@ private:
     Advisor advisor_;
 };
 
+// The whole game's tables as the earlier build named them.
+constexpr const char* EarlierTables = "advisor5-fffff-c0c00-60.tables";
+
 } // namespace
+
+void removeEarlierTables(const std::filesystem::path& folder) {
+    if (folder.empty()) {
+        return;
+    }
+    std::error_code ignored; // absent, or not ours to remove: nothing to say
+    std::filesystem::remove(folder / EarlierTables, ignored);
+}
 
 std::unique_ptr<AdviceSource> prepareAdvice(const std::filesystem::path& folder,
                                             const Progress& progress) {
+    removeEarlierTables(folder);
     return std::make_unique<TablesAdvice>(
         Tables::loadOrSolve(TableLayout{}, folder, progress, workThreads()).tables);
 }

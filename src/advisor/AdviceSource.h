@@ -29,8 +29,13 @@ public:
 };
 
 // The advisor of the whole game, with its tables from `folder` (solved and kept there when
-// missing; see Tables::loadOrSolve). `progress` may throw to stop the work.
+// missing; see Tables::loadOrSolve). The earlier build's tables are removed from `folder`
+// first (see removeEarlierTables). `progress` may throw to stop the work.
 std::unique_ptr<AdviceSource> prepareAdvice(const std::filesystem::path& folder,
                                             const Progress& progress);
+
+// The tables file the earlier build kept in `folder` (in double precision, about 50 MB, under
+// a name of its own that nothing reads any more): removed, quietly. Nothing else is touched.
+void removeEarlierTables(const std::filesystem::path& folder);
 
 } // namespace brisvane::advisor

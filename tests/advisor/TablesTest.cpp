@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "SmallGame.h"
+#include "advisor/AdviceSource.h"
 #include "support/TempFolder.h"
 
 namespace brisvane::advisor {
@@ -139,6 +140,25 @@ TEST(Tables, TwoPreparationsAtOnceLeaveOneGoodFileAndTablesThatCannotBeKeptSaySo
     EXPECT_TRUE(prepared.solved);
     EXPECT_NE(prepared.tables, nullptr);
     EXPECT_NE(prepared.notKept, "");
+}
+
+// The earlier build kept the whole game's tables in double precision under another name.
+TEST(Tables, ThePreparationRemovesTheEarlierBuildsTablesFileAndNothingElse) {
+    testing::TempFolder folder;
+    const std::vector<std::string> others = {"advisor5-fffff-c0c00-59.tables",
+                                             "advisor4-fffff-c0c00-60.tables",
+                                             Tables().fileName(), "History.db"};
+    folder.write("advisor5-fffff-c0c00-60.tables", "earlier tables");
+    for (const std::string& name : others) {
+        folder.write(name, "kept");
+    }
+    removeEarlierTables(folder.path());
+    removeEarlierTables(folder.path()); // gone already: quietly nothing
+    removeEarlierTables(folder.path() / "absent");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "advisor5-fffff-c0c00-60.tables"));
+    for (const std::string& name : others) {
+        EXPECT_EQ(folder.read(name), "kept") << name;
+    }
 }
 
 } // namespace
