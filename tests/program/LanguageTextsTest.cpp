@@ -82,7 +82,7 @@ TEST_F(LanguageTextsTest, TheUserLabelAndListFallBackToTheNoUserTexts) {
     }
 }
 
-TEST_F(LanguageTextsTest, CaptionsTakeTheirTextsWithTheFixedBlanksAndCuts) {
+TEST_F(LanguageTextsTest, CaptionsTakeTheirTextsWithTheFixedBlanksAndCutsAndNoQuestionMarks) {
     program.LanUpdate();
     const MainShell& main = program.mainShell();
     const SettingsWindow& s = program.settings();
@@ -102,9 +102,8 @@ TEST_F(LanguageTextsTest, CaptionsTakeTheirTextsWithTheFixedBlanksAndCuts) {
     EXPECT_EQ(s.Frame6.caption, "Info");
     EXPECT_EQ(s.butOK.caption, "OK");
     EXPECT_EQ(s.Frame2.caption, "User") << "no page, no group caption";
-}
 
-TEST_F(LanguageTextsTest, TheClearButtonShowsTheQuestionWithoutItsMarksInEveryLanguage) {
+    // The clear button shows its question without the question's marks, in every language.
     for (const auto& [question, caption] : std::map<std::string, std::string>{
              {"Effacer les scores\u00a0?", "Effacer les scores"},
              {"¿Borrar los récords?", "Borrar los récords"}}) {
