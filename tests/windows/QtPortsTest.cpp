@@ -87,7 +87,9 @@ TEST(QtDialogsTest, InputBoxGivesTheTypedTextOrNothingWhenCancelled) {
 }
 
 // The buttons of every box and the file dialog speak the language in use, switched as soon as
-// another language is applied; Qt's catalogue adds its own words for the rest of the dialog.
+// another language is applied, English again too; Qt's catalogue adds its own words for the rest
+// of the dialog. (That no box keeps an English button in any shipped language is the walk of
+// every window's.)
 TEST(QtDialogsTest, ButtonsAndTheFileDialogSpeakTheLanguageInUse) {
     FileProfile profile;
     const std::filesystem::path data = BRISVANE_SOURCE_DIR "/data";
@@ -114,15 +116,6 @@ TEST(QtDialogsTest, ButtonsAndTheFileDialogSpeakTheLanguageInUse) {
         dialogs.askYesNo("Brisvane", "?", DefaultButton::No);
         EXPECT_EQ(seen, QString::fromUtf8(shown)) << file;
     }
-
-    language.setLanguageFile((data / "German.lan").string());
-    QString seen;
-    whenBoxOpens([&](QWidget* box) {
-        seen = buttons(box);
-        qobject_cast<QDialog*>(box)->reject();
-    });
-    dialogs.inputBox("Name", "Brisvane", "");
-    EXPECT_EQ(seen, QStringLiteral("Abbrechen|OK"));
 
     // Danish: the captions from the game's own keys, the views' tool tips from Qt's catalogue.
     language.setLanguageFile((data / "Danish.lan").string());
