@@ -147,10 +147,26 @@ std::string GameHistory::setAside() {
 }
 
 GameHistory::Outcome GameHistory::add(const PlayedGame& game) {
-    return run([&game](sql::Database& db) {
+    std::int64_t id = 0;
+    Outcome outcome = run([&game, &id](sql::Database& db) {
         sql::Transaction transaction(db);
-        historydb::GameWriter(db).add(game);
+        id = historydb::GameWriter(db).add(game);
         transaction.commit();
+    });
+    outcome.id = outcome.ok ? id : 0;
+    return outcome;
+}
+
+GameHistory::Outcome GameHistory::setReview(std::int64_t id, const GameReview& review) {
+    return run([id, &review](sql::Database& db) { historydb::updateReview(db, id, review); });
+}
+
+GameHistory::Outcome GameHistory::unreviewed(std::vector<Unreviewed>& games) {
+    return run([&games](sql::Database& db) {
+        games.clear();
+        for (auto& [id, record] : historydb::selectUnreviewed(db)) {
+            games.push_back({id, std::move(record)});
+        }
     });
 }
 

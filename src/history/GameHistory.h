@@ -48,6 +48,15 @@ public:
         bool ok = false;
         std::string why;      // the system's reason when it failed
         std::string setAside; // the name a damaged history was moved to; "" when none
+        std::int64_t id = 0;  // add: the number the game was given
+    };
+
+    // A game whose review is pending: it has a record of steps but no review's figures (it
+    // ended while the advisor was getting ready or the review ran, or the program was closed
+    // before the review was done).
+    struct Unreviewed {
+        std::int64_t id = 0;
+        std::string record;
     };
 
     // `file` is the database, `logFile` the event log taken in when the history begins.
@@ -60,6 +69,10 @@ public:
 
     // Adds a finished game.
     Outcome add(const PlayedGame& game);
+    // Writes the review's figures of game `id`, found after the game was added.
+    Outcome setReview(std::int64_t id, const GameReview& review);
+    // The games whose review is pending, oldest first.
+    Outcome unreviewed(std::vector<Unreviewed>& games);
     // Every game, oldest first, without their records.
     Outcome load(std::vector<PlayedGame>& games);
     // The record of steps of game `id`; nothing when it has none or cannot be read.

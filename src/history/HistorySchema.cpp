@@ -151,7 +151,7 @@ GameWriter::GameWriter(sql::Database& db)
     : db_(db), insert_(db, insertText()),
       insertRecord_(db, "INSERT INTO records (game, steps) VALUES (?, ?)") {}
 
-void GameWriter::add(const PlayedGame& game) {
+std::int64_t GameWriter::add(const PlayedGame& game) {
     insert_.bind(1, stampText(game.ended)).bind(2, game.points).bind(3, game.playSeconds);
     insert_.bind(4, game.bonus).bind(5, game.advised ? 1 : 0).bind(6, game.language);
     if (game.review) {
@@ -165,9 +165,11 @@ void GameWriter::add(const PlayedGame& game) {
         }
     }
     insert_.run();
+    const std::int64_t id = db_.lastInsertId();
     if (!game.record.empty()) {
-        insertRecord_.bind(1, db_.lastInsertId()).bind(2, game.record).run();
+        insertRecord_.bind(1, id).bind(2, game.record).run();
     }
+    return id;
 }
 
 std::vector<PlayedGame> selectGames(sql::Database& db) {
@@ -211,6 +213,24 @@ std::optional<std::string> selectRecord(sql::Database& db, std::int64_t id) {
         return std::nullopt;
     }
     return query.text(0);
+}
+
+std::vector<std::pair<std::int64_t, std::string>> selectUnreviewed(sql::Database& db) {
+    sql::Statement query(db, "SELECT games.id, records.steps FROM games JOIN records ON "
+                             "records.game = games.id WHERE games.expected_start IS NULL "
+                             "ORDER BY games.ended, games.id");
+    std::vector<std::pair<std::int64_t, std::string>> games;
+    while (query.step()) {
+        games.emplace_back(query.integer(0), query.text(1));
+    }
+    return games;
+}
+
+void updateReview(sql::Database& db, std::int64_t id, const GameReview& review) {
+    sql::Statement update(db, "UPDATE games SET expected_start = ?, choices_cost = ?, luck = ? "
+                              "WHERE id = ?");
+    update.bind(1, review.expectedStart).bind(2, review.cost).bind(3, review.luck).bind(4, id);
+    update.run();
 }
 
 } // namespace brisvane::historydb

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "history/PlayedGame.h"
@@ -28,7 +29,8 @@ void checkVersion(sql::Database& db);
 class GameWriter {
 public:
     explicit GameWriter(sql::Database& db);
-    void add(const PlayedGame& game);
+    // The game's number.
+    std::int64_t add(const PlayedGame& game);
 
 private:
     sql::Database& db_;
@@ -40,5 +42,9 @@ private:
 std::vector<PlayedGame> selectGames(sql::Database& db);
 // The record of steps of game `id`; nothing when it has none.
 std::optional<std::string> selectRecord(sql::Database& db, std::int64_t id);
+// The games with a record of steps and no review's figures, oldest first: number and record.
+std::vector<std::pair<std::int64_t, std::string>> selectUnreviewed(sql::Database& db);
+// Sets the review's figures of game `id`.
+void updateReview(sql::Database& db, std::int64_t id, const GameReview& review);
 
 } // namespace brisvane::historydb

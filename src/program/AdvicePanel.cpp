@@ -69,7 +69,22 @@ void AdvicePanel::gameChanged() {
     if (state.RollsLeft < GameModel::StartRolls) {
         startPreparing();
     }
+    reviewGameEnd();
     show();
+}
+
+void AdvicePanel::reviewGameEnd() {
+    const bool canReview = source_ != nullptr || preparing();
+    if (!w_.game.TimerEnd.enabled || !recorder_.complete() || !canReview) {
+        return;
+    }
+    std::string record = advisor::formatRecord(recorder_.steps());
+    if (record == gameEnd_ || answerFor(record) != nullptr ||
+        (running_ != nullptr && running_->record == record)) {
+        return;
+    }
+    gameEnd_ = std::move(record);
+    startNext();
 }
 
 void AdvicePanel::startPreparing() {
@@ -101,27 +116,31 @@ void AdvicePanel::tickTimerAdvice() {
         return;
     }
     bool changed = false;
+    bool becameReady = false;
     if (preparing() && preparation_->done.load(std::memory_order_acquire)) {
         prepared_ = true;
         source_ = std::move(preparation_->source);
         failure_ = source_ != nullptr ? "" : preparation_->failure;
         changed = true;
+        becameReady = source_ != nullptr;
     }
     // The statistics window shows how far the preparation is, as the label does.
     changed = changed || preparing();
-    if (replayRunning_ && replay_->done.load(std::memory_order_acquire)) {
-        replayRunning_ = false;
+    if (running_ != nullptr && running_->done.load(std::memory_order_acquire)) {
         changed = true;
-        if (!replayNext_.empty()) {
-            startReplay(std::exchange(replayNext_, std::string()));
-        }
-    }
-    if (!preparing() && !replayRunning_) {
-        TimerAdvice.stop();
+        reviewEnded();
     }
     show();
+    // The statistics window asks first, so the replay a player waits for runs first.
     if (changed && replayChanged) {
         replayChanged();
+    }
+    if (becameReady && advisorReady) {
+        advisorReady();
+    }
+    startNext();
+    if (!preparing() && running_ == nullptr) {
+        TimerAdvice.stop();
     }
 }
 
@@ -133,26 +152,55 @@ Replay AdvicePanel::replay(const std::string& record) {
         }
         return {Replay::State::Unavailable, {}, failure_};
     }
-    if (replay_ != nullptr && replay_->record == record) {
-        if (!replayRunning_) {
-            return replay_->answer;
-        }
-        replayNext_.clear(); // wanted again while it runs: nothing asked meanwhile need follow
-        return {Replay::State::Reviewing, {}, ""};
+    if (const Replay* answer = answerFor(record)) {
+        return *answer;
     }
-    if (replayRunning_) {
-        replayNext_ = record;
+    if (running_ != nullptr && running_->record == record) {
+        replayNext_.clear(); // wanted again while it runs: nothing asked meanwhile need follow
     } else {
-        startReplay(record);
+        replayNext_ = record; // only the last one asked for
+        startNext();
     }
     return {Replay::State::Reviewing, {}, ""};
 }
 
-void AdvicePanel::startReplay(const std::string& record) {
-    replay_ = std::make_shared<ReplayWork>();
-    replay_->record = record;
-    replayRunning_ = true;
-    w_.worker->start([work = replay_, review = source_->reviewer()] {
+void AdvicePanel::reviewLater(std::int64_t game, std::string record) {
+    if (const Replay* answer = answerFor(record)) {
+        if (answer->state == Replay::State::Reviewed && reviewed) {
+            const advisor::Review review = answer->review;
+            reviewed(game, review);
+        }
+        return;
+    }
+    for (const Pending& p : pending_) {
+        if (p.game == game) {
+            return;
+        }
+    }
+    pending_.push_back({game, std::move(record)});
+    startNext();
+}
+
+void AdvicePanel::startNext() {
+    if (source_ == nullptr || running_ != nullptr) {
+        return;
+    }
+    std::string record = std::exchange(replayNext_, std::string());
+    if (record.empty()) {
+        record = std::exchange(gameEnd_, std::string());
+    }
+    if (record.empty() && !pending_.empty()) {
+        record = pending_.front().record;
+    }
+    if (!record.empty()) {
+        startReview(record);
+    }
+}
+
+void AdvicePanel::startReview(const std::string& record) {
+    running_ = std::make_shared<ReviewWork>();
+    running_->record = record;
+    w_.worker->start([work = running_, review = source_->reviewer()] {
         // Filled in place: the answer waits in `work`, made empty.
         Replay& answer = work->answer;
         try {
@@ -170,17 +218,58 @@ void AdvicePanel::startReplay(const std::string& record) {
     TimerAdvice.start();
 }
 
-std::optional<advisor::Review> AdvicePanel::review() {
-    tickTimerAdvice(); // an advisor that has just become ready serves this game already
-    if (source_ == nullptr || !recorder_.complete()) {
-        return std::nullopt;
+void AdvicePanel::reviewEnded() {
+    std::shared_ptr<const ReviewWork> work = std::exchange(running_, nullptr);
+    ended_.push_front(work);
+    if (ended_.size() > KeptAnswers) {
+        ended_.pop_back();
     }
-    try {
-        return source_->review(recorder_.steps());
-    } catch (const std::invalid_argument&) {
-        // A game the record does not hold whole (a new game started before its end).
-        return std::nullopt;
+    settle(work->record, work->answer);
+}
+
+const Replay* AdvicePanel::answerFor(const std::string& record) const {
+    for (const auto& work : ended_) {
+        if (work->record == record) {
+            return &work->answer;
+        }
     }
+    return nullptr;
+}
+
+void AdvicePanel::settle(const std::string& record, const Replay& answer) {
+    std::vector<std::int64_t> games;
+    std::erase_if(pending_, [&](const Pending& p) {
+        if (p.record != record) {
+            return false;
+        }
+        games.push_back(p.game);
+        return true;
+    });
+    // A record refused keeps no figures; one the advisor could not review now waits for the
+    // next start, still pending in the history.
+    if (answer.state != Replay::State::Reviewed || !reviewed) {
+        return;
+    }
+    for (const std::int64_t game : games) {
+        reviewed(game, answer.review);
+    }
+}
+
+Replay AdvicePanel::gameReview() {
+    tickTimerAdvice(); // a review (or an advisor) that has just become ready serves this game
+    if (!recorder_.complete()) {
+        return {Replay::State::Unavailable, {}, ""};
+    }
+    if (const Replay* answer = answerFor(advisor::formatRecord(recorder_.steps()))) {
+        return *answer;
+    }
+    if (source_ != nullptr) {
+        return {Replay::State::Reviewing, {}, ""};
+    }
+    if (preparing()) {
+        return {Replay::State::Preparing, {}, "", preparation_->permille / 10};
+    }
+    return {Replay::State::Unavailable, {}, failure_};
 }
 
 std::string AdvicePanel::recordText() const {

@@ -8,7 +8,9 @@
 //
 // The panel also writes down every game as it is played, so that the end of a game can show
 // the review: the advisor's expected score at the start, what the player's choices cost
-// against its best, and what the dice gave or took.
+// against its best, and what the dice gave or took. The review runs on the worker's thread,
+// started as the game ends; one not done when the game is recorded follows into the history
+// (reviewLater), as do those of games that ended before the advisor was ready.
 //
 // The advisor needs tables that take a moment to load (and, the first time, some seconds
 // to solve). They are prepared on the worker's thread from the first roll on, or when the
@@ -16,6 +18,8 @@
 
 #include <array>
 #include <atomic>
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -83,9 +87,11 @@ public:
 
     // Whether advice was shown for a roll of the game on the table.
     bool advised() const { return advised_; }
-    // The review of the game just finished, when the advisor is ready and the game was
-    // written down whole; nothing otherwise.
-    std::optional<advisor::Review> review();
+    // The review of the game just finished, which began on the worker's thread as it ended:
+    // Reviewed when it is done; Reviewing while it runs or waits for the advisor (it then
+    // follows by reviewLater); Refused or Unavailable when none will come (the game was not
+    // written down whole, or the advisor cannot be had).
+    Replay gameReview();
     // The game on the table written down as a recorded game (advisor::formatRecord), for the
     // history; "" when it was not written down whole.
     std::string recordText() const;
@@ -99,6 +105,15 @@ public:
     // Called when an answer that was not final may have moved on: the advisor became ready,
     // or could not be made, or a review ended.
     std::function<void()> replayChanged;
+
+    // Game `game` of the history, written down as `record`, waits for its review: it is
+    // reviewed on the worker's thread, one game at a time, once the advisor is ready (after
+    // a replay the statistics window waits for), and `reviewed` gets its figures. A game the
+    // review refuses gets none; one the advisor cannot review now waits for the next start.
+    void reviewLater(std::int64_t game, std::string record);
+    std::function<void(std::int64_t game, const advisor::Review& review)> reviewed;
+    // Called once the advisor has become ready, to give it the games still to review.
+    std::function<void()> advisorReady;
     // Whether the advisor is ready to answer.
     bool ready() const { return source_ != nullptr; }
     // Whether the advisor is being prepared.
@@ -119,14 +134,31 @@ private:
     };
 
     // What a review on the worker's thread leaves behind.
-    struct ReplayWork {
+    struct ReviewWork {
         std::string record;
         std::atomic<bool> done{false};
         Replay answer; // written before `done`
     };
+    // A game of the history waiting for its review.
+    struct Pending {
+        std::int64_t game;
+        std::string record;
+    };
+    // The reviews kept after their end, so an answer asked again is not worked out again.
+    static constexpr std::size_t KeptAnswers = 4;
 
     void startPreparing();
-    void startReplay(const std::string& record);
+    // The next review, if the advisor is ready and the worker idle: the statistics window's,
+    // then the game just ended, then the history's oldest.
+    void startNext();
+    void startReview(const std::string& record);
+    void reviewEnded();
+    // The answer of a review of `record` that has ended; null when none.
+    const Replay* answerFor(const std::string& record) const;
+    // The history's games of `record` take `answer`.
+    void settle(const std::string& record, const Replay& answer);
+    // A game just over is reviewed at once, so its figures are there when its end shows.
+    void reviewGameEnd();
     void show();
     void showChoices(const advisor::Position& position);
     void markDice(const advisor::Choice& choice);
@@ -148,9 +180,11 @@ private:
     // The choices of the position shown last, kept while the position stays.
     std::optional<advisor::Position> rankedFor_;
     std::vector<advisor::Choice> choices_;
-    std::shared_ptr<ReplayWork> replay_; // the review running, or the one that ended last
-    bool replayRunning_ = false;         // until its end has been taken over
-    std::string replayNext_;             // asked for while another ran; "" for none
+    std::shared_ptr<ReviewWork> running_; // until its end has been taken over; null when idle
+    std::deque<std::shared_ptr<const ReviewWork>> ended_; // the last ones, newest first
+    std::string replayNext_; // the statistics window's, asked for while another ran; "" for none
+    std::string gameEnd_;    // the game just over, waiting for the worker; "" for none
+    std::vector<Pending> pending_; // oldest first
 };
 
 } // namespace brisvane

@@ -24,7 +24,14 @@ Program::Program(ProgramFolder folder, Profile& profile, Platform platform)
                                platform_.random, topTen_, [this](int n) { sounds_.sndA(n); },
                                [this](const std::string& line) { log_.WriteLog(line); },
                                ProgramVersion, ProgramName, &platform_.locale,
-                               [this](const PlayedGame& g) { return history_.add(g); }}),
+                               [this](const PlayedGame& g) {
+                                   GameHistory::Outcome kept = history_.add(g);
+                                   // A review not done yet follows into the game's row.
+                                   if (kept.ok && !g.review && !g.record.empty()) {
+                                       advice_.reviewLater(kept.id, g.record);
+                                   }
+                                   return kept;
+                               }}),
       game_(GameWiring{profile_, iniFile_, language_, platform_.clock, platform_.random,
                        platform_.locale, platform_.dialogs, *this}),
       advice_(AdvicePanel::Wiring{profile_, iniFile_, language_, platform_.locale, game_,
@@ -110,6 +117,23 @@ void Program::wireStatistics() {
 void Program::wireAdvice() {
     // Before any window listens, so the advice is up to date when the window draws.
     game_.subscribe([this] { advice_.gameChanged(); });
+    // Reviews done after their game was recorded go into its row, and show in the statistics.
+    advice_.reviewed = [this](std::int64_t id, const advisor::Review& r) {
+        if (history_.setReview(id, GameReview{r.expectedStart, r.cost, r.luck}).ok) {
+            statistics_.historyChanged();
+        }
+    };
+    advice_.advisorReady = [this] {
+        std::vector<GameHistory::Unreviewed> games;
+        const GameHistory::Outcome outcome = history_.unreviewed(games);
+        if (!outcome.setAside.empty()) {
+            platform_.dialogs.message(
+                ProgramName, ResultRecorder::historySetAsideText(language_, outcome.setAside));
+        }
+        for (GameHistory::Unreviewed& game : games) {
+            advice_.reviewLater(game.id, std::move(game.record));
+        }
+    };
     menuWindow_.xx_meny.addSeparator("xx_empty4");
     MenuEntry& entry = menuWindow_.xx_meny.add("xx_advice", advice_.switchCaption(),
                                                [this] { advice_.toggle(); });
@@ -265,10 +289,14 @@ void Program::endOfGame(GameModel& game) {
     finished.advised = advice_.advised();
     finished.record = advice_.recordText();
     finished.language = language_.info("international");
-    if (const auto r = advice_.review()) {
-        finished.review = GameReview{r->expectedStart, r->cost, r->luck};
+    const Replay review = advice_.gameReview();
+    if (review.state == Replay::State::Reviewed) {
+        const advisor::Review& r = review.review;
+        finished.review = GameReview{r.expectedStart, r.cost, r.luck};
     } else {
-        finished.reviewPending = advice_.preparing();
+        // It follows into the history (and the statistics) when it is done.
+        finished.reviewPending = review.state == Replay::State::Preparing ||
+                                 review.state == Replay::State::Reviewing;
     }
     recordFinishedGame(recorder_, finished);
     statistics_.historyChanged();

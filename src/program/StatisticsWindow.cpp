@@ -85,6 +85,8 @@ void StatisticsWindow::historyChanged() {
         loaded_ = false; // read afresh at the next opening
         return;
     }
+    const std::int64_t chosen =
+        selectedRow >= 0 ? gameRow(static_cast<std::size_t>(selectedRow)).id : 0;
     std::vector<PlayedGame> games;
     const GameHistory::Outcome outcome = w_.history.load(games);
     if (!outcome.setAside.empty()) {
@@ -96,6 +98,14 @@ void StatisticsWindow::historyChanged() {
     lblEmpty.toolTip = outcome.ok ? "" : outcome.why;
     applyTexts();
     show();
+    // The game chosen stays chosen: a review written into its row, or a game added, moves
+    // nothing under the player's eyes.
+    for (std::size_t i = 0; chosen != 0 && i < shown_.size(); ++i) {
+        if (shown_[i].id == chosen) {
+            selectedRow = static_cast<int>(shown_.size() - 1 - i);
+            showChoices();
+        }
+    }
     if (!outcome.ok) {
         lblEmpty.caption =
             text(historytext::Unreadable, {outcome.why});

@@ -48,7 +48,8 @@ struct FinishedGame {
     // the top ten nor the best ever, so the table stays a table of players.
     bool advised = false;
     std::optional<GameReview> review{}; // shown and logged when there is one
-    // No review because the advisor was still getting ready: the final box says so.
+    // No review yet, one follows into the history (the advisor was getting ready, or the
+    // review still ran): the final box says so.
     bool reviewPending = false;
     // For the history: each category's points (category k at k-1), the bonus (0 or 100), the
     // game's record of steps ("" when not written down whole) and the language played in.

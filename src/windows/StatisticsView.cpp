@@ -292,6 +292,12 @@ void StatisticsView::renderChoices() {
 
 void StatisticsView::renderList() {
     list_->reset();
+    // A list drawn afresh keeps the game the model still has chosen.
+    if (m_.selectedRow >= 0) {
+        games_->selectionModel()->setCurrentIndex(list_->index(m_.selectedRow, 0),
+                                                  QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
+    }
 }
 
 void StatisticsView::reject() {

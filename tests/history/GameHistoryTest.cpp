@@ -126,6 +126,38 @@ TEST_F(GameHistoryTest, AGameKeepsItsFiguresAndRecordAndTheLogIsTakenInOnce) {
     EXPECT_DOUBLE_EQ(f.costMean, (12.3 + 12.5 + 12.5) / 3);
 }
 
+// A game recorded before its review was done waits, with its record and no figures, until the
+// figures are written into its row; the log's games have nothing to review.
+TEST_F(GameHistoryTest, AGameWhoseReviewIsPendingGetsItsFiguresLater) {
+    folder.write("Vexa.log", Log);
+    PlayedGame pending = aGame(401);
+    pending.review.reset();
+    const GameHistory::Outcome first = history().add(pending);
+    ASSERT_TRUE(history().add(aGame(612, 1)).ok);
+    pending.record = "roll 6 6 6 6 6 6\nfill Sixes\n";
+    const GameHistory::Outcome second = history().add(pending);
+    ASSERT_TRUE(first.ok && second.ok && first.id != second.id);
+
+    std::vector<GameHistory::Unreviewed> waiting;
+    ASSERT_TRUE(history().unreviewed(waiting).ok);
+    ASSERT_EQ(waiting.size(), 2u);
+    EXPECT_EQ(waiting[0].id, first.id);
+    EXPECT_EQ(waiting[0].record, aGame(401).record);
+    EXPECT_EQ(waiting[1].id, second.id);
+
+    ASSERT_TRUE(history().setReview(first.id, GameReview{505, 7.5, -2}).ok);
+    ASSERT_TRUE(history().unreviewed(waiting).ok);
+    ASSERT_EQ(waiting.size(), 1u);
+    EXPECT_EQ(waiting[0].id, second.id);
+    for (const PlayedGame& g : games()) {
+        if (g.id == first.id) {
+            ASSERT_TRUE(g.review);
+            EXPECT_DOUBLE_EQ(g.review->cost, 7.5);
+            EXPECT_DOUBLE_EQ(g.review->luck, -2);
+        }
+    }
+}
+
 // A file that is not a history is renamed aside, byte for byte, and a new one begun with the
 // log's games; the game that found it is not lost.
 TEST_F(GameHistoryTest, ADamagedFileIsSetAsideAndANewHistoryBegun) {

@@ -128,24 +128,47 @@ TEST_F(AdvicePanelTest, AGameIsAdvisedOnlyWhenAdviceWasShownForARoll) {
     EXPECT_FALSE(panel->advised());
 }
 
-TEST_F(AdvicePanelTest, TheReviewReplaysTheWholeGameOnceTheAdvisorIsReady) {
-    roll({1, 2, 3, 4, 5, 6});
-    EXPECT_FALSE(panel->review()) << "not ready yet";
-    worker.runAll(); // ready, though the panel's timer has not looked yet
-    game.clickDie(1);
-    roll({6});
-    game.clickCategory(category::Chance);
-    const auto review = panel->review();
-    ASSERT_TRUE(review);
-    EXPECT_DOUBLE_EQ(review->luck, -17);
-    EXPECT_EQ(advisor::formatRecord(advice.reviewed),
-              "roll 1 2 3 4 5 6\nagain 1\nroll 6 2 3 4 5 6\nfill Chance\n");
-
-    roll({1, 2, 3, 4, 5, 6});
-    game.clickDie(1);
-    game.clickUndo();
-    roll({}); // after Undo nothing is picked up: no record holds that roll
-    EXPECT_FALSE(panel->review());
+// A game's review starts on the worker as the game ends, waiting for the advisor if need be;
+// one not done when the game is recorded, and those of the history's games left pending, are
+// written back one at a time as they end. A refused record gets no figures.
+TEST_F(AdvicePanelTest, AGamesReviewRunsOnTheWorkerFromItsEndAndFollowsIntoTheHistory) {
+    std::vector<std::int64_t> written;
+    panel->reviewed = [&written](std::int64_t game, const advisor::Review& review) {
+        EXPECT_DOUBLE_EQ(review.luck, -17);
+        written.push_back(game);
+    };
+    const std::string earlier = "roll 1 2 3 4 5 6\nfill Chance\n";
+    panel->advisorReady = [&] { panel->reviewLater(5, earlier); };
+    while (!game.TimerEnd.enabled) { // the suggestion each time, or all six dice again
+        game.clickRoll();
+        const int k = s().SuggestedCategory;
+        for (int die = 1; die <= 6 && k == 0 && !game.TimerEnd.enabled; ++die) {
+            game.clickDie(die);
+        }
+        if (k != 0 && !game.TimerEnd.enabled) {
+            game.clickCategory(k);
+        }
+    }
+    const std::string record = panel->recordText();
+    ASSERT_EQ(record.rfind("roll ", 0), 0u);
+    EXPECT_EQ(panel->gameReview().state, Replay::State::Preparing) << "the advisor is not ready";
+    prepared(); // ready: the game just over goes before the history's
+    EXPECT_EQ(worker.started, 2);
+    panel->reviewLater(7, record); // recorded meanwhile, its review pending
+    EXPECT_EQ(panel->gameReview().state, Replay::State::Reviewing);
+    prepared();
+    EXPECT_EQ(panel->gameReview().state, Replay::State::Reviewed);
+    EXPECT_EQ(written, std::vector<std::int64_t>{7});
+    EXPECT_EQ(worker.started, 3) << "then the history's game";
+    prepared();
+    EXPECT_EQ(written, (std::vector<std::int64_t>{7, 5}));
+    panel->reviewLater(8, record); // reviewed already: at once
+    panel->reviewLater(9, "shake 1\n");
+    panel->reviewLater(9, "shake 1\n"); // asked twice, reviewed once
+    prepared();
+    EXPECT_EQ(written, (std::vector<std::int64_t>{7, 5, 8}));
+    EXPECT_EQ(worker.started, 4);
+    EXPECT_FALSE(panel->TimerAdvice.enabled);
 }
 
 TEST_F(AdvicePanelTest, AFailedPreparationSaysWhyAndAPanelGoingAwayStopsItsWork) {

@@ -192,13 +192,14 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
     EXPECT_EQ(stored("p1") + " " + stored("n1") + " " + stored("alltime"), "987 Anna 987");
     EXPECT_EQ(events.back(), "log Session 13: Score: 987, time: 14:05. New highscore, place 1 "
                              "\"Anna\". Review: expected 508.1, choices cost 12.3, luck 491.3");
-    // Without a review because the advisor was still getting ready, the box says so.
+    // With its review still to come, the box says where it follows.
     finished.review.reset();
     finished.reviewPending = true;
     recorder.GeKey(987);
     recorder.KollaScore(finished);
-    EXPECT_EQ(dialogs.messages.back().text, "Final score: 987 p\n\nNo review for this game: the "
-                                            "advisor was still getting ready.");
+    EXPECT_EQ(dialogs.messages.back().text, "Final score: 987 p\n\nThe review of this game "
+                                            "follows in the statistics as soon as the advisor "
+                                            "is done.");
     EXPECT_EQ(events.back(), "log Session 14: Score: 987, time: 14:05. New highscore, place 2 "
                              "\"Anonymous\"");
 }

@@ -185,10 +185,14 @@ class FakeWorker : public Worker {
 public:
     std::vector<std::function<void()>> pending;
     int started = 0;
+    bool immediate = false; // each work runs as it starts, as on a worker fast enough
 
     void start(std::function<void()> work) override {
         ++started;
         pending.push_back(std::move(work));
+        if (immediate) {
+            runAll();
+        }
     }
     void wait() override { runAll(); }
     void runAll() {

@@ -11,6 +11,7 @@
 #include <QTreeView>
 
 #include "MainRig.h"
+#include "support/ScriptedAdvice.h"
 #include "windows/DarkStyle.h"
 #include "windows/StatisticsView.h"
 
@@ -71,6 +72,34 @@ TEST_F(StatisticsViewTest, TheKeyOpensTheChartsNamedForAReaderAndEscapeClosesIt)
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_FALSE(model.visible);
     EXPECT_FALSE(view->isVisible());
+}
+
+// A game that ended before the advisor was ready shows no cost; replaying it gets the advisor
+// ready, and its figures go into its row of the list while it stays chosen.
+TEST_F(StatisticsViewTest, AGameReviewedLaterShowsItsFiguresInTheList) {
+    PlayedGame pending;
+    pending.points = 250;
+    pending.ended = {2030, 1, 2, 3, 4, 5}; // the newest: the list's first row
+    pending.record = "roll 1 2 3 4 5 6\nfill Chance\n";
+    ASSERT_TRUE(rig.program.history().add(pending).ok);
+    rig.program.advice().prepare = [](const advisor::Progress&) {
+        return std::make_unique<ScriptedAdvice>();
+    };
+    open(QStringLiteral("no-such-module.so"));
+    auto* games = find<QTreeView>("lstGames");
+    const QModelIndex cost = games->model()->index(0, 2);
+    EXPECT_EQ(games->model()->data(cost).toString(), QString());
+    games->setFocus();
+    QTest::keyClick(games, Qt::Key_Down); // the first row, the newest game
+    const QString waiting = find<QLabel>("lblReplay")->text();
+    EXPECT_TRUE(waiting.startsWith(QStringLiteral("The advisor is getting ready")));
+    for (int step = 0; step < 2; ++step) { // the preparation, then the review
+        rig.worker.runAll();
+        rig.program.advice().tickTimerAdvice();
+    }
+    EXPECT_EQ(games->model()->data(games->model()->index(0, 2)).toString(), QStringLiteral("3.0"));
+    EXPECT_EQ(games->currentIndex().row(), 0) << "the game stays chosen";
+    EXPECT_TRUE(find<QLabel>("lblReplay")->text().contains(QStringLiteral("500.0")));
 }
 
 TEST_F(StatisticsViewTest, WithoutTheChartModuleEachChartIsItsSummary) {
