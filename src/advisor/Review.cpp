@@ -1,5 +1,7 @@
 #include "advisor/Review.h"
 
+#include "advisor/LookAhead.h"
+
 #include <optional>
 #include <algorithm>
 #include <stdexcept>
@@ -14,7 +16,7 @@ namespace {
 // A record replayed by the rules, with the value of the game as it goes (see Review.h).
 class Replay {
 public:
-    explicit Replay(Advisor& advisor) : advisor_(advisor), ahead_(advisor.tables()) {
+    explicit Replay(Advisor& advisor) : advisor_(advisor), turn_(advisor) {
         const TableLayout& layout = advisor.tables().layout();
         p_.open = layout.universe;
         p_.rollsLeft = layout.maxRolls;
@@ -37,20 +39,14 @@ private:
     // start. What the turn's start is worth so beyond the value the fill had (no die is
     // rolled in between) goes with the turn's first roll, as luck.
     void startTurn();
-    // The points still to come after filling k with u upper points then and t rolls left:
-    // the value of the next turn's start, kept per (k, u) for the turn.
-    double after(int k, int u, int t);
     double valueOf(const Choice& choice);
     void book(double value) {
         review_.luck += value - value_;
         value_ = value;
     }
 
-    Advisor& advisor_; // the turn's own look-ahead: its moves are the advisor's
-    Advisor ahead_;    // the next turns' look-aheads
-    TurnSolver turn_;  // the turn, its moves the advisor's, a fill worth the next turn's start
-    std::vector<std::vector<double>> after_; // by k * UpperSlots + u, then t; empty = not yet
-    int turnMaxT_ = 0;                       // the rolls the turn's first roll leaves
+    Advisor& advisor_;
+    LookAhead turn_; // the turn, its moves the advisor's, a fill worth the next turn's start
     Position p_;
     Review review_;
     double value_ = 0;
@@ -65,29 +61,8 @@ void Replay::startTurn() {
     if (p_.open == 0 || p_.rollsLeft == 0) {
         return;
     }
-    const int maxT = p_.rollsLeft - 1;
-    const TurnSolver& own = advisor_.turn(p_.open, p_.upper, maxT);
-    turnMaxT_ = maxT;
-    after_.assign(static_cast<std::size_t>(CategoryCount + 1) * UpperSlots, {});
-    turn_.evaluate(own, maxT, [this](int k, int u, int t) { return after(k, u, t); });
+    turn_.start(p_);
     book(p_.total + turn_.startValue(p_.rollsLeft));
-}
-
-double Replay::after(int k, int u, int t) {
-    const CategorySet open = p_.open & ~bitOf(k);
-    if (open == 0 || t == 0) {
-        return 0.0;
-    }
-    std::vector<double>& row = after_[static_cast<std::size_t>(k * UpperSlots + u)];
-    if (row.empty()) {
-        const TurnSolver& next = ahead_.turn(open, u, turnMaxT_ - 1);
-        row.resize(static_cast<std::size_t>(turnMaxT_ + 1));
-        for (int r = 1; r <= turnMaxT_; ++r) {
-            row[static_cast<std::size_t>(r)] =
-                next.startValue(r) + advisor_.tables().valueCorrection(open, r);
-        }
-    }
-    return row[static_cast<std::size_t>(t)];
 }
 
 double Replay::valueOf(const Choice& choice) {
@@ -97,11 +72,11 @@ double Replay::valueOf(const Choice& choice) {
     }
     const int points = categoryPoints(choice.category, p_.dice);
     const int upper = std::min(p_.upper, BonusLine);
-    const int u = (turn_.open() & UpperSet) == 0 ? 0
+    const int u = (p_.open & UpperSet) == 0 ? 0
                   : isUpper(choice.category)      ? upperAfter(upper, points)
                                                   : upper;
     return p_.total + placementGain(choice.category, points, p_.upper) +
-           after(choice.category, u, p_.rollsLeft);
+           turn_.after(choice.category, u, p_.rollsLeft);
 }
 
 void Replay::roll(const Step& step) {

@@ -4,7 +4,7 @@
 //
 // Both are measured by one value of the game as it goes: within a turn, what the advisor's own
 // play of the rest of the turn makes on average when a fill is worth the value of the next
-// turn's start (the look-ahead of that turn, see Advisor::expectedFinal); with dice on the
+// turn's start (see LookAhead); with dice on the
 // table the value of the advisor's choice; after dice are picked up the value of the dice
 // kept. Luck is the sum over every roll of the value after it minus the value before it; the
 // cost is the sum over every choice of the value of the advisor's choice minus that of the
@@ -13,7 +13,8 @@
 // of the values after it, whatever the player keeps, so the luck of those rolls averages 0
 // under any play; what the next turn's start is worth beyond the value its fill had (no die
 // is rolled there) goes with that turn's first roll, and averages 0 as far as the advisor's
-// values are what its play makes (see Corrections.h). A choice can cost less than nothing
+// values agree with one turn more of its play, which the value corrections are fitted for
+// (see Corrections.h). A choice can cost less than nothing
 // where the player's fill is worth more than the advisor's own. The expected start is the
 // value of the first turn's start so: what the advisor's play of that turn makes on average,
 // each fill worth the advisor's expected score of the turn after it.
