@@ -1,10 +1,14 @@
 #include "advisor/Corrections.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <tuple>
 
+#include "advisor/LookAhead.h"
 #include "advisor/Parallel.h"
 
 namespace brisvane::advisor {
@@ -22,7 +26,6 @@ struct Miss {
 
 struct Game {
     std::vector<Miss> placements; // by rolls left after the placement
-    std::vector<Miss> decisions;  // by the value cell of the state decided
     int score = 0;
 };
 
@@ -34,16 +37,10 @@ Game playOne(Advisor& advisor, std::seed_seq& seed) {
     Game game;
     // First the points expected from the total at the time; the final score comes later.
     const auto chosen = [&](const Position& p, const Choice& own) {
-        if (!tables.solvesOutright(p.open)) {
-            game.decisions.push_back(
-                {Tables::valueCell(p.rollsLeft, std::popcount(p.open & UpperSet),
-                                   std::popcount(p.open & LowerSet)),
-                 own.expected - tables.valueCorrection(p.open, p.rollsLeft)});
-        }
-        Position after = p;
         if (own.kind != Choice::Kind::Fill) {
             return;
         }
+        Position after = p;
         fill(after, own.category);
         if (after.open != 0 && after.rollsLeft > 0 && !tables.solvesOutright(after.open)) {
             tables.estimate(after.open, std::min(after.upper, BonusLine), after.rollsLeft,
@@ -57,10 +54,8 @@ Game playOne(Advisor& advisor, std::seed_seq& seed) {
     start.open = tables.layout().universe;
     start.rollsLeft = tables.layout().maxRolls;
     game.score = playOut(advisor, start, random, chosen);
-    for (auto* misses : {&game.placements, &game.decisions}) {
-        for (Miss& m : *misses) {
-            m.points = game.score - m.points;
-        }
+    for (Miss& m : game.placements) {
+        m.points = game.score - m.points;
     }
     return game;
 }
@@ -70,10 +65,9 @@ struct Tally {
     std::vector<double> sum;
     std::vector<double> count;
 
-    Tally(const std::vector<Game>& games, std::vector<Miss> Game::*which, std::size_t cells)
-        : sum(cells, 0.0), count(cells, 0.0) {
+    Tally(const std::vector<Game>& games, std::size_t cells) : sum(cells, 0.0), count(cells, 0.0) {
         for (const Game& g : games) {
-            for (const Miss& m : g.*which) {
+            for (const Miss& m : g.placements) {
                 sum[m.at] += m.points;
                 count[m.at] += 1;
             }
@@ -97,36 +91,177 @@ std::vector<float> leafMeans(const Tally& tally, int window) {
     return means;
 }
 
-// The value corrections: per cell, the mean miss, over more rolls either side (up to 5) while
-// the cell alone has fewer than `enough` decisions.
-std::vector<float> valueMeans(const Tally& tally, int enough) {
-    const int maxRolls = static_cast<int>(tally.sum.size() / Tables::valueCell(1, 0, 0)) - 1;
-    std::vector<float> means(tally.sum.size(), 0.0f);
-    for (int t = 0; t <= maxRolls; ++t) {
-        for (int u = 0; u <= UpperCount; ++u) {
-            for (int l = 0; l <= LowerCount; ++l) {
-                double s = 0;
-                double n = 0;
-                for (int w = 0; w <= 5 && n < enough; ++w) {
-                    s = 0;
-                    n = 0;
-                    for (int r = std::max(t - w, 0); r <= std::min(t + w, maxRolls); ++r) {
-                        s += tally.sum[Tables::valueCell(r, u, l)];
-                        n += tally.count[Tables::valueCell(r, u, l)];
-                    }
+// The turn starts of games played from the start, by the number of categories open, those a
+// table solves outright left out: half of the games by the advisor's play, half with one
+// choice in `explore` taken at random, so that states a weaker player reaches are seen too.
+std::vector<std::vector<Position>> turnStarts(const Tables& tables, const FitOptions& options,
+                                              int threads) {
+    const auto games = static_cast<std::size_t>(options.valueGames);
+    std::vector<std::vector<Position>> seen(games);
+    std::vector<Advisor> advisors(static_cast<std::size_t>(std::max(threads, 1)), Advisor(tables));
+    parallelFor(
+        games, threads,
+        [&](std::size_t i, int thread) {
+            std::seed_seq seed{options.seed, std::uint64_t{0x100}, static_cast<std::uint64_t>(i)};
+            std::mt19937_64 random(seed);
+            Position p;
+            p.open = tables.layout().universe;
+            p.rollsLeft = tables.layout().maxRolls;
+            bool turnStart = true; // not after dice were picked up to roll again
+            const auto chosen = [&](const Position& at, const Choice& c) {
+                if (!at.rolled && turnStart && !tables.solvesOutright(at.open)) {
+                    seen[i].push_back(at);
                 }
-                means[Tables::valueCell(t, u, l)] = n > 0 ? static_cast<float>(s / n) : 0.0f;
-            }
+                turnStart = !at.rolled || c.kind == Choice::Kind::Fill;
+            };
+            playOut(advisors[static_cast<std::size_t>(thread)], p, random, chosen,
+                    i % 2 == 0 ? 0.0 : options.explore);
+        },
+        {});
+    std::vector<std::vector<Position>> byOpen(CategoryCount + 1);
+    for (const auto& game : seen) {
+        for (const Position& p : game) {
+            byOpen[static_cast<std::size_t>(std::popcount(p.open))].push_back(p);
         }
     }
-    return means;
+    return byOpen;
+}
+
+// The value corrections of the cells with `states`' number of open categories: per cell, the
+// mean of `miss` over its states, pooled over more rolls either side while fewer than
+// `enough`, and over every split of the categories between the sections when none is near.
+void cellMeans(const std::vector<Position>& states, const std::vector<double>& miss, int enough,
+               int maxRolls, std::vector<float>& value) {
+    if (states.empty()) {
+        return;
+    }
+    const int open = std::popcount(states.front().open);
+    const auto mean = [&](int t, int w, int upperOpen) {
+        double s = 0;
+        double n = 0;
+        for (std::size_t i = 0; i < states.size(); ++i) {
+            const int u = std::popcount(states[i].open & UpperSet);
+            if (std::abs(states[i].rollsLeft - t) <= w && (upperOpen < 0 || u == upperOpen)) {
+                s += miss[i];
+                n += 1;
+            }
+        }
+        return std::pair{s, n};
+    };
+    for (int u = std::max(0, open - LowerCount); u <= std::min(open, UpperCount); ++u) {
+        for (int t = 1; t <= maxRolls; ++t) {
+            auto [s, n] = mean(t, 0, u);
+            for (int w = 1; w <= maxRolls && n < enough; ++w) {
+                std::tie(s, n) = mean(t, w, u);
+            }
+            for (int w = 0; w <= maxRolls && n == 0; ++w) {
+                std::tie(s, n) = mean(t, w, -1);
+            }
+            value[Tables::valueCell(t, u, open - u)] = static_cast<float>(s / n);
+        }
+    }
+}
+
+// The value corrections of one level (states with the same number of open categories): a
+// mean per cell (cellMeans) plus a term per category open, fitted in turns. A term is shrunk
+// toward 0 as if `Shrink` more states had missed nothing, so a category seldom open at the
+// level keeps about none.
+void levelMeans(const std::vector<Position>& states, const std::vector<double>& miss,
+                const FitOptions& options, int maxRolls, Tables::Corrections& fitted) {
+    constexpr double Shrink = 30;
+    if (states.empty()) {
+        return;
+    }
+    const int level = std::popcount(states.front().open);
+    std::array<double, CategoryCount + 1> term{};
+    std::vector<double> rest(miss.size());
+    const auto terms = [&](const Position& p) {
+        double sum = 0;
+        for (int k = 1; k <= CategoryCount; ++k) {
+            sum += (p.open & bitOf(k)) != 0 ? term[static_cast<std::size_t>(k)] : 0.0;
+        }
+        return sum;
+    };
+    const auto cellOf = [](const Position& p) {
+        return Tables::valueCell(p.rollsLeft, std::popcount(p.open & UpperSet),
+                                 std::popcount(p.open & LowerSet));
+    };
+    for (int round = 0; round <= 6; ++round) {
+        for (std::size_t i = 0; i < states.size(); ++i) {
+            rest[i] = miss[i] - terms(states[i]);
+        }
+        cellMeans(states, rest, options.enough, maxRolls, fitted.value);
+        if (round == 6) {
+            break;
+        }
+        for (int k = 1; k <= CategoryCount; ++k) {
+            double sum = 0;
+            double count = 0;
+            for (std::size_t i = 0; i < states.size(); ++i) {
+                if ((states[i].open & bitOf(k)) != 0) {
+                    sum += rest[i] + term[static_cast<std::size_t>(k)] -
+                           static_cast<double>(fitted.value[cellOf(states[i])]);
+                    count += 1;
+                }
+            }
+            term[static_cast<std::size_t>(k)] = sum / (count + Shrink);
+        }
+    }
+    for (int k = 1; k <= CategoryCount; ++k) {
+        fitted.open[Tables::openCell(level, k)] = static_cast<float>(term[static_cast<std::size_t>(k)]);
+    }
+}
+
+// The value corrections fitted to the look-ahead (see LookAhead), fewest open categories
+// first: a cell's correction is what a turn from its states, each fill worth the next turn's
+// start with the corrections already fitted, makes beyond the advisor's own value of the turn.
+// So the advisor's values agree on average with one turn more of its own play, cell by cell,
+// on the states play reaches, and not only on the states its own play reaches.
+void lookAheadMeans(Tables& tables, const FitOptions& options, const Progress& progress,
+                    int threads) {
+    const auto byOpen = turnStarts(tables, options, threads);
+    std::size_t total = 0;
+    for (const auto& level : byOpen) {
+        total += level.size();
+    }
+    const int maxRolls = tables.layout().maxRolls;
+    Tables::Corrections fitted{tables.corrections().leaf,
+                               std::vector<float>(tables.valueCells(), 0.0f),
+                               std::vector<float>(Tables::OpenCells, 0.0f)};
+    tables.setCorrections(fitted);
+    std::vector<Advisor> advisors(static_cast<std::size_t>(std::max(threads, 1)), Advisor(tables));
+    std::vector<LookAhead> looks;
+    for (Advisor& a : advisors) {
+        looks.emplace_back(a);
+    }
+    std::size_t before = 0;
+    for (const auto& states : byOpen) {
+        std::vector<double> miss(states.size());
+        parallelFor(
+            states.size(), threads,
+            [&](std::size_t i, int thread) {
+                LookAhead& look = looks[static_cast<std::size_t>(thread)];
+                const Position& p = states[i];
+                look.start(p);
+                miss[i] = look.startValue(p.rollsLeft) - look.ownStartValue(p.rollsLeft);
+            },
+            [&](std::size_t done) {
+                if (progress && (done & 15) == 0) {
+                    progress(static_cast<double>(before + done) / static_cast<double>(total));
+                }
+            });
+        before += states.size();
+        levelMeans(states, miss, options, maxRolls, fitted);
+        tables.setCorrections(fitted);
+    }
 }
 
 } // namespace
 
 int playOut(Advisor& advisor, Position p, std::mt19937_64& random,
-            const std::function<void(const Position&, const Choice&)>& chosen) {
+            const std::function<void(const Position&, const Choice&)>& chosen, double explore) {
     const auto die = [&random] { return static_cast<int>(random() % 6) + 1; };
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
     Counts kept{};
     while (p.open != 0 && (p.rolled || p.rollsLeft > 0)) {
         if (!p.rolled) {
@@ -139,7 +274,9 @@ int playOut(Advisor& advisor, Position p, std::mt19937_64& random,
         if (choices.empty()) {
             break; // the last roll, and nothing scores
         }
-        const Choice& own = choices.front();
+        const Choice& own = explore > 0 && chance(random) < explore
+                                ? choices[random() % choices.size()]
+                                : choices.front();
         if (chosen) {
             chosen(p, own);
         }
@@ -180,7 +317,7 @@ std::vector<FitRound> fitCorrections(Tables& tables, const FitOptions& options,
         const auto tick = [&](std::size_t done) {
             if (progress && (done & 63) == 0) {
                 progress((round + static_cast<double>(done) / static_cast<double>(games)) /
-                         (options.rounds + 1));
+                         (options.rounds + 2));
             }
         };
         parallelFor(games, threads, playGame, tick);
@@ -197,15 +334,18 @@ std::vector<FitRound> fitCorrections(Tables& tables, const FitOptions& options,
                               (n - 1) / n)
                   : 0.0;
         rounds.push_back(figures);
-        Tables::Corrections next = tables.corrections();
         if (round < options.rounds) {
-            next.leaf = leafMeans(Tally(played, &Game::placements, rolls), options.window);
-        } else {
-            next.value =
-                valueMeans(Tally(played, &Game::decisions, tables.valueCells()), options.enough);
+            Tables::Corrections next = tables.corrections();
+            next.leaf = leafMeans(Tally(played, rolls), options.window);
+            tables.setCorrections(std::move(next));
         }
-        tables.setCorrections(std::move(next));
     }
+    const auto share = [&](double done) {
+        if (progress) {
+            progress((options.rounds + 1 + done) / (options.rounds + 2));
+        }
+    };
+    lookAheadMeans(tables, options, share, threads);
     if (progress) {
         progress(1.0);
     }
@@ -219,7 +359,7 @@ std::string arrayText(const std::vector<float>& values, std::size_t perLine) {
     std::string text;
     char number[32];
     for (std::size_t i = 0; i < values.size(); ++i) {
-        std::snprintf(number, sizeof number, "%s%.2f,", i % perLine == 0 ? "    " : " ",
+        std::snprintf(number, sizeof number, "%s%.2ff,", i % perLine == 0 ? "    " : " ",
                       static_cast<double>(values[i]));
         text += number;
         if (i % perLine == perLine - 1 || i + 1 == values.size()) {
@@ -264,9 +404,13 @@ std::string correctionsSource(const Tables::Corrections& corrections, const std:
            "};\n\n// By rolls left 0..60, then open upper categories 0..6 (a line each), then "
            "open lower\n// categories 0..14.\nconstexpr float Value[] = {\n" +
            arrayText(corrections.value, LowerCount + 1) +
+           "};\n\n// By categories open 0..20 (a line each), then the category open, Ones to "
+           "Yatzy.\nconstexpr float Open[] = {\n" +
+           arrayText(corrections.open, CategoryCount) +
            "};\n// clang-format on\n\n} // namespace\n\nTables::Corrections shippedCorrections() "
-           "{\n    return {{std::begin(Leaf), std::end(Leaf)}, {std::begin(Value), "
-           "std::end(Value)}};\n}\n\n} // namespace brisvane::advisor\n";
+           "{\n    return {{std::begin(Leaf), std::end(Leaf)},\n            {std::begin(Value), "
+           "std::end(Value)},\n            {std::begin(Open), std::end(Open)}};\n}\n\n} // "
+           "namespace brisvane::advisor\n";
 }
 
 } // namespace brisvane::advisor

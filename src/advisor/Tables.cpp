@@ -81,7 +81,8 @@ std::size_t Tables::valueCell(int rolls, int upperOpen, int lowerOpen) {
 
 void Tables::setCorrections(Corrections corrections) {
     if ((!corrections.leaf.empty() && corrections.leaf.size() != idx(layout_.maxRolls + 1)) ||
-        (!corrections.value.empty() && corrections.value.size() != valueCells())) {
+        (!corrections.value.empty() && corrections.value.size() != valueCells()) ||
+        (!corrections.open.empty() && corrections.open.size() != OpenCells)) {
         throw std::invalid_argument("corrections of another size than the tables' rolls");
     }
     corrections_ = std::move(corrections);
@@ -98,8 +99,17 @@ double Tables::valueCorrection(CategorySet open, int rolls) const {
     if (corrections_.value.empty() || solvesOutright(open)) {
         return 0.0;
     }
-    return corrections_.value[valueCell(rolls, std::popcount(open & UpperSet),
-                                        std::popcount(open & LowerSet))];
+    double correction = corrections_.value[valueCell(rolls, std::popcount(open & UpperSet),
+                                                     std::popcount(open & LowerSet))];
+    if (!corrections_.open.empty()) {
+        const int count = std::popcount(open);
+        for (int k = 1; k <= CategoryCount; ++k) {
+            if ((open & bitOf(k)) != 0) {
+                correction += static_cast<double>(corrections_.open[openCell(count, k)]);
+            }
+        }
+    }
+    return correction;
 }
 
 void Tables::measureSplitGaps() {

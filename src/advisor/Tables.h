@@ -98,19 +98,27 @@ public:
     // - leafCorrection: what the estimate misses, on average over the advisor's placements
     //   that leave t rolls, of the points its play makes after them; added to the estimate
     //   after a placement, inside the advisor's decisions;
-    // - valueCorrection: what the advisor's expected final score misses of its final scores,
-    //   on average over its decisions with t rolls left and that many upper and lower
-    //   categories open; added to every choice of such a state, so it moves no ranking.
+    // - valueCorrection: what the advisor's expected score at a turn's start misses of one
+    //   turn more of its own play, on average over turn starts with t rolls left and that
+    //   many upper and lower categories open; added to every choice of such a state, so it
+    //   moves no ranking.
     double leafCorrection(CategorySet open, int rolls) const;
     double valueCorrection(CategorySet open, int rolls) const;
     struct Corrections {
         std::vector<float> leaf;  // by rolls 0..maxRolls; empty = none
         std::vector<float> value; // by valueCell(rolls, open upper, open lower); empty = none
+        // Added to `value` for each category open, by openCell(categories open, category):
+        // the categories that are harder to fill than their cell's others, or easier.
+        std::vector<float> open; // empty = none
     };
     const Corrections& corrections() const { return corrections_; }
     // Throws std::invalid_argument for corrections of another size than the tables' rolls.
     void setCorrections(Corrections corrections);
     static std::size_t valueCell(int rolls, int upperOpen, int lowerOpen);
+    static std::size_t openCell(int open, int category) {
+        return static_cast<std::size_t>(open * CategoryCount + category - 1);
+    }
+    static constexpr std::size_t OpenCells = (CategoryCount + 1) * CategoryCount;
     std::size_t valueCells() const { return valueCell(layout_.maxRolls + 1, 0, 0); }
     // What a split of t rolls between `first` open categories with the upper section and
     // `second` open categories in the lower table misses of best play, on average: measured

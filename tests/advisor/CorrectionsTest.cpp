@@ -15,7 +15,8 @@ TEST(Corrections, TheWholeGameTakesTheShippedOnesOtherLayoutsNone) {
     const Tables::Corrections& c = whole.corrections();
     ASSERT_EQ(c.leaf.size(), 61u);
     ASSERT_EQ(c.value.size(), whole.valueCells());
-    for (const auto* values : {&c.leaf, &c.value}) {
+    ASSERT_EQ(c.open.size(), Tables::OpenCells);
+    for (const auto* values : {&c.leaf, &c.value, &c.open}) {
         for (const float v : *values) {
             ASSERT_TRUE(std::isfinite(v));
         }

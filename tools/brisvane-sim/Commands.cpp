@@ -326,6 +326,8 @@ int runFit(const Args& given) {
             options.rounds = static_cast<int>(*n);
         } else if (n && *n > 0 && name == "--games") {
             options.games = static_cast<int>(*n);
+        } else if (n && *n > 0 && name == "--value-games") {
+            options.valueGames = static_cast<int>(*n);
         } else if (n && name == "--seed") {
             options.seed = *n;
         } else {
@@ -349,13 +351,14 @@ int runFit(const Args& given) {
     advisor::Position start;
     const double expected = Advisor(*tables).expectedFinal(start);
     std::printf("expected-start %.2f\n", expected);
-    char note[200];
+    char note[400];
     std::snprintf(note, sizeof note,
-                  "%s%d rounds of %d games and one for the values, seed %llu; the last "
-                  "round's games made %.2f +- %.2f and the start is now expected at %.2f",
-                  fresh ? "from none, " : "from the shipped ones, ", options.rounds, options.games,
-                  static_cast<unsigned long long>(options.seed), rounds.back().meanScore,
-                  1.96 * rounds.back().scoreError, expected);
+                  "the leaf corrections %s and %d rounds of %d games, one more for the figures, "
+                  "the values by the turn starts of %d games, seed %llu; the last round's games "
+                  "made %.2f +- %.2f and the start is now expected at %.2f",
+                  fresh ? "from none" : "from the shipped ones", options.rounds, options.games,
+                  options.valueGames, static_cast<unsigned long long>(options.seed),
+                  rounds.back().meanScore, 1.96 * rounds.back().scoreError, expected);
     std::ofstream file(out, std::ios::trunc);
     file << advisor::correctionsSource(tables->corrections(), note);
     if (!file) {
