@@ -194,21 +194,28 @@ void levelMeans(const std::vector<Position>& states, const std::vector<double>& 
         if (round == 6) {
             break;
         }
+        // One term after the other, each from the others' latest, so the terms of categories
+        // often open together do not each take the same share.
         for (int k = 1; k <= CategoryCount; ++k) {
+            double& t = term[static_cast<std::size_t>(k)];
             double sum = 0;
             double count = 0;
             for (std::size_t i = 0; i < states.size(); ++i) {
                 if ((states[i].open & bitOf(k)) != 0) {
-                    sum += rest[i] + term[static_cast<std::size_t>(k)] -
-                           static_cast<double>(fitted.value[cellOf(states[i])]);
+                    sum += rest[i] + t - static_cast<double>(fitted.value[cellOf(states[i])]);
                     count += 1;
                 }
             }
-            term[static_cast<std::size_t>(k)] = sum / (count + Shrink);
+            const double next = sum / (count + Shrink);
+            for (std::size_t i = 0; i < states.size(); ++i) {
+                rest[i] += (states[i].open & bitOf(k)) != 0 ? t - next : 0.0;
+            }
+            t = next;
         }
     }
     for (int k = 1; k <= CategoryCount; ++k) {
-        fitted.open[Tables::openCell(level, k)] = static_cast<float>(term[static_cast<std::size_t>(k)]);
+        fitted.open[Tables::openCell(level, k)] =
+            static_cast<float>(term[static_cast<std::size_t>(k)]);
     }
 }
 
