@@ -169,6 +169,7 @@ void cellMeans(const std::vector<Position>& states, const std::vector<double>& m
 void levelMeans(const std::vector<Position>& states, const std::vector<double>& miss,
                 const FitOptions& options, int maxRolls, Tables::Corrections& fitted) {
     constexpr double Shrink = 30;
+    constexpr int Rounds = 6; // of the terms, each followed by the cells; they settle by then
     if (states.empty()) {
         return;
     }
@@ -186,12 +187,12 @@ void levelMeans(const std::vector<Position>& states, const std::vector<double>& 
         return Tables::valueCell(p.rollsLeft, std::popcount(p.open & UpperSet),
                                  std::popcount(p.open & LowerSet));
     };
-    for (int round = 0; round <= 6; ++round) {
+    for (int round = 0; round <= Rounds; ++round) {
         for (std::size_t i = 0; i < states.size(); ++i) {
             rest[i] = miss[i] - terms(states[i]);
         }
         cellMeans(states, rest, options.enough, maxRolls, fitted.value);
-        if (round == 6) {
+        if (round == Rounds) {
             break;
         }
         // One term after the other, each from the others' latest, so the terms of categories

@@ -21,7 +21,8 @@ public:
     // category open).
     void start(const Position& p);
     // The points still to come at the turn's start with `rolls` left, and the same by the
-    // advisor's own values (fills worth the estimate, no value correction).
+    // advisor's own values (fills worth the estimate, no value correction), until the advisor
+    // solves another turn.
     double startValue(int rolls) const { return turn_.startValue(rolls); }
     double ownStartValue(int rolls) const { return own_->startValue(rolls); }
     // The points still to come with the dice of `hand` kept and t rolls left.
