@@ -4,6 +4,8 @@
 // without the module, each chart is its summary in words.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QRadioButton>
@@ -20,10 +22,10 @@ namespace {
 
 class StatisticsViewTest : public ::testing::Test {
 protected:
-    void open(const QString& module) {
+    void open(const QString& module, std::initializer_list<int> played = {310, 402, 287}) {
         host = new StatisticsViewHost(rig.program.statistics(), rig.view->guard(), rig.view.get(),
                                       module);
-        for (int points : {310, 402, 287}) {
+        for (int points : played) {
             PlayedGame game;
             game.points = points;
             game.scores.emplace();
@@ -100,6 +102,26 @@ TEST_F(StatisticsViewTest, AGameReviewedLaterShowsItsFiguresInTheList) {
     EXPECT_EQ(games->model()->data(games->model()->index(0, 2)).toString(), QStringLiteral("3.0"));
     EXPECT_EQ(games->currentIndex().row(), 0) << "the game stays chosen";
     EXPECT_TRUE(find<QLabel>("lblReplay")->text().contains(QStringLiteral("500.0")));
+}
+
+TEST_F(StatisticsViewTest, AFirstGameIsMarkedOnceAlongTheGamesAxis) {
+    open(QStringLiteral(BRISVANE_PROGRAM_DIR "/brisvane-charts.so"), {185});
+    auto* points = find<QGraphicsView>("chtPoints");
+    QApplication::processEvents();
+    // Halves of a game were marked "0 0 1 1 2": every number along the chart's axes differs.
+    QStringList labels;
+    for (QGraphicsItem* item : points->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        bool number = false;
+        if (text != nullptr && text->isVisible()) {
+            text->toPlainText().toDouble(&number);
+        }
+        if (number) {
+            labels << text->toPlainText();
+        }
+    }
+    ASSERT_TRUE(labels.contains(QStringLiteral("1"))) << labels.join(' ').toStdString();
+    EXPECT_EQ(labels.removeDuplicates(), 0) << labels.join(' ').toStdString();
 }
 
 TEST_F(StatisticsViewTest, WithoutTheChartModuleEachChartIsItsSummary) {

@@ -18,6 +18,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "program/Chart.h"
@@ -152,7 +153,12 @@ void showXY(QChart* chart, const Chart& data, DotChartView& view) {
     y->applyNiceNumbers();
     x->setRange(0, last + 1);
     x->applyNiceNumbers();
-    x->setLabelFormat(QStringLiteral("%i")); // games are counted whole
+    // Games are counted whole: a tick at every whole step of the nice ones, so a short list
+    // does not mark halves that read as the same game twice.
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(std::max(1.0, std::ceil((x->max() - x->min()) / (x->tickCount() - 1))));
+    x->setLabelFormat(QStringLiteral("%i"));
 }
 
 // Bars stand up; with many categories they lie, one a row with its name before it, so every
