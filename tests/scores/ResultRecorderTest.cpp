@@ -28,14 +28,8 @@ TEST(EntryKey, KeysOfTheKnownGamesAndADigitOneToNineSeededFromTheTimeOfDay) {
     EXPECT_EQ(random.seeds.back(), 37 * 60 + 41);
 }
 
-TEST(ResultRecorder, PlayTimeIsMinutesAndTwoDigitSeconds) {
-    for (const auto& [seconds, shown] : std::vector<std::pair<int, std::string>>{
-             {0, "0:00"}, {9, "0:09"}, {10, "0:10"}, {90, "1:30"}, {600, "10:00"}, {32767, "546:07"}}) {
-        EXPECT_EQ(ResultRecorder::timeText(seconds), shown) << seconds;
-    }
-}
-
-TEST(ResultRecorder, NamesAreOneLineOfAtMostTwentyCharacters) {
+TEST(ResultRecorder, PlayTimesAndNamesAreWrittenAsTheTableShowsThem) {
+    EXPECT_EQ(ResultRecorder::timeText(9) + " " + ResultRecorder::timeText(32767), "0:09 546:07");
     EXPECT_EQ(ResultRecorder::cleanName("Åsa Öberg-Ärlig från Gävle"), "Åsa Öberg-Ärlig från");
     EXPECT_EQ(ResultRecorder::cleanName("Anna\n[Options]"), "Anna [Options]");
     EXPECT_EQ(ResultRecorder::cleanName(std::string()), "Anonymous");
@@ -146,16 +140,6 @@ TEST_F(ResultRecorderTest, AGameThatEntersIsKeyedNamedLoggedShownAndFollowedByAN
     EXPECT_TRUE(topTen.Topp(3).bold);
 }
 
-TEST_F(ResultRecorderTest, AGameBelowTheTenthPlaceAsksNothingAndLogsOnlyTheResult) {
-    storePlaces({500, 450, 400, 350, 300, 250, 200, 150, 100, 100});
-    profile.SetINI("Session", "total", "4", Ini);
-    topTen.NewPlace = 2;
-    finish(100, 9);
-    EXPECT_EQ(events, (std::vector<std::string>{
-                          "TimerPlay off", "log Session 5: Score: 100, time: 0:09", "Restart"}));
-    EXPECT_FALSE(topTen.Topp(2).bold);
-}
-
 // A game played with advice counts and is logged, but takes no place and no best ever; the
 // review goes into the log line (with a point) and the final box (in the desktop's figures).
 TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAndShown) {
@@ -169,6 +153,7 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
         .TotalScore = 987, .PlaySeconds = 845, .stopTimerPlay = [] {}, .Restart = [] {}};
     finished.advised = true;
     finished.review = GameReview{508.06, 12.34, 491.28};
+    topTen.NewPlace = 2; // the last game's place, bold until a game that takes none
     recorder.GeKey(987);
     recorder.KollaScore(finished);
 
@@ -309,10 +294,12 @@ TEST_F(ResultRecorderTest, AStreamOfGamesKeepsTheBestTenInOrderAskingOnlyThoseTh
         EXPECT_EQ(stored("p" + std::to_string(i)), std::to_string(points)) << i;
         EXPECT_EQ(stored("n" + std::to_string(i)), name) << i;
     }
+    // Only the games that enter are asked for a name, hear the fanfare and say so in the log.
     const auto entered = std::count_if(events.begin(), events.end(), [](const std::string& e) {
         return e.find("New highscore") != std::string::npos;
     });
     EXPECT_EQ(static_cast<std::size_t>(entered), dialogs.inputs.size());
+    EXPECT_EQ(std::count(events.begin(), events.end(), "sound 105"), entered);
 }
 
 } // namespace

@@ -35,7 +35,6 @@ TEST_F(TopTenTest, PlacesShowNumberPointsAndNameWithTheNewPlaceBoldAndHelpTexts)
     topTen.UpdatTopp();
     EXPECT_EQ(topTen.Topp(1).caption, "1. 290 P1");
     EXPECT_EQ(topTen.Topp(10).caption, "10. 0 P10");
-    EXPECT_EQ(topTen.Topp(1).objectName + " " + topTen.Topp(10).objectName, "Topp01 Topp10");
     EXPECT_TRUE(topTen.Topp(3).bold);
     store(2, "500", ""); // a place without name or key keeps its caption
     store(4, "400", "Lo");
@@ -46,16 +45,14 @@ TEST_F(TopTenTest, PlacesShowNumberPointsAndNameWithTheNewPlaceBoldAndHelpTexts)
     EXPECT_EQ(topTen.Topp(3).foreColor, colour::Yellow) << "the new place stands out";
     EXPECT_EQ(topTen.Topp(4).foreColor, TopTen::PlaceColour);
 
-    // Only help texts exactly "Yes" give tool tips and the hand and hide empty places.
+    // Help texts give tool tips and the hand and hide empty places (only an exact "Yes" turns
+    // them on: the language texts' test).
     profile.SetINI("Options", "ShowHelpText", "Yes", "V");
     topTen.UpdatTopp();
     EXPECT_EQ(topTen.Topp(1).toolTip, " Click to send  (290 p) ");
     EXPECT_TRUE(topTen.Topp(1).handCursor);
     EXPECT_TRUE(topTen.Topp(8).visible);
     EXPECT_FALSE(topTen.Topp(9).visible);
-    profile.SetINI("Options", "ShowHelpText", "yes", "V");
-    topTen.UpdatTopp();
-    EXPECT_EQ(topTen.Topp(1).toolTip, "");
 }
 
 TEST_F(TopTenTest, ClearingAsksWithNoAsDefaultAndKeepsBestEverAndName) {
