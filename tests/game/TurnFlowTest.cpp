@@ -194,17 +194,9 @@ TEST_F(TurnFlow, OneFinishedGameIsRecordedOnceAlsoWhenANewGameComesBeforeItsEnd)
     EXPECT_TRUE(game.Roll.enabled) << "a new game is still possible";
 }
 
-TEST_F(TurnFlow, TheViewFindsControlsAndTimersByNameAndHearsOnceAfterEachOperation) {
+TEST_F(TurnFlow, TheViewHearsOnceAfterEachOperation) {
     game.Load();
     EXPECT_FALSE(game.Command1.visible || game.Text1.visible || game.Command2.visible);
-    for (const char* name : {"Image1", "Image6", "Roll", "Rolls", "Mrolls", "Undo", "NyttSpel",
-                             "scr_Tot", "Bonus", "btn_Ones", "btn_TwoPairs", "btn_Yatzy", "scr_01",
-                             "scr_20", "Indik", "Command1", "Command2", "Text1"}) {
-        const Control* c = game.findControl(name);
-        EXPECT_EQ(c == nullptr ? "none" : c->objectName, name);
-    }
-    EXPECT_EQ(game.findTimer("TimerEnd"), &game.TimerEnd);
-
     game.Restart();
     EXPECT_EQ(hooks.said, Events{"Welcome"});
     int calls = 0;
