@@ -10,7 +10,6 @@
 
 #include <filesystem>
 
-#include "history/Figures.h"
 #include "history/LogImport.h"
 #include "history/Sqlite.h"
 #include "support/TempFolder.h"
@@ -113,17 +112,6 @@ TEST_F(GameHistoryTest, AGameKeepsItsFiguresAndRecordAndTheLogIsTakenInOnce) {
     EXPECT_DOUBLE_EQ(kept.review->cost, 12.5);
     EXPECT_EQ(history().record(kept.id), aGame(612).record);
     EXPECT_EQ(GameHistory::readRecord(db(), kept.id), aGame(612).record);
-
-    const HistoryFigures f = figuresOf(all);
-    EXPECT_EQ(f.games, 5);
-    EXPECT_DOUBLE_EQ(f.mean, (287 + 412 + 199 + 612 + 401) / 5.0);
-    EXPECT_DOUBLE_EQ(f.median, 401);
-    EXPECT_EQ(f.best, 612);
-    EXPECT_EQ(f.scored, 2);
-    EXPECT_DOUBLE_EQ(f.bonusRate, 1.0);
-    EXPECT_DOUBLE_EQ(f.yatzyRate, 0.5);
-    EXPECT_EQ(f.reviewed, 3);
-    EXPECT_DOUBLE_EQ(f.costMean, (12.3 + 12.5 + 12.5) / 3);
 }
 
 // A game recorded before its review was done waits, with its record and no figures, until the
