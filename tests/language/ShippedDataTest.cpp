@@ -56,12 +56,6 @@ protected:
     Language language{profile, data, data.file("Vexa.ini")};
 };
 
-TEST_F(ShippedData, TheDefaultLanguageIsEnglish) {
-    language.updateLanguageFile();
-    EXPECT_EQ(language.info("international"), "English");
-    EXPECT_EQ(text::dropLast(language.T("b7")), "Clear highscore") << "the clear button";
-}
-
 TEST_F(ShippedData, TheSettingsListOffersEveryShippedLanguageOnceUnderItsOwnName) {
     const std::set<std::string> files = shippedLanguageFiles();
     EXPECT_GE(files.size(), 9u);

@@ -216,12 +216,8 @@ TEST_F(LanguageWorkTest, TheTranslatorCountsProgressAndStaysInsideTheKeys) {
 
     translator.jump(500);
     EXPECT_EQ(translator.LanKey(), "c20");
-    translator.next();
-    EXPECT_EQ(translator.LanPos(), 73);
     translator.jump(-3);
     EXPECT_EQ(translator.LanKey(), "d1");
-    translator.prev();
-    EXPECT_EQ(translator.LanPos(), 1);
     EXPECT_FALSE(translator.save().saved) << "an unfinished language is not saved";
 }
 
