@@ -45,15 +45,6 @@ TEST_F(SoundBoardTest, OnlyAnExactYesPlaysAndTheSpeakerSwitchesAndRemembersIt) {
     EXPECT_FALSE(board.SoundPicClick()) << "the write failed";
     EXPECT_EQ(board.SoundPic(), SoundBoard::IconOff) << "but the switch changed";
     EXPECT_EQ(changes, 1) << "and the speaker shows it";
-
-    // The web links' beep plays to its end and once more, and not at all when missing.
-    board.playLinkBeep();
-    EXPECT_EQ(sound.played.size(), 1u) << "no beep while Beep.wav is missing";
-    folder.write("Beep.wav", "RIFF");
-    board.playLinkBeep();
-    EXPECT_EQ(sound.played, (std::vector<PlayedSound>{{folder.file("doink.wav"), false},
-                                                      {folder.file("Beep.wav"), true},
-                                                      {folder.file("Beep.wav"), false}}));
 }
 
 TEST_F(SoundBoardTest, TheBackEndIsReadiedOnceAndOnlyWhileSoundIsOn) {
