@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -169,20 +168,6 @@ TEST(TranslationViewTest, WithoutTheReferenceTheNoticeShowsWhole) {
     EXPECT_LE(notice.heightForWidth(notice.width()), notice.height());
 }
 
-// WCAG relative luminance and contrast ratio of opaque colours.
-double luminance(const QColor& c) {
-    const auto linear = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double x = luminance(a) + 0.05;
-    const double y = luminance(b) + 0.05;
-    return std::max(x, y) / std::min(x, y);
-}
-
 bool draws(const QImage& image, const QColor& colour) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -194,11 +179,12 @@ bool draws(const QImage& image, const QColor& colour) {
     return false;
 }
 
+// The contrast of the image's brightest pixel with black.
 double brightest(const QImage& image) {
     double most = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            most = std::max(most, luminance(image.pixelColor(x, y)));
+            most = std::max(most, ControlWidget::contrast(image.pixelColor(x, y), Qt::black));
         }
     }
     return most;
@@ -208,6 +194,7 @@ double brightest(const QImage& image) {
 // they lie on (3:1), on the plain and the deep end of the windows' ground and inside a group;
 // the creation window draws them in those colours, and a switched-off list dimmer.
 TEST(TranslationViewTest, ChosenChoicesAndUnfocusedFieldsStandOutFromTheirGround) {
+    const auto contrast = &ControlWidget::contrast;
     const auto veiled = [](const QColor& ground) {
         const float a = dark::GroupVeil.alphaF();
         return QColor::fromRgbF(ground.redF() * (1 - a) + a, ground.greenF() * (1 - a) + a,
@@ -229,7 +216,7 @@ TEST(TranslationViewTest, ChosenChoicesAndUnfocusedFieldsStandOutFromTheirGround
     // Switched off, and looks it: nothing in it brighter than a live control's outline.
     auto& idle = child<QComboBox>(creation, "Combo2");
     ASSERT_FALSE(idle.isEnabled());
-    EXPECT_LE(brightest(idle.grab().toImage()), luminance(dark::Edge));
+    EXPECT_LE(brightest(idle.grab().toImage()), ControlWidget::contrast(dark::Edge, Qt::black));
     rig.program.languageCreation().clickCommand2();
     auto& field = child<QLineEdit>(creation, "Text2");
     ASSERT_FALSE(field.hasFocus());
