@@ -27,9 +27,10 @@ struct ToolRun {
     std::string err;
 };
 
+// Runs the tool in the folder `scratch`, which keeps what it writes to standard error.
 ToolRun run(const std::string& args, const testing::TempFolder& scratch) {
-    const std::string err = scratch.file("stderr.txt");
-    FILE* pipe = popen((Tool + " " + args + " 2>" + err).c_str(), "r");
+    const std::string cd = "cd '" + scratch.path().string() + "' && ";
+    FILE* pipe = popen((cd + Tool + " " + args + " 2>stderr.txt").c_str(), "r");
     std::string out;
     char buffer[4096];
     for (std::size_t n = 0; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe));) {
@@ -94,16 +95,9 @@ TEST(BrisvanePack, MistakesGetAMessageAndAnExitStatusAndLeaveNoPackage) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
-        const std::string cd = "cd '" + work.path().string() + "' && ";
-        FILE* pipe = popen((cd + Tool + " " + c.args + " 2>&1").c_str(), "r");
-        std::string out;
-        char buffer[4096];
-        for (std::size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, pipe));) {
-            out.append(buffer, n);
-        }
-        const int raw = pclose(pipe);
-        EXPECT_EQ(WEXITSTATUS(raw), c.status);
-        EXPECT_NE(out.find(c.message), std::string::npos) << out;
+        const ToolRun r = run(c.args, work);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.out << r.err;
         EXPECT_FALSE(work.exists("out.pac"));
     }
     const ToolRun help = run("--help", work);
