@@ -1,7 +1,7 @@
 #pragma once
-// The program without windows on a temporary copy of the shipped settings and language file,
-// with fake platform services: the settings, the log and what the desktop was asked to open
-// are all there to look at.
+// The program without windows on a temporary copy of the shipped data, with fake platform
+// services: the settings, the log and what the desktop was asked to open are all there to
+// look at.
 
 #include <filesystem>
 #include <string>
@@ -15,8 +15,9 @@ namespace brisvane::testing {
 
 class ProgramRig {
 public:
-    ProgramRig()
-        : program(seeded(), profile,
+    // `options` go into Options of the copied Vexa.ini before anything loads.
+    explicit ProgramRig(std::initializer_list<std::pair<std::string, std::string>> options = {})
+        : program(seeded(options), profile,
                   Platform{clock, random, sound, shell, dialogs, screen, locale, &mail, &worker}) {
         program.language().updateLanguageFile();
     }
@@ -59,10 +60,14 @@ public:
     Program program;
 
 private:
-    ProgramFolder seeded() {
-        for (const char* name : {"Vexa.ini", "English.lan", "Version.txt", "beep.wav"}) {
-            std::filesystem::copy_file(std::filesystem::path(BRISVANE_SOURCE_DIR) / "data" / name,
-                                       folder.path() / name);
+    ProgramFolder seeded(std::initializer_list<std::pair<std::string, std::string>> options) {
+        for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
+            if (entry.is_regular_file()) {
+                std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
+            }
+        }
+        for (const auto& [key, value] : options) {
+            profile.SetINI("Options", key, value, folder.file("Vexa.ini"));
         }
         return ProgramFolder(folder.path());
     }

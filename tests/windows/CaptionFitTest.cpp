@@ -126,7 +126,7 @@ TEST(CaptionFitTest, EveryCaptionShowsWholeInEveryShippedLanguage) {
     ASSERT_GE(languages.size(), 3u);
     rig.program.accounts().add("Åsa-Britt Öberg", "pw"); // a long name on the user label
     // An address without TLS: the account entry shows its note on the readable password.
-    rig.profile.SetINI("Internet", "send", "http://plain.example/send", rig.program.IniFile());
+    rig.setIni("Internet", "send", "http://plain.example/send");
 
     TranslationWindows windows(rig.program);
     std::vector<std::string> cut;

@@ -57,15 +57,14 @@ TEST(MainGameTest, PlaysWholeGamesThroughTheWindowToTheNextGame) {
 
     // Each game ended with its final score shown and was recorded.
     ASSERT_EQ(rig.dialogs.messages.size(), 2U);
-    EXPECT_EQ(rig.profile.GetINI("Session", "total", rig.program.IniFile()), "2");
+    EXPECT_EQ(rig.ini("Session", "total"), "2");
     // The top ten on the window shows both games, the newer one in bold.
-    const std::string best = rig.profile.GetINI("Highscore", "p1", rig.program.IniFile());
+    const std::string best = rig.ini("Highscore", "p1");
     EXPECT_EQ(rig.widget("Topp01").caption().toStdString().substr(0, best.size() + 4),
               "1. " + best + " ");
     EXPECT_NE(rig.widget("Topp01").shown().bold, rig.widget("Topp02").shown().bold);
     // Under the names asked for at each game's end.
-    std::vector<std::string> names{rig.profile.GetINI("Highscore", "n1", rig.program.IniFile()),
-                                   rig.profile.GetINI("Highscore", "n2", rig.program.IniFile())};
+    std::vector<std::string> names{rig.ini("Highscore", "n1"), rig.ini("Highscore", "n2")};
     std::ranges::sort(names);
     EXPECT_EQ(names, (std::vector<std::string>{"Bo", "Åsa"}));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The game window put together for widget tests: the real program on a temporary copy of the
-// shipped program folder, fake platform services, and the real Qt view on top (offscreen).
+// The game window put together for widget tests: the program rig with the real Qt view on top
+// (offscreen).
 
 #include <QApplication>
 #include <QTest>
@@ -8,10 +8,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "program/Program.h"
-#include "settings/FileProfile.h"
-#include "support/Fakes.h"
-#include "support/TempFolder.h"
+#include "support/ProgramRig.h"
 #include "windows/MainView.h"
 #include "windows/LanguageCreationView.h"
 #include "windows/SettingsView.h"
@@ -33,6 +30,15 @@ inline std::vector<std::string> shippedLanguages() {
     return files;
 }
 
+// The widget of `window` named `name`, which must be a W.
+template <typename W> W& child(QWidget* window, const char* name) {
+    W* found = window->findChild<W*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        throw std::runtime_error(std::string("no widget named ") + name);
+    }
+    return *found;
+}
+
 // Runs `act` on the modal box as soon as it is open, from inside its own event loop.
 template <typename Act> void whenBoxOpens(Act act) {
     QTimer::singleShot(0, [act] {
@@ -42,14 +48,10 @@ template <typename Act> void whenBoxOpens(Act act) {
     });
 }
 
-class MainRig {
+class MainRig : public ProgramRig {
 public:
-    // `settings` go into Options of the copied Vexa.ini before anything loads.
-    explicit MainRig(std::initializer_list<std::pair<std::string, std::string>> settings = {})
-        : program(copyShippedData(settings), profile,
-                  Platform{clock, random, speaker, shell, dialogs, screen, locale, nullptr,
-                           &worker}),
-          game(program.game()), windowShell(program.mainShell()) {
+    explicit MainRig(std::initializer_list<std::pair<std::string, std::string>> options = {})
+        : ProgramRig(options), game(program.game()), windowShell(program.mainShell()) {
         windowShell.endProgram = [] {};
         view = std::make_unique<MainView>(
             MainModels{game, program.display(), program.topTen(), program.sounds(), windowShell,
@@ -62,26 +64,18 @@ public:
     // Makes the language file `file` the one in use, listing it first if the settings do not,
     // and applies it.
     void useLanguageFile(const std::string& file) {
-        const auto ini = [this](const std::string& key) {
-            return profile.GetINI("Language", key, program.IniFile());
-        };
-        const auto set = [this](const std::string& key, const std::string& value) {
-            profile.SetINI("Language", key, value, program.IniFile());
-        };
-        int count = std::stoi(ini("antal"));
+        int count = std::stoi(ini("Language", "antal"));
         int index = 0;
         for (int i = 1; i <= count; ++i) {
-            if (ini("l" + std::to_string(i) + "p") == file) {
-                index = i;
-            }
+            index = ini("Language", "l" + std::to_string(i) + "p") == file ? i : index;
         }
         if (index == 0) {
             index = ++count;
-            set("antal", std::to_string(count));
-            set("l" + std::to_string(index) + "n", file);
-            set("l" + std::to_string(index) + "p", file);
+            setIni("Language", "antal", std::to_string(count));
+            setIni("Language", "l" + std::to_string(index) + "n", file);
+            setIni("Language", "l" + std::to_string(index) + "p", file);
         }
-        set("selected", std::to_string(index));
+        setIni("Language", "selected", std::to_string(index));
         program.LanUpdate();
         view->render();
     }
@@ -110,35 +104,10 @@ public:
         QTest::mouseRelease(view.get(), button, Qt::NoModifier, at);
     }
 
-    TempFolder folder;
-    FileProfile profile;
-    FakeClock clock;
-    FakeRandom random;
-    FakeLocale locale;
-    FakeDialogs dialogs;
-    FakeSound speaker;
-    FakeShell shell;
-    FakeScreen screen;
-    FakeWorker worker;
-    Program program;
     GameModel& game;
     MainShell& windowShell;
     std::unique_ptr<MainView> view;
     SettingsViewHost* settingsHost = nullptr; // owned by the view
-
-private:
-    ProgramFolder
-    copyShippedData(std::initializer_list<std::pair<std::string, std::string>> settings) {
-        for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
-            if (entry.is_regular_file()) {
-                std::filesystem::copy_file(entry.path(), folder.path() / entry.path().filename());
-            }
-        }
-        for (const auto& [key, value] : settings) {
-            profile.SetINI("Options", key, value, folder.file("Vexa.ini"));
-        }
-        return ProgramFolder(folder.path());
-    }
 };
 
 // Shows in turn every window and page a player meets and hands each to `visit` with its place:

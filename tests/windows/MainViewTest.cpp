@@ -71,7 +71,7 @@ TEST(MainViewTest, ShowsTheModelsFromTheStartAndAfterEveryClickAndTick) {
     rig.click("btn_Tower");
     EXPECT_EQ(rig.widget("scr_18").caption(), QStringLiteral("34"));
     rig.click("SoundPic");
-    EXPECT_EQ(rig.profile.GetINI("Options", "PlaySound", rig.program.IniFile()), "No");
+    EXPECT_EQ(rig.ini("Options", "PlaySound"), "No");
     expectShowsModel(rig);
 
     rig.windowShell.windowMoved(0, 0); // a double click on the title strip centres again
@@ -299,7 +299,7 @@ TEST(MainViewTest, TheKeyHShowsTheAdviceOnTheTableAndToAScreenReader) {
     EXPECT_FALSE(label.isVisible());
     EXPECT_FALSE(ringAt("Image1"));
     EXPECT_EQ(rig.widget("Image1").spoken().name, "Die 1: one");
-    EXPECT_EQ(rig.profile.GetINI("Options", "Advice", rig.folder.file("Vexa.ini")), "No");
+    EXPECT_EQ(rig.ini("Options", "Advice"), "No");
 }
 
 } // namespace

@@ -53,9 +53,6 @@ protected:
         }
         return typed;
     }
-    std::string ini(const std::string& section, const std::string& key) {
-        return rig.profile.GetINI(section, key, rig.program.IniFile());
-    }
 
     MainRig rig;
 };
@@ -91,7 +88,7 @@ TEST_F(SettingsViewTest, EachOpenerOpensItsPageAsANewWindow) {
     }
     // What is typed in the reminder box is kept at once.
     QTest::keyClicks(widget<QLineEdit>("Text1"), "Tea");
-    EXPECT_EQ(ini("Alarm", "Mess"), "(Message)Tea");
+    EXPECT_EQ(rig.ini("Alarm", "Mess"), "(Message)Tea");
 }
 
 // Each box on the screen switches its own setting (what a setting does is the model's).
@@ -102,21 +99,21 @@ TEST_F(SettingsViewTest, EachBoxSwitchesItsOwnSetting) {
         {"Check5", "ShowSplash"},   {"Check6", "ShowHelpText"}, {"Check7", "ShowTime"},
         {"Check8", "ShowRedSquare"}};
     for (const auto& [name, key] : boxes) {
-        const std::string before = ini("Options", key);
+        const std::string before = rig.ini("Options", key);
         widget<QCheckBox>(name)->click();
-        EXPECT_NE(ini("Options", key), before) << name;
+        EXPECT_NE(rig.ini("Options", key), before) << name;
     }
     widget<QCheckBox>("Check1")->click();
-    EXPECT_EQ(ini("Options", "PlaySound"), "No");
+    EXPECT_EQ(rig.ini("Options", "PlaySound"), "No");
 }
 
 TEST_F(SettingsViewTest, ALanguageChoiceRelabelsEveryOpenWindow) {
     rig.click("lblSett");
     auto* list = widget<QListWidget>("List1");
-    ASSERT_EQ(list->count(), std::stoi(ini("Language", "antal")));
+    ASSERT_EQ(list->count(), std::stoi(rig.ini("Language", "antal")));
     EXPECT_EQ(list->currentItem()->text(), QStringLiteral("English"));
     list->setCurrentRow(1); // as a click or an arrow key does
-    EXPECT_EQ(ini("Language", "selected"), "2");
+    EXPECT_EQ(rig.ini("Language", "selected"), "2");
     EXPECT_EQ(rig.widget("btn_SmallStr").caption(), QStringLiteral("  Liten stege"));
     EXPECT_EQ(view()->windowTitle(), QStringLiteral("Inställningar"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&rig.widget("scr_04"))->text(QAccessible::Name),
@@ -144,12 +141,12 @@ TEST_F(SettingsViewTest, EscapeAndTheCloseBoxKeepTheAlarmAsTheCloseButtonDoes) {
         close();
         EXPECT_FALSE(view()->isVisible());
         EXPECT_FALSE(rig.program.settings().loaded);
-        EXPECT_EQ(ini("Alarm", "Status"), "On");
-        EXPECT_EQ(ini("Alarm", "When"), std::to_string(hour) + ":07");
+        EXPECT_EQ(rig.ini("Alarm", "Status"), "On");
+        EXPECT_EQ(rig.ini("Alarm", "When"), std::to_string(hour) + ":07");
         rig.click("ShowTime");
         widget<QCheckBox>("Check9")->click(); // off again for the next closer
         widget<QPushButton>("Command4")->click();
-        ASSERT_EQ(ini("Alarm", "Status"), "Off");
+        ASSERT_EQ(rig.ini("Alarm", "Status"), "Off");
         ++hour;
     }
 }
@@ -189,8 +186,8 @@ TEST_F(SettingsViewTest, AnAccountIsEnteredWithTheKeyboardAlone) {
         EXPECT_TRUE(view()->isVisible());
         EXPECT_TRUE(widget("List3")->isVisible());
     }
-    EXPECT_EQ(ini("Users", "antal"), "1") << "Enter added Zoe, Escape left Ann out";
-    EXPECT_EQ(ini("Users", "user1") + " " + ini("Users", "pass1"), "Zoe secret");
+    EXPECT_EQ(rig.ini("Users", "antal"), "1") << "Enter added Zoe, Escape left Ann out";
+    EXPECT_EQ(rig.ini("Users", "user1") + " " + rig.ini("Users", "pass1"), "Zoe secret");
     EXPECT_EQ(widget<QListWidget>("List3")->count(), 1);
     EXPECT_EQ(rig.widget("lb_User").caption(), "Zoe");
     QTest::keyClick(view(), Qt::Key_Escape);

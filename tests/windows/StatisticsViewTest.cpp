@@ -35,13 +35,7 @@ protected:
         rig.key(Qt::Key_T);
         ASSERT_NE(host->view(), nullptr);
     }
-    template <typename W> W* find(const char* name) const {
-        W* found = host->view()->findChild<W*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            throw std::runtime_error(std::string("no widget named ") + name);
-        }
-        return found;
-    }
+    template <typename W> W* find(const char* name) const { return &child<W>(host->view(), name); }
 
     MainRig rig;
     StatisticsViewHost* host = nullptr; // owned by the game window

@@ -21,14 +21,6 @@
 namespace brisvane::testing {
 namespace {
 
-template <typename W> W& child(QWidget* window, const char* name) {
-    W* found = window->findChild<W*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        throw std::runtime_error(std::string("no widget named ") + name);
-    }
-    return *found;
-}
-
 // Keys go to the active window, as a player's would.
 void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     window->activateWindow();
@@ -113,9 +105,8 @@ TEST(TranslationViewTest, ANewLanguageIsMadeByKeyboardAlone) {
 
     press(translator, Qt::Key_S, Qt::AltModifier); // &Save language
     ASSERT_TRUE(waitFor([&] { return !translator->isVisible(); }));
-    const std::string last = rig.profile.GetINI("Language", "antal", rig.program.IniFile());
-    EXPECT_EQ(rig.profile.GetINI("Language", "l" + last + "n", rig.program.IniFile()),
-              "Testisch (new)");
+    const std::string last = rig.ini("Language", "antal");
+    EXPECT_EQ(rig.ini("Language", "l" + last + "n"), "Testisch (new)");
 }
 
 TEST(TranslationViewTest, EscapeGoesBackAndTheViewFollowsItsModel) {
