@@ -14,6 +14,21 @@
 
 namespace brisvane::testing {
 
+// Plays the game on the table up to its end step, which is left to run: the suggestion after
+// each roll, or all six dice again.
+inline void playUntilTheEnd(GameModel& game) {
+    while (!game.TimerEnd.enabled) {
+        game.clickRoll();
+        const int k = game.state().SuggestedCategory;
+        for (int die = 1; die <= 6 && k == 0 && !game.TimerEnd.enabled; ++die) {
+            game.clickDie(die);
+        }
+        if (k != 0 && !game.TimerEnd.enabled) {
+            game.clickCategory(k);
+        }
+    }
+}
+
 class GameFixture : public ::testing::Test {
 protected:
     static constexpr const char* Ini = "Vexa.ini";

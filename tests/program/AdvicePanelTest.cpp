@@ -133,22 +133,13 @@ TEST_F(AdvicePanelTest, AGameIsAdvisedOnlyWhenAdviceWasShownForARoll) {
 // written back one at a time as they end. A refused record gets no figures.
 TEST_F(AdvicePanelTest, AGamesReviewRunsOnTheWorkerFromItsEndAndFollowsIntoTheHistory) {
     std::vector<std::int64_t> written;
-    panel->reviewed = [&written](std::int64_t game, const advisor::Review& review) {
+    panel->reviewed = [&written](std::int64_t id, const advisor::Review& review) {
         EXPECT_DOUBLE_EQ(review.luck, -17);
-        written.push_back(game);
+        written.push_back(id);
     };
     const std::string earlier = "roll 1 2 3 4 5 6\nfill Chance\n";
     panel->advisorReady = [&] { panel->reviewLater(5, earlier); };
-    while (!game.TimerEnd.enabled) { // the suggestion each time, or all six dice again
-        game.clickRoll();
-        const int k = s().SuggestedCategory;
-        for (int die = 1; die <= 6 && k == 0 && !game.TimerEnd.enabled; ++die) {
-            game.clickDie(die);
-        }
-        if (k != 0 && !game.TimerEnd.enabled) {
-            game.clickCategory(k);
-        }
-    }
+    playUntilTheEnd(game);
     const std::string record = panel->recordText();
     ASSERT_EQ(record.rfind("roll ", 0), 0u);
     EXPECT_EQ(panel->gameReview().state, Replay::State::Preparing) << "the advisor is not ready";

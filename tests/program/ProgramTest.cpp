@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "game/AutoPlayer.h"
+#include "game/GameFixture.h"
 #include "package/PackageFormat.h"
 #include "package/PackageWriter.h"
 #include "program/Program.h"
@@ -76,17 +77,7 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
 // The window closed within the end step's delay: the game is recorded before the program goes.
 TEST_F(ProgramTest, ClosingWhileAFinishedGameWaitsForItsEndStepRecordsItFirst) {
     program.mainShell().Load();
-    GameModel& game = program.game();
-    while (!game.TimerEnd.enabled) { // the suggestion each time, or all six dice again
-        game.clickRoll();
-        const int k = game.state().SuggestedCategory;
-        for (int die = 1; die <= 6 && k == 0 && !game.TimerEnd.enabled; ++die) {
-            game.clickDie(die);
-        }
-        if (k != 0 && !game.TimerEnd.enabled) {
-            game.clickCategory(k);
-        }
-    }
+    playUntilTheEnd(program.game());
     bool ended = false;
     program.mainShell().endProgram = [&ended] { ended = true; };
     dialogs.yesNoAnswers = {true}; // "Exit?" Yes, at once
