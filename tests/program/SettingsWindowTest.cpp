@@ -298,24 +298,5 @@ TEST_F(SettingsWindowTest, ChoosingALanguageRelabelsTheWindowsAndSaysTheTotalAga
     EXPECT_EQ(program.display().SayText(), "Summa: 0");
 }
 
-// A place sent without an account waits for one: added in the accounts group, it goes out when
-// the window closes, and not while another opening replaces the window.
-TEST_F(SettingsWindowTest, AnAccountAddedForAWaitingPlaceSendsItOnClosing) {
-    setIni("Highscore", "p1", "287");
-    setIni("Highscore", "k1", "11");
-    dialogs.yesNoAnswers = {true};
-    program.topTen().ToppClick(1);
-    ASSERT_EQ(window.Page, "user");
-    window.clickCommand1();
-    window.txtUser.caption = "Zoe";
-    window.txtPass.caption = "secret";
-    window.clickButOK();
-    ASSERT_EQ(window.List3.items, std::vector<std::string>{"Zoe"});
-    open("alarm");
-    EXPECT_EQ(program.submission().state(), SubmissionState::Waiting);
-    window.clickCommand4();
-    EXPECT_EQ(program.submission().state(), SubmissionState::Released);
-}
-
 } // namespace
 } // namespace brisvane::testing

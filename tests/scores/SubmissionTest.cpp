@@ -93,6 +93,11 @@ TEST_F(SubmissionTest, EveryValueReachesTheServiceAsTyped) {
 // The password goes only to a web page, and only a submission the desktop took counts as sent.
 TEST_F(SubmissionTest, AnAddressOfAnotherSchemeIsRefusedAndOneTheDesktopCannotOpenIsNotSent) {
     rig.program.accounts().add("Anna", "pw");
+    rig.setIni("Internet", "send", ""); // none set: the address is built, but not opened
+    click(1);
+    runTimers();
+    EXPECT_EQ(rig.program.links().MainLink.rfind("?user=Anna&pass=pw&", 0), 0u);
+    EXPECT_TRUE(rig.shell.opened.empty());
     for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)", "smb://host/x"}) {
         rig.setIni("Internet", "send", refused);
         rig.dialogs.messages.clear();
@@ -138,7 +143,9 @@ TEST_F(SubmissionTest, WithoutAnAccountItWaitsForOneAndGoesOutWhenTheSettingsClo
     page.txtUser.caption = "Anna";
     page.txtPass.caption = "pw";
     page.butOK_Click();
-    rig.program.settingsClosed();
+    rig.program.openSettingsWindow("alarm"); // another opening replaces the window: not yet
+    EXPECT_EQ(send.state(), SubmissionState::Waiting);
+    rig.program.settings().clickCommand4();
     EXPECT_EQ(send.state(), SubmissionState::Released);
     EXPECT_EQ(send.SendState, 0);
     runTimers();
