@@ -42,20 +42,10 @@ TEST_F(TranslatorWindowTest, ANewLanguageOpensOnItsFirstKeyAndStepsOneKeyAcrossF
     EXPECT_TRUE(t().bPrev.enabled);
     t().Combo1Click("8");
     EXPECT_EQ(t().lblID.caption, "(d8)");
-    struct Step {
-        void (TranslatorWindow::*click)();
-        const char* key;
-        const char* position;
-    };
-    const Step borders[] = {
-        {&TranslatorWindow::clickNext, "(s1)", "9"},
-        {&TranslatorWindow::clickPrev, "(d8)", "8"},
-    };
-    for (const Step& step : borders) {
-        (t().*step.click)();
-        EXPECT_EQ(t().lblID.caption, step.key);
-        EXPECT_EQ(t().Combo1.caption, step.position);
-    }
+    t().clickNext(); // across the border of two families, both ways
+    EXPECT_EQ(t().lblID.caption + " " + t().Combo1.caption, "(s1) 9");
+    t().clickPrev();
+    EXPECT_EQ(t().lblID.caption + " " + t().Combo1.caption, "(d8) 8");
     t().Combo1Click(position("c20"));
     EXPECT_EQ(t().lblID.caption, "(c20)");
     EXPECT_EQ(t().lblEnglish.caption, "Yatzy");
