@@ -69,9 +69,6 @@ TEST(ProgramFolder, AnInstalledCopySeedsAFolderOfThePlayersOwnOnceAndAWritableOn
     EXPECT_EQ(first.path(), home.path() / "brisvane");
     EXPECT_EQ(home.read("brisvane/Vexa.ini"), "[Highscore]\np1=0\n");
     EXPECT_FALSE(home.exists("brisvane/Version.txt"));
-    // Without any place of its own the program still finds its data.
-    EXPECT_EQ(ProgramFolder::choose(exe.path(), fs::path(), DataFiles, readOnly).path(),
-              exe.path());
 }
 
 // An installed copy: the binary in prefix/bin, the data read-only in prefix/share/brisvane.

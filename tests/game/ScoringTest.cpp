@@ -77,11 +77,10 @@ TEST(Scoring, EveryRollScoresEveryCategoryAsTheRuleTableSays) {
 }
 
 // The highest value among the open lower categories (Chance only when no roll is left) and the
-// upper ones that qualify. One repair of the hint is part of this: an upper category is only
-// suggested when it scores (as first written, with no roll left and nothing scoring the marker
-// went to Sixes even when Sixes was filled); hence `best > 0` below. (four of their face while rolls are left: 1 2 3 4 5 5 suggests the
-// straight, not two fives); an upper category takes a tie (2 2 2 2 5 6: Twos, not Four of a
-// kind), the highest face first, otherwise the earliest row does.
+// upper ones that qualify (with rolls left, four of their face: 1 2 3 4 5 5 suggests the
+// straight, not two fives); nothing when nothing scores, so a filled Sixes is never marked. An
+// upper category takes a tie (2 2 2 2 5 6: Twos, not Four of a kind), the highest face first;
+// otherwise the earliest row does.
 int expectedSuggestion(const Evaluation& e, int rolls) {
     const auto value = [&](int k) { return e.value[static_cast<std::size_t>(k)]; };
     const auto counts = [&](int k) {
