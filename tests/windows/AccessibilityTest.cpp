@@ -8,11 +8,8 @@
 #include <set>
 
 #include "MainRig.h"
-#include "program/Splash.h"
-#include "settings/MemoryProfile.h"
 #include "windows/AccessibleControl.h"
 #include "windows/DotDisplay.h"
-#include "windows/SplashView.h"
 
 namespace brisvane::testing {
 namespace {
@@ -172,22 +169,6 @@ TEST(AccessibilityTest, EveryControlIsInTheTreeNamedWithItsRoleStatesAndPress) {
     press(undo);
     QCoreApplication::processEvents();
     EXPECT_EQ(rig.game.state().DiceHeld, (std::array<int, 6>{}));
-}
-
-TEST(AccessibilityTest, TheSplashIsAWindowNamedByItsTitleWithTheVersionReadable) {
-    MemoryProfile profile;
-    const FakeScreen screen;
-    Splash splash(profile, "Vexa.ini", "7.03", [] {});
-    EventGuard guard;
-    SplashView view(splash, guard, screen);
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&view);
-    EXPECT_EQ(window->role(), QAccessible::Window);
-    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Brisvane"));
-    QStringList read;
-    for (int i = 0; i < window->childCount(); ++i) {
-        read << window->child(i)->text(QAccessible::Name);
-    }
-    EXPECT_TRUE(read.contains(QStringLiteral("7.03"))) << read.join(", ").toStdString();
 }
 
 // Records what the window tells assistive technology, while it listens.

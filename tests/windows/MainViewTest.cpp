@@ -56,10 +56,7 @@ TEST(MainViewTest, ShowsTheModelsFromTheStartAndAfterEveryClickAndTick) {
     for (const auto& [name, caption] : captions) {
         EXPECT_EQ(rig.widget(name).caption().toStdString(), caption) << name;
     }
-    EXPECT_EQ(rig.widget("Minimera").toolTip(), QStringLiteral(" Minimise "));
-    EXPECT_EQ(rig.widget("Rolls").toolTip(), QStringLiteral(" Rolls left in this game "));
     EXPECT_EQ(rig.widget("Bonus").foreground(), QColor(255, 128, 128));
-    EXPECT_GT(std::ranges::count(pattern(*rig.view->dots()), '1'), 20) << "the greeting";
 
     rig.random.queueFaces({6, 6, 6, 6, 5, 5});
     rig.click("Roll");

@@ -1,6 +1,7 @@
 // The start-up window: two seconds of version, or straight to the game.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 
 #include "program/Splash.h"
@@ -35,6 +36,15 @@ TEST(SplashTest, ShowsTheVersionForTwoSecondsUnlessTurnedOffExactly) {
             continue;
         }
         EXPECT_EQ(shown.versionLabel()->text(), QStringLiteral("7.03"));
+        // A window named by its title, with the version readable.
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&shown);
+        EXPECT_EQ(window->role(), QAccessible::Window);
+        EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Brisvane"));
+        QStringList read;
+        for (int i = 0; i < window->childCount(); ++i) {
+            read << window->child(i)->text(QAccessible::Name);
+        }
+        EXPECT_TRUE(read.contains(QStringLiteral("7.03"))) << read.join(", ").toStdString();
         EXPECT_EQ(shown.sTimer2()->interval(), 2000);
         EXPECT_EQ(shown.geometry(), QRect((1920 - 400) / 2, (1080 - 205) / 2, 400, 205));
         shown.sTimer2()->fire();
