@@ -79,13 +79,11 @@ TEST(LogoTest, CreditEndsInTheVersion) {
 namespace brisvane {
 namespace {
 
+// (Window errors and others as the game window logs them: its view's test.)
 TEST(ErrorLineTest, NamesTheNumberTheTextAndTheHandler) {
-    EXPECT_EQ(errorLine(WindowError(53, "File not found"), "Form load"),
-              "Error 53: File not found, Form load");
     EXPECT_EQ(
         errorLine(ProfileError("GetINI", "Cannot read from INI File.", "denied", 13), "Roll click"),
         "Error 13: Cannot read from INI File., Roll click");
-    EXPECT_EQ(errorLine(std::runtime_error("boom"), "Timer1"), "Error: boom, Timer1");
 }
 
 } // namespace

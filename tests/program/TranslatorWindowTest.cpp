@@ -36,11 +36,8 @@ TEST_F(TranslatorWindowTest, ANewLanguageOpensOnItsFirstKeyAndStepsOneKeyAcrossF
     EXPECT_FALSE(t().bSave.visible);
     EXPECT_EQ(t().lblPerc.caption, "0%");
 
-    t().clickNext();
-    EXPECT_EQ(t().lblID.caption, "(d2)");
-    EXPECT_EQ(t().Combo1.caption, "2");
-    EXPECT_TRUE(t().bPrev.enabled);
     t().Combo1Click("8");
+    EXPECT_TRUE(t().bPrev.enabled);
     EXPECT_EQ(t().lblID.caption, "(d8)");
     t().clickNext(); // across the border of two families, both ways
     EXPECT_EQ(t().lblID.caption + " " + t().Combo1.caption, "(s1) 9");
@@ -48,9 +45,7 @@ TEST_F(TranslatorWindowTest, ANewLanguageOpensOnItsFirstKeyAndStepsOneKeyAcrossF
     EXPECT_EQ(t().lblID.caption + " " + t().Combo1.caption, "(d8) 8");
     t().Combo1Click(position("c20"));
     EXPECT_EQ(t().lblID.caption, "(c20)");
-    EXPECT_EQ(t().lblEnglish.caption, "Yatzy");
     EXPECT_FALSE(t().bNext.enabled);
-    EXPECT_TRUE(t().bPrev.enabled);
     t().clickNext();
     EXPECT_EQ(t().lblID.caption, "(c20)") << "nothing after the last key";
     t().clickPrev();
