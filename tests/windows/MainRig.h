@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 
@@ -28,6 +30,21 @@ inline std::vector<std::string> shippedLanguages() {
         }
     }
     return files;
+}
+
+// WCAG relative luminance and contrast ratio of opaque colours, worked out here rather than by
+// the windows' own code, which they check.
+inline double luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+inline double contrast(const QColor& a, const QColor& b) {
+    const double x = luminance(a) + 0.05;
+    const double y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
 }
 
 // The widget of `window` named `name`, which must be a W.

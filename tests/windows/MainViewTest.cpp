@@ -179,7 +179,7 @@ TEST(MainViewTest, EveryCaptionReadsOnTheTableAndStaysInItsPlace) {
             continue; // switched-off buttons are exempt, as the contrast rule allows
         }
         ++checked;
-        EXPECT_GE(ControlWidget::contrast(widget->ink(), ControlWidget::lightestGround()), 4.5)
+        EXPECT_GE(contrast(widget->ink(), ControlWidget::lightestGround()), 4.5)
             << widget->objectName().toStdString();
         EXPECT_LE(widget->geometry().right(), rig.view->width()) << widget->objectName().toStdString();
     }

@@ -170,12 +170,11 @@ bool draws(const QImage& image, const QColor& colour) {
     return false;
 }
 
-// The contrast of the image's brightest pixel with black.
 double brightest(const QImage& image) {
     double most = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            most = std::max(most, ControlWidget::contrast(image.pixelColor(x, y), Qt::black));
+            most = std::max(most, luminance(image.pixelColor(x, y)));
         }
     }
     return most;
@@ -185,7 +184,6 @@ double brightest(const QImage& image) {
 // they lie on (3:1), on the plain and the deep end of the windows' ground and inside a group;
 // the creation window draws them in those colours, and a switched-off list dimmer.
 TEST(TranslationViewTest, ChosenChoicesAndUnfocusedFieldsStandOutFromTheirGround) {
-    const auto contrast = &ControlWidget::contrast;
     const auto veiled = [](const QColor& ground) {
         const float a = dark::GroupVeil.alphaF();
         return QColor::fromRgbF(ground.redF() * (1 - a) + a, ground.greenF() * (1 - a) + a,
@@ -207,7 +205,7 @@ TEST(TranslationViewTest, ChosenChoicesAndUnfocusedFieldsStandOutFromTheirGround
     // Switched off, and looks it: nothing in it brighter than a live control's outline.
     auto& idle = child<QComboBox>(creation, "Combo2");
     ASSERT_FALSE(idle.isEnabled());
-    EXPECT_LE(brightest(idle.grab().toImage()), ControlWidget::contrast(dark::Edge, Qt::black));
+    EXPECT_LE(brightest(idle.grab().toImage()), luminance(dark::Edge));
     rig.program.languageCreation().clickCommand2();
     auto& field = child<QLineEdit>(creation, "Text2");
     ASSERT_FALSE(field.hasFocus());
