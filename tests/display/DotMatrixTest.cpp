@@ -76,20 +76,6 @@ TEST(DotFont, GlyphsMatchTheirDrawings) {
     }
 }
 
-TEST(DotMatrix, APageLightsEveryDotOfItsCharactersInPlaceOrder) {
-    testing::FakeTexts texts;
-    DotMatrix display{texts, [] { return 0; }};
-    display.Say("total: 12 Å?"); // lower case is drawn in capitals; the last place stays dark
-    const std::u32string page = U"TOTAL: 12 Å? ";
-    for (int dot = 0; dot < DotMatrix::Places * DotFont::DotsPerGlyph; ++dot) {
-        const int place = dot / DotFont::DotsPerGlyph;
-        const int column = dot % DotFont::DotsPerGlyph / DotFont::Rows;
-        const int row = dot % DotFont::Rows;
-        ASSERT_EQ(display.dotLit(dot), drawnLit(page[static_cast<std::size_t>(place)], column, row))
-            << "dot " << dot;
-    }
-}
-
 TEST(DotMatrix, DotsSitOnTheirGridInTwips) {
     const TwipRect r = DotMatrix::dotRect(35 + 7 + 6); // place 2, second column, bottom row
     EXPECT_EQ((std::array<int, 4>{r.left, r.top, r.width, r.height}),
@@ -102,6 +88,18 @@ protected:
     int total = 0;
     DotMatrix display{texts, [this] { return total; }};
 };
+
+TEST_F(DotMatrixTest, APageLightsEveryDotOfItsCharactersInPlaceOrder) {
+    display.Say("total: 12 Å?"); // lower case is drawn in capitals; the last place stays dark
+    const std::u32string page = U"TOTAL: 12 Å? ";
+    for (int dot = 0; dot < DotMatrix::Places * DotFont::DotsPerGlyph; ++dot) {
+        const int place = dot / DotFont::DotsPerGlyph;
+        const int column = dot % DotFont::DotsPerGlyph / DotFont::Rows;
+        const int row = dot % DotFont::Rows;
+        ASSERT_EQ(display.dotLit(dot), drawnLit(page[static_cast<std::size_t>(place)], column, row))
+            << "dot " << dot;
+    }
+}
 
 TEST_F(DotMatrixTest, ShowsAShortMessageInCapitalsOnOnePageAndNothingForAnEmptyOne) {
     display.Say("Total: 12");

@@ -12,7 +12,7 @@
 namespace brisvane {
 namespace {
 
-TEST(EventLog, EachEventAppendsOneStampedLineUnlessWriteLogIsExactlyNoAndNeverFails) {
+TEST(EventLog, EachEventAppendsOneStampedEscapedLineUnlessWriteLogIsExactlyNoAndNeverFails) {
     testing::TempFolder folder;
     testing::FakeClock clock;
     MemoryProfile settings;
@@ -25,10 +25,14 @@ TEST(EventLog, EachEventAppendsOneStampedLineUnlessWriteLogIsExactlyNoAndNeverFa
     log.WriteLog("Add user: Anna");
     settings.SetINI("Options", "WriteLog", "no", "Vexa.ini"); // read again for every line
     log.WriteLog("Visit homepage (Help).");                   // the writer's period comes on top
+    // A name with a carriage return and escape sequences stays on its own line, visibly.
+    log.WriteLog("New language: X\r2002-02-22 00:00:00  Clear highscore\x1b[2K\n\xC2\x85\xE2\x80\xA8é");
     EXPECT_EQ(folder.read("Vexa.log"),
               "2002-02-22 00:37:41  Clear highscore.\r\n"
               "2002-02-22 01:37:43  Session 12: Score: 287, time: 14:05.\r\n"
-              "2002-02-22 01:37:43  Visit homepage (Help)..\r\n");
+              "2002-02-22 01:37:43  Visit homepage (Help)..\r\n"
+              "2002-02-22 01:37:43  New language: X\\r2002-02-22 00:00:00  Clear "
+              "highscore\\x1B[2K\\n\\u0085\\u2028é.\r\n");
 
     // Neither an unreadable settings file nor a log that cannot be written stops anything.
     FileProfile files;
@@ -44,18 +48,6 @@ TEST(EventLog, EachEventAppendsOneStampedLineUnlessWriteLogIsExactlyNoAndNeverFa
     EventLog other{files, clock, folder.file("Vexa.ini"), folder.file("Other.log")};
     other.WriteLog("Alarm 7:05, 'Tea'");
     EXPECT_EQ(folder.read("Other.log"), "2002-02-22 01:37:43  Alarm 7:05, 'Tea'.\r\n");
-}
-
-// A name with a carriage return and escape sequences stays on its own line, visibly.
-TEST(EventLog, ControlCharactersOfAValueAreWrittenEscaped) {
-    testing::TempFolder folder;
-    testing::FakeClock clock;
-    MemoryProfile settings;
-    EventLog log{settings, clock, "Vexa.ini", folder.file("Vexa.log")};
-    log.WriteLog("New language: X\r2002-02-22 00:00:00  Clear highscore\x1b[2K\n\xC2\x85\xE2\x80\xA8é");
-    EXPECT_EQ(folder.read("Vexa.log"),
-              "2002-02-22 00:37:41  New language: X\\r2002-02-22 00:00:00  Clear "
-              "highscore\\x1B[2K\\n\\u0085\\u2028é.\r\n");
 }
 
 } // namespace
