@@ -296,7 +296,6 @@ TEST(MainViewTest, TheKeyHShowsTheAdviceOnTheTableAndToAScreenReader) {
     EXPECT_FALSE(label.isVisible());
     EXPECT_FALSE(ringAt("Image1"));
     EXPECT_EQ(rig.widget("Image1").spoken().name, "Die 1: one");
-    EXPECT_EQ(rig.ini("Options", "Advice"), "No");
 }
 
 } // namespace
