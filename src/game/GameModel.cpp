@@ -131,28 +131,6 @@ std::vector<Control*> GameModel::controls() {
     return all;
 }
 
-Control* GameModel::findControl(std::string_view objectName) {
-    for (Control* c : controls()) {
-        if (c->objectName == objectName) {
-            return c;
-        }
-    }
-    return nullptr;
-}
-
-ModelTimer* GameModel::findTimer(std::string_view objectName) {
-    if (objectName == "TimerPlay") {
-        return &TimerPlay;
-    }
-    if (objectName == "TimerEnd") {
-        return &TimerEnd;
-    }
-    if (objectName == "TimerIndik") {
-        return &TimerIndik;
-    }
-    return nullptr;
-}
-
 int GameModel::subscribe(Listener listener) {
     listeners_.emplace_back(nextListenerId_, std::move(listener));
     return nextListenerId_++;

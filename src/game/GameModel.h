@@ -14,7 +14,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "common/Ports.h"
@@ -108,10 +107,6 @@ public:
 
     // Every control above, in a fixed order, for views that build their widgets by name.
     std::vector<Control*> controls();
-    // nullptr when the window has no control of that name.
-    Control* findControl(std::string_view objectName);
-    // "TimerPlay", "TimerEnd", "TimerIndik"; nullptr for any other name.
-    ModelTimer* findTimer(std::string_view objectName);
 
     // ---- Change notification ----
     using Listener = std::function<void()>;
