@@ -92,8 +92,9 @@ std::vector<float> leafMeans(const Tally& tally, int window) {
 }
 
 // The turn starts of games played from the start, by the number of categories open, those a
-// table solves outright left out: half of the games by the advisor's play, half with one
-// choice in `explore` taken at random, so that states a weaker player reaches are seen too.
+// table solves outright left out: a fifth of the games each by the advisor's play, with one
+// choice in `explore` taken at random, filling one section first when it can (the other left
+// for late, two fifths), and hasty (see Style), so that states other players reach are seen too.
 std::vector<std::vector<Position>> turnStarts(const Tables& tables, const FitOptions& options,
                                               int threads) {
     const auto games = static_cast<std::size_t>(options.valueGames);
@@ -114,8 +115,10 @@ std::vector<std::vector<Position>> turnStarts(const Tables& tables, const FitOpt
                 }
                 turnStart = !at.rolled || c.kind == Choice::Kind::Fill;
             };
-            playOut(advisors[static_cast<std::size_t>(thread)], p, random, chosen,
-                    i % 2 == 0 ? 0.0 : options.explore);
+            // A fifth each: the advisor's play, choices at random, one section first, hasty.
+            const Style styles[] = {
+                {}, {options.explore, 0}, {0, LowerSet}, {0, UpperSet}, {0, 0, true}};
+            playOut(advisors[static_cast<std::size_t>(thread)], p, random, chosen, styles[i % 5]);
         },
         {});
     std::vector<std::vector<Position>> byOpen(CategoryCount + 1);
@@ -163,9 +166,9 @@ void cellMeans(const std::vector<Position>& states, const std::vector<double>& m
 }
 
 // The value corrections of one level (states with the same number of open categories): a
-// mean per cell (cellMeans) plus a term per category open, fitted in turns. A term is shrunk
-// toward 0 as if `Shrink` more states had missed nothing, so a category seldom open at the
-// level keeps about none.
+// mean per cell (cellMeans) plus a term per category open and per two categories open together,
+// fitted in turns. A term is shrunk toward 0 as if `Shrink` more states had missed nothing, so a
+// category (or two) seldom open at the level keeps about none.
 void levelMeans(const std::vector<Position>& states, const std::vector<double>& miss,
                 const FitOptions& options, int maxRolls, Tables::Corrections& fitted) {
     constexpr double Shrink = 30;
@@ -174,22 +177,27 @@ void levelMeans(const std::vector<Position>& states, const std::vector<double>& 
         return;
     }
     const int level = std::popcount(states.front().open);
-    std::array<double, CategoryCount + 1> term{};
-    std::vector<double> rest(miss.size());
-    const auto terms = [&](const Position& p) {
-        double sum = 0;
-        for (int k = 1; k <= CategoryCount; ++k) {
-            sum += (p.open & bitOf(k)) != 0 ? term[static_cast<std::size_t>(k)] : 0.0;
+    // The states of each term: those with its category, or both of its categories, open.
+    std::vector<std::vector<std::size_t>> members(Tables::OpenTerms);
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        for (int b = 1; b <= CategoryCount; ++b) {
+            for (int a = 1; a <= b; ++a) {
+                if ((states[i].open & bitOf(a)) != 0 && (states[i].open & bitOf(b)) != 0) {
+                    members[Tables::openCell(0, a, b)].push_back(i);
+                }
+            }
         }
-        return sum;
-    };
+    }
+    std::vector<double> term(Tables::OpenTerms, 0.0);
+    std::vector<double> terms(states.size(), 0.0); // the sum of each state's terms
+    std::vector<double> rest(miss.size());
     const auto cellOf = [](const Position& p) {
         return Tables::valueCell(p.rollsLeft, std::popcount(p.open & UpperSet),
                                  std::popcount(p.open & LowerSet));
     };
     for (int round = 0; round <= Rounds; ++round) {
         for (std::size_t i = 0; i < states.size(); ++i) {
-            rest[i] = miss[i] - terms(states[i]);
+            rest[i] = miss[i] - terms[i];
         }
         cellMeans(states, rest, options.enough, maxRolls, fitted.value);
         if (round == Rounds) {
@@ -197,26 +205,21 @@ void levelMeans(const std::vector<Position>& states, const std::vector<double>& 
         }
         // One term after the other, each from the others' latest, so the terms of categories
         // often open together do not each take the same share.
-        for (int k = 1; k <= CategoryCount; ++k) {
-            double& t = term[static_cast<std::size_t>(k)];
+        for (std::size_t t = 0; t < term.size(); ++t) {
             double sum = 0;
-            double count = 0;
-            for (std::size_t i = 0; i < states.size(); ++i) {
-                if ((states[i].open & bitOf(k)) != 0) {
-                    sum += rest[i] + t - static_cast<double>(fitted.value[cellOf(states[i])]);
-                    count += 1;
-                }
+            for (const std::size_t i : members[t]) {
+                sum += miss[i] - terms[i] + term[t] - static_cast<double>(fitted.value[cellOf(states[i])]);
             }
-            const double next = sum / (count + Shrink);
-            for (std::size_t i = 0; i < states.size(); ++i) {
-                rest[i] += (states[i].open & bitOf(k)) != 0 ? t - next : 0.0;
+            const double next = sum / (static_cast<double>(members[t].size()) + Shrink);
+            for (const std::size_t i : members[t]) {
+                terms[i] += next - term[t];
             }
-            t = next;
+            term[t] = next;
         }
     }
-    for (int k = 1; k <= CategoryCount; ++k) {
-        fitted.open[Tables::openCell(level, k)] =
-            static_cast<float>(term[static_cast<std::size_t>(k)]);
+    for (std::size_t t = 0; t < term.size(); ++t) {
+        fitted.open[static_cast<std::size_t>(level) * Tables::OpenTerms + t] =
+            static_cast<float>(term[t]);
     }
 }
 
@@ -264,37 +267,77 @@ void lookAheadMeans(Tables& tables, const FitOptions& options, const Progress& p
     }
 }
 
+// A choice at random: a fill or a roll alike when both may be taken (a roll again has up to
+// 63 ways, so a pick among all choices would hardly ever fill), then one of that kind.
+const Choice& randomChoice(const std::vector<Choice>& choices, std::mt19937_64& random) {
+    const auto fills = static_cast<std::size_t>(
+        std::count_if(choices.begin(), choices.end(),
+                      [](const Choice& c) { return c.kind == Choice::Kind::Fill; }));
+    const std::size_t rolls = choices.size() - fills;
+    const bool fill = rolls == 0 || (fills > 0 && random() % 2 == 0);
+    std::size_t pick = random() % (fill ? fills : rolls);
+    for (const Choice& c : choices) {
+        if ((c.kind == Choice::Kind::Fill) == fill && pick-- == 0) {
+            return c;
+        }
+    }
+    return choices.front();
+}
+
+// The hasty player's choice (see Style): `own` unless a fill scores well, or the turn is long.
+const Choice& hastyChoice(const std::vector<Choice>& choices, const Choice& own, bool longTurn) {
+    for (const Choice& c : choices) {
+        if (c.kind == Choice::Kind::Fill &&
+            (longTurn || 10 * c.points >= 6 * categoryMaximum(c.category))) {
+            return c;
+        }
+    }
+    return own;
+}
+
 } // namespace
 
 int playOut(Advisor& advisor, Position p, std::mt19937_64& random,
-            const std::function<void(const Position&, const Choice&)>& chosen, double explore) {
+            const std::function<void(const Position&, const Choice&)>& chosen, const Style& style) {
     const auto die = [&random] { return static_cast<int>(random() % 6) + 1; };
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     Counts kept{};
+    int turnRolls = 0;
     while (p.open != 0 && (p.rolled || p.rollsLeft > 0)) {
         if (!p.rolled) {
             if (chosen) {
                 chosen(p, advisor.rank(p).front()); // the start of a turn: roll all six
             }
             roll(p, kept, die);
+            ++turnRolls;
         }
         const auto choices = advisor.rank(p);
         if (choices.empty()) {
             break; // the last roll, and nothing scores
         }
-        const Choice& own = explore > 0 && chance(random) < explore
-                                ? choices[random() % choices.size()]
-                                : choices.front();
-        if (chosen) {
-            chosen(p, own);
+        const Choice* own = style.explore > 0 && chance(random) < style.explore
+                                ? &randomChoice(choices, random)
+                                : &choices.front();
+        if (style.hasty) {
+            own = &hastyChoice(choices, *own, turnRolls >= 3);
         }
-        if (own.kind == Choice::Kind::Roll) {
-            kept = keptDice(p, own.rollAgain);
+        if (own->kind == Choice::Kind::Fill && (bitOf(own->category) & style.first) == 0) {
+            const auto first = std::find_if(choices.begin(), choices.end(), [&](const Choice& c) {
+                return c.kind == Choice::Kind::Fill && (bitOf(c.category) & style.first) != 0;
+            });
+            own = first != choices.end() ? &*first : own;
+        }
+        if (chosen) {
+            chosen(p, *own);
+        }
+        if (own->kind == Choice::Kind::Roll) {
+            kept = keptDice(p, own->rollAgain);
             p.rolled = false;
             continue;
         }
-        fill(p, own.category);
+        fill(p, own->category);
         kept = {};
+        turnRolls = 0;
         if (p.rollsLeft == 0) {
             break;
         }
@@ -412,9 +455,10 @@ std::string correctionsSource(const Tables::Corrections& corrections, const std:
            "};\n\n// By rolls left 0..60, then open upper categories 0..6 (a line each), then "
            "open lower\n// categories 0..14.\nconstexpr float Value[] = {\n" +
            arrayText(corrections.value, LowerCount + 1) +
-           "};\n\n// By categories open 0..20 (a line each), then the category open, Ones to "
-           "Yatzy.\nconstexpr float Open[] = {\n" +
-           arrayText(corrections.open, CategoryCount) +
+           "};\n\n// By categories open 0..20 (14 lines each), then the two categories open a <= b "
+           "(Ones to\n// Yatzy) in the order (1, 1), (1, 2), (2, 2), (1, 3), .. (20, 20).\n"
+           "constexpr float Open[] = {\n" +
+           arrayText(corrections.open, Tables::OpenTerms / 14) +
            "};\n// clang-format on\n\n} // namespace\n\nTables::Corrections shippedCorrections() "
            "{\n    return {{std::begin(Leaf), std::end(Leaf)},\n            {std::begin(Value), "
            "std::end(Value)},\n            {std::begin(Open), std::end(Open)}};\n}\n\n} // "

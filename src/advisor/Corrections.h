@@ -17,9 +17,9 @@
 //   beyond the advisor's own value of a turn's start, on average over the turn starts of the cell.
 //   It is fitted with the fewest open categories first, so each level's look-ahead holds the
 //   corrections of the next. Unlike the final score of a game, the look-ahead has no dice of later
-//   turns in it, so a few states make a steady mean; and it is measured on the states of games with
-//   some choices at random as well as on the advisor's own, so the values hold where a weaker
-//   player goes too. It is the same for every choice of a state, so it moves no decision; with it
+//   turns in it, so a few states make a steady mean; and it is measured on the states of games of
+//   other ways of playing as well as of the advisor's own (see Style), so the values hold where
+//   other players go too. It is the same for every choice of a state, so it moves no decision; with it
 //   the expected scores shown are what the advisor's play makes, and the review, which values every
 //   turn by its look-ahead, books as luck only what the dice did.
 //
@@ -36,12 +36,23 @@
 
 namespace brisvane::advisor {
 
-// Plays on from `position` by the advisor's first choices, with dice from `random`, and returns
-// the final score; `chosen` (if any) is shown every state decided and the choice taken. With
-// `explore` above 0, that share of the choices is taken at random among those the rules allow.
+// A way of playing other than the advisor's own, for states other players reach.
+struct Style {
+    // The share of choices taken at random: a fill or a roll alike, then one of that kind.
+    double explore = 0;
+    // Filled before the others: the best of them that scores, when the choice is a fill.
+    CategorySet first = 0;
+    // Fills the best category that scores at least 60% of its maximum as soon as one does, and
+    // fills anyway after a turn's third roll, as a hasty player does.
+    bool hasty = false;
+};
+
+// Plays on from `position` by the advisor's first choices (or `style`'s), with dice from
+// `random`, and returns the final score; `chosen` (if any) is shown every state decided and the
+// choice taken.
 int playOut(Advisor& advisor, Position position, std::mt19937_64& random,
             const std::function<void(const Position&, const Choice&)>& chosen = {},
-            double explore = 0);
+            const Style& style = {});
 
 // The corrections of the whole game's tables (TableLayout{}), as `brisvane-sim fit` wrote them.
 Tables::Corrections shippedCorrections();
@@ -51,8 +62,8 @@ struct FitOptions {
     int rounds = 2;                // rounds that fit the leaf corrections, each from the last
     std::uint64_t seed = 20020222; // the same seed plays the same games
     int window = 3;                // rolls either side pooled into a leaf correction
-    int valueGames = 1000;         // games whose turn starts fit the value corrections
-    double explore = 0.2;          // the share of random choices in half of those games
+    int valueGames = 1250;         // games whose turn starts fit the value corrections
+    double explore = 0.2;          // the share of random choices in a fifth of those games
     int enough = 30;               // turn starts a value correction pools rolls either side for
 };
 

@@ -103,9 +103,11 @@ double Tables::valueCorrection(CategorySet open, int rolls) const {
                                                      std::popcount(open & LowerSet))];
     if (!corrections_.open.empty()) {
         const int count = std::popcount(open);
-        for (int k = 1; k <= CategoryCount; ++k) {
-            if ((open & bitOf(k)) != 0) {
-                correction += static_cast<double>(corrections_.open[openCell(count, k)]);
+        for (int b = 1; b <= CategoryCount; ++b) {
+            for (int a = 1; a <= b && (open & bitOf(b)) != 0; ++a) {
+                if ((open & bitOf(a)) != 0) {
+                    correction += static_cast<double>(corrections_.open[openCell(count, a, b)]);
+                }
             }
         }
     }

@@ -107,18 +107,21 @@ public:
     struct Corrections {
         std::vector<float> leaf;  // by rolls 0..maxRolls; empty = none
         std::vector<float> value; // by valueCell(rolls, open upper, open lower); empty = none
-        // Added to `value` for each category open, by openCell(categories open, category):
-        // the categories that are harder to fill than their cell's others, or easier.
+        // Added to `value` for each category open and each two categories open together, by
+        // openCell(categories open, a, b) with a <= b (a == b for one category): the categories
+        // that are harder to fill than their cell's others, or easier, alone and together.
         std::vector<float> open; // empty = none
     };
     const Corrections& corrections() const { return corrections_; }
     // Throws std::invalid_argument for corrections of another size than the tables' rolls.
     void setCorrections(Corrections corrections);
     static std::size_t valueCell(int rolls, int upperOpen, int lowerOpen);
-    static std::size_t openCell(int open, int category) {
-        return static_cast<std::size_t>(open * CategoryCount + category - 1);
+    static constexpr std::size_t OpenTerms = CategoryCount * (CategoryCount + 1) / 2;
+    static std::size_t openCell(int open, int a, int b) {
+        return static_cast<std::size_t>(open) * OpenTerms +
+               static_cast<std::size_t>((b - 1) * b / 2 + a - 1);
     }
-    static constexpr std::size_t OpenCells = (CategoryCount + 1) * CategoryCount;
+    static constexpr std::size_t OpenCells = (CategoryCount + 1) * OpenTerms;
     std::size_t valueCells() const { return valueCell(layout_.maxRolls + 1, 0, 0); }
     // What a split of t rolls between `first` open categories with the upper section and
     // `second` open categories in the lower table misses of best play, on average: measured
