@@ -180,17 +180,11 @@ void levelMeans(const std::vector<Position>& states, const std::vector<double>& 
     // The states of each term: those with its category, or both of its categories, open.
     std::vector<std::vector<std::size_t>> members(Tables::OpenTerms);
     for (std::size_t i = 0; i < states.size(); ++i) {
-        for (int b = 1; b <= CategoryCount; ++b) {
-            for (int a = 1; a <= b; ++a) {
-                if ((states[i].open & bitOf(a)) != 0 && (states[i].open & bitOf(b)) != 0) {
-                    members[Tables::openCell(0, a, b)].push_back(i);
-                }
-            }
-        }
+        Tables::forOpenTerms(states[i].open, [&](std::size_t t) { members[t].push_back(i); });
     }
     std::vector<double> term(Tables::OpenTerms, 0.0);
     std::vector<double> terms(states.size(), 0.0); // the sum of each state's terms
-    std::vector<double> rest(miss.size());
+    std::vector<double> rest(miss.size());         // what the terms leave to the cells
     const auto cellOf = [](const Position& p) {
         return Tables::valueCell(p.rollsLeft, std::popcount(p.open & UpperSet),
                                  std::popcount(p.open & LowerSet));
@@ -208,7 +202,8 @@ void levelMeans(const std::vector<Position>& states, const std::vector<double>& 
         for (std::size_t t = 0; t < term.size(); ++t) {
             double sum = 0;
             for (const std::size_t i : members[t]) {
-                sum += miss[i] - terms[i] + term[t] - static_cast<double>(fitted.value[cellOf(states[i])]);
+                sum += miss[i] - terms[i] + term[t] -
+                       static_cast<double>(fitted.value[cellOf(states[i])]);
             }
             const double next = sum / (static_cast<double>(members[t].size()) + Shrink);
             for (const std::size_t i : members[t]) {
@@ -218,8 +213,7 @@ void levelMeans(const std::vector<Position>& states, const std::vector<double>& 
         }
     }
     for (std::size_t t = 0; t < term.size(); ++t) {
-        fitted.open[static_cast<std::size_t>(level) * Tables::OpenTerms + t] =
-            static_cast<float>(term[t]);
+        fitted.open[Tables::openCell(level, 1, 1) + t] = static_cast<float>(term[t]);
     }
 }
 
@@ -270,9 +264,10 @@ void lookAheadMeans(Tables& tables, const FitOptions& options, const Progress& p
 // A choice at random: a fill or a roll alike when both may be taken (a roll again has up to
 // 63 ways, so a pick among all choices would hardly ever fill), then one of that kind.
 const Choice& randomChoice(const std::vector<Choice>& choices, std::mt19937_64& random) {
-    const auto fills = static_cast<std::size_t>(
-        std::count_if(choices.begin(), choices.end(),
-                      [](const Choice& c) { return c.kind == Choice::Kind::Fill; }));
+    const auto fills =
+        static_cast<std::size_t>(std::count_if(choices.begin(), choices.end(), [](const Choice& c) {
+            return c.kind == Choice::Kind::Fill;
+        }));
     const std::size_t rolls = choices.size() - fills;
     const bool fill = rolls == 0 || (fills > 0 && random() % 2 == 0);
     std::size_t pick = random() % (fill ? fills : rolls);

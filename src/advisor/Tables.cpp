@@ -102,14 +102,8 @@ double Tables::valueCorrection(CategorySet open, int rolls) const {
     double correction = corrections_.value[valueCell(rolls, std::popcount(open & UpperSet),
                                                      std::popcount(open & LowerSet))];
     if (!corrections_.open.empty()) {
-        const int count = std::popcount(open);
-        for (int b = 1; b <= CategoryCount; ++b) {
-            for (int a = 1; a <= b && (open & bitOf(b)) != 0; ++a) {
-                if ((open & bitOf(a)) != 0) {
-                    correction += static_cast<double>(corrections_.open[openCell(count, a, b)]);
-                }
-            }
-        }
+        const float* terms = &corrections_.open[openCell(std::popcount(open), 1, 1)];
+        forOpenTerms(open, [&](std::size_t t) { correction += static_cast<double>(terms[t]); });
     }
     return correction;
 }
@@ -262,8 +256,8 @@ bool Tables::load(const std::filesystem::path& file) {
     std::vector<float> gaps;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!readInto(in, gaps, h.gaps, sum) ||
-        error || size != static_cast<std::uintmax_t>(in.tellg()) + rest ||
+    if (!readInto(in, gaps, h.gaps, sum) || error ||
+        size != static_cast<std::uintmax_t>(in.tellg()) + rest ||
         !readInto(in, upper_.data(), upper_.data().size(), sum) ||
         !readInto(in, lower_.data(), lower_.data().size(), sum)) {
         return false;

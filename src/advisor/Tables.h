@@ -122,6 +122,16 @@ public:
                static_cast<std::size_t>((b - 1) * b / 2 + a - 1);
     }
     static constexpr std::size_t OpenCells = (CategoryCount + 1) * OpenTerms;
+    // Calls f(openCell(0, a, b)) for every category open in `open` (a == b) and every two (a < b).
+    template <class F> static void forOpenTerms(CategorySet open, F&& f) {
+        for (int b = 1; b <= CategoryCount; ++b) {
+            for (int a = 1; a <= b && (open & bitOf(b)) != 0; ++a) {
+                if ((open & bitOf(a)) != 0) {
+                    f(openCell(0, a, b));
+                }
+            }
+        }
+    }
     std::size_t valueCells() const { return valueCell(layout_.maxRolls + 1, 0, 0); }
     // What a split of t rolls between `first` open categories with the upper section and
     // `second` open categories in the lower table misses of best play, on average: measured
@@ -138,7 +148,7 @@ private:
     SubGame upper_;
     SubGame lower_;
     Corrections corrections_;
-    std::vector<float> splitGap_;    // by rolls, then categories per side; empty = none
+    std::vector<float> splitGap_; // by rolls, then categories per side; empty = none
 };
 
 } // namespace brisvane::advisor
