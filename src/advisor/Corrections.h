@@ -62,7 +62,7 @@ struct FitOptions {
     int rounds = 2;                // rounds that fit the leaf corrections, each from the last
     std::uint64_t seed = 20020222; // the same seed plays the same games
     int window = 3;                // rolls either side pooled into a leaf correction
-    int valueGames = 1250;         // games whose turn starts fit the value corrections
+    int valueGames = 2500;         // games whose turn starts fit the value corrections
     double explore = 0.2;          // the share of random choices in a fifth of those games
     int enough = 30;               // turn starts a value correction pools rolls either side for
 };

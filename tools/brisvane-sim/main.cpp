@@ -29,7 +29,7 @@
 //       Fits the advisor's corrections by games of its own play: R rounds (2) of N games
 //       (20000) for the leaf corrections, from the shipped ones (from none with --fresh), one
 //       more for the figures, then the value corrections by the look-ahead of the turn starts
-//       of V games (1250); writes them as the source file
+//       of V games (2500); writes them as the source file
 //       src/advisor/ShippedCorrections.cpp to FILE and prints each round's expected score at
 //       the start beside the mean of its games.
 //   brisvane-sim review FILE [--tables DIR]
