@@ -18,7 +18,7 @@ TEST(EventLog, EachEventAppendsOneStampedEscapedLineUnlessWriteLogIsExactlyNoAnd
     MemoryProfile settings;
     EventLog log{settings, clock, "Vexa.ini", folder.file("Vexa.log")};
     log.WriteLog("Clear highscore");
-    clock.advanceSeconds(3600 + 2);
+    clock.current = {2002, 2, 22, 1, 37, 43, 0};
     log.LogMessage = "Session 12: Score: 287, time: 14:05";
     log.WriteLog("");
     settings.SetINI("Options", "WriteLog", "No", "Vexa.ini");

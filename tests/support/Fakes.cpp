@@ -4,16 +4,6 @@
 
 namespace brisvane::testing {
 
-void FakeClock::advanceSeconds(int seconds) {
-    long total = current.hour * 3600L + current.minute * 60L + current.second + seconds;
-    const long day = 24L * 3600L;
-    current.day += static_cast<int>(total / day);  // tests stay within one month
-    total %= day;
-    current.hour = static_cast<int>(total / 3600);
-    current.minute = static_cast<int>(total / 60 % 60);
-    current.second = static_cast<int>(total % 60);
-}
-
 std::string FakeLocale::longTime(const DateTime& when) const {
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", when.hour, when.minute, when.second);

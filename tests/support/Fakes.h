@@ -31,7 +31,6 @@ class FakeClock : public Clock {
 public:
     DateTime current{2002, 2, 22, 0, 37, 41, 0};
     DateTime now() const override { return current; }
-    void advanceSeconds(int seconds);
 };
 
 // Answers a scripted sequence of numbers in [0, 1); when the script runs dry it repeats

@@ -30,7 +30,6 @@ public:
     std::vector<advisor::Choice> choices;
     advisor::Review answer{500, 3, 480, -17, 1};
     std::vector<advisor::Position> asked;
-    std::vector<advisor::Step> reviewed;
 
     std::vector<advisor::Choice> rank(const advisor::Position& position) override {
         asked.push_back(position);
@@ -39,10 +38,7 @@ public:
         }
         return choices;
     }
-    advisor::Review review(const std::vector<advisor::Step>& steps) override {
-        reviewed = steps;
-        return answer;
-    }
+    advisor::Review review(const std::vector<advisor::Step>&) override { return answer; }
     // Answers as review() does, from a copy of `answer` taken now.
     Reviewer reviewer() const override {
         return [answer = answer](const std::vector<advisor::Step>&) { return answer; };
