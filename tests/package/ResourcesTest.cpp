@@ -85,6 +85,7 @@ TEST_F(ResourcesTest, AMissingOrDamagedPackageIsReportedAndNothingIsRecorded) {
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].title, "Brisvane");
     EXPECT_EQ(dialogs.messages[0].text, "Specified package not found.");
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Warning);
     EXPECT_TRUE(busyCalls.empty());
     EXPECT_EQ(get("del"), "");
 }

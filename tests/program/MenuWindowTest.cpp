@@ -32,14 +32,6 @@ TEST(MenuWindowTest, EntriesCanBeAddedAndOnlyLiveOnesChosen) {
     EXPECT_FALSE(menus.choose("www_tom1"));
     EXPECT_FALSE(menus.choose("no_such_entry"));
     EXPECT_EQ(chosen, 1);
-
-    // The package entries unpack Res.pac (absent here: the player is told) and remove the
-    // unpacked files.
-    EXPECT_TRUE(menus.choose("xx_unpack"));
-    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
-    EXPECT_EQ(rig.dialogs.messages[0].text, "Specified package not found.");
-    EXPECT_EQ(rig.dialogs.messages[0].kind, MessageKind::Warning);
-    EXPECT_TRUE(menus.choose("xx_delres"));
     EXPECT_THROW(menus.xx_meny.entry("www_sms"), std::out_of_range);
 }
 

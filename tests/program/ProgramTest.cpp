@@ -101,19 +101,20 @@ TEST_F(ProgramTest, AHugeCountOfLanguagesOrAccountsCountsWhatTheFileHolds) {
     EXPECT_EQ(program.accounts().count(), 1);
 }
 
-// What unpacking does is the resources' own; here, that the program's folder and log are its.
+// What unpacking does is the resources' own; here, that the tools menu's entries reach it with
+// the program's folder and log.
 TEST_F(ProgramTest, APackageUnpacksIntoTheProgramFolderAndIsRemovedAgain) {
     folder.write("felt.txt", "felt");
     package::writePackage(folder.file("Res.pac"), {{"Felt.jpg", folder.file("felt.txt")}});
-    program.Unpack();
+    ASSERT_TRUE(program.menuWindow().choose("xx_unpack"));
     EXPECT_EQ(folder.read("Felt.jpg"), "felt");
-    program.DelRes();
+    ASSERT_TRUE(program.menuWindow().choose("xx_delres"));
     EXPECT_FALSE(folder.exists("Felt.jpg"));
     EXPECT_TRUE(dialogs.messages.empty());
 
     // A package entry that is refused reaches the event log.
     folder.write("Res.pac", package::encodeDirectory({{"../up.txt", 1}}) + "x");
-    program.Unpack();
+    program.menuWindow().choose("xx_unpack");
     EXPECT_NE(folder.read("Vexa.log").find("Unpack left out \"../up.txt\": not a plain file name."),
               std::string::npos);
 }
