@@ -19,8 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempFolder;
 
-const std::vector<std::string> DataFiles = {"Vexa.ini", "English.lan", "Version.txt"};
-
 // Started once as the superuser for the player (an installed copy under "sudo -E"), the game
 // leaves every folder and file it makes to the player.
 TEST(ProgramFolder, WhatTheSuperuserMakesInAPlayersFolderIsThePlayers) {
@@ -33,7 +31,8 @@ TEST(ProgramFolder, WhatTheSuperuserMakesInAPlayersFolderIsThePlayers) {
     exe.write("Vexa.ini", "[Highscore]\np1=0\n");
     exe.write("English.lan", "[Language]\n");
     const auto folder = ProgramFolder::choose(exe.path(), home.path() / ".local" / "share",
-                                              DataFiles, [](const fs::path&) { return false; });
+                                              {"Vexa.ini", "English.lan", "Version.txt"},
+                                              [](const fs::path&) { return false; });
     FileProfile profile;
     ASSERT_TRUE(profile.SetINI("Info", "Author", "Al", folder.file("German.nla")));
     testing::FakeClock clock;
@@ -54,21 +53,6 @@ TEST(ProgramFolder, WhatTheSuperuserMakesInAPlayersFolderIsThePlayers) {
         EXPECT_EQ(st.st_uid, 65534u) << name;
         EXPECT_EQ(st.st_gid, 65534u) << name;
     }
-}
-
-TEST(ProgramFolder, AnInstalledCopySeedsAFolderOfThePlayersOwnOnceAndAWritableOneIsUsedAsItIs) {
-    TempFolder exe;
-    TempFolder home;
-    const auto readOnly = [](const fs::path&) { return false; };
-    const auto writable = [](const fs::path&) { return true; };
-    exe.write("English.lan", "[Language]\n");
-    EXPECT_EQ(ProgramFolder::choose(exe.path(), home.path(), DataFiles, writable).path(),
-              exe.path());
-    exe.write("Vexa.ini", "[Highscore]\np1=0\n"); // Version.txt is not installed
-    const auto first = ProgramFolder::choose(exe.path(), home.path(), DataFiles, readOnly);
-    EXPECT_EQ(first.path(), home.path() / "brisvane");
-    EXPECT_EQ(home.read("brisvane/Vexa.ini"), "[Highscore]\np1=0\n");
-    EXPECT_FALSE(home.exists("brisvane/Version.txt"));
 }
 
 // An installed copy: the binary in prefix/bin, the data read-only in prefix/share/brisvane.
