@@ -13,6 +13,7 @@
 #include "language/KeyOrder.h"
 #include "language/Language.h"
 #include "settings/FileProfile.h"
+#include "support/ShippedLanguages.h"
 
 namespace brisvane {
 namespace {
@@ -37,27 +38,18 @@ protected:
     std::string listed(int n, char what) {
         return ini("l" + std::to_string(n) + what);
     }
-    std::set<std::string> shippedLanguageFiles() const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dataFolder)) {
-            if (entry.path().extension() == ".lan") {
-                names.insert(entry.path().filename().string());
-            }
-        }
-        return names;
-    }
     void choose(const std::string& fileName) {
         language.setLanguageFile(data.resolve(fileName));
     }
 
     FileProfile profile;
-    const std::filesystem::path dataFolder = std::filesystem::path(BRISVANE_SOURCE_DIR) / "data";
-    const ProgramFolder data{dataFolder};
+    const ProgramFolder data{std::filesystem::path(BRISVANE_SOURCE_DIR) / "data"};
     Language language{profile, data, data.file("Vexa.ini")};
 };
 
 TEST_F(ShippedData, TheSettingsListOffersEveryShippedLanguageOnceUnderItsOwnName) {
-    const std::set<std::string> files = shippedLanguageFiles();
+    const std::vector<std::string> shipped = testing::shippedLanguages();
+    const std::set<std::string> files(shipped.begin(), shipped.end());
     EXPECT_GE(files.size(), 9u);
     std::set<std::string> offered;
     const int count = intValue(ini("antal"));
@@ -75,7 +67,7 @@ TEST_F(ShippedData, EveryShippedLanguageHasEveryTextOfTheEnglishFile) {
     english.setLanguageFile(data.file("English.lan"));
     const KeyOrder keys = KeyOrder::fromReference(profile, data.file("English.lan"));
     ASSERT_GE(keys.total(), 85);
-    for (const std::string& file : shippedLanguageFiles()) {
+    for (const std::string& file : testing::shippedLanguages()) {
         choose(file);
         const std::string international = language.info("international");
         EXPECT_EQ(international + ".lan", file);
@@ -101,7 +93,7 @@ TEST_F(ShippedData, EveryShippedLanguageHasEveryTextOfTheEnglishFile) {
 
 TEST_F(ShippedData, TheDisplayShowsEveryLanguageTextsWholeOnOnePage) {
     const KeyOrder keys = KeyOrder::fromReference(profile, data.file("English.lan"));
-    for (const std::string& file : shippedLanguageFiles()) {
+    for (const std::string& file : testing::shippedLanguages()) {
         choose(file);
         for (int k = 1; k <= keys.count('d'); ++k) {
             const std::string said = language.T("d" + std::to_string(k));

@@ -1,34 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "server/Texts.h"
+#include "support/ShippedLanguages.h"
 
 namespace brisvane::server {
 namespace {
 
-// The international name of every language file the game ships.
-std::vector<std::string> shippedLanguages() {
-    std::vector<std::string> names;
-    for (const auto& file : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
-        if (file.path().extension() != ".lan") {
-            continue;
-        }
-        std::ifstream in(file.path());
-        for (std::string line; std::getline(in, line);) {
-            if (line.rfind("international=", 0) == 0) {
-                names.push_back(line.substr(14, line.find_last_not_of("\r") - 13));
-            }
-        }
-    }
-    return names;
-}
-
+// A language file is named by its language's international name (the shipped data's test).
 TEST(TextsTest, EveryLanguageTheGameShipsHasEveryTextOfThePages) {
-    const auto names = shippedLanguages();
-    ASSERT_GE(names.size(), 3U);
-    for (const std::string& name : names) {
+    const auto files = testing::shippedLanguages();
+    ASSERT_GE(files.size(), 3U);
+    for (const std::string& file : files) {
+        const std::string name = std::filesystem::path(file).stem().string();
         const Texts& t = textsFor(name);
         EXPECT_EQ(t.lan, name);
         // A text left out of a language's table is empty: the page would show nothing there.

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "support/ProgramRig.h"
+#include "support/ShippedLanguages.h"
 #include "windows/MainView.h"
 #include "windows/LanguageCreationView.h"
 #include "windows/SettingsView.h"
@@ -19,18 +20,6 @@
 #include "windows/TranslatorView.h"
 
 namespace brisvane::testing {
-
-// The language files the game ships, English first.
-inline std::vector<std::string> shippedLanguages() {
-    std::vector<std::string> files{"English.lan"};
-    for (const auto& entry : std::filesystem::directory_iterator(BRISVANE_SOURCE_DIR "/data")) {
-        const std::string name = entry.path().filename().string();
-        if (entry.path().extension() == ".lan" && name != files.front()) {
-            files.push_back(name);
-        }
-    }
-    return files;
-}
 
 // WCAG relative luminance and contrast ratio of opaque colours, worked out here rather than by
 // the windows' own code, which they check.
