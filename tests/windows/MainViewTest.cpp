@@ -1,10 +1,12 @@
 // The game window as the player sees and uses it: the view shows the models and hands the
-// clicks, sweeps, keys and timer ticks to them; its own boxes; what happens when something fails.
+// clicks, sweeps, keys and timer ticks to them, up to a game's end; its own boxes; what happens
+// when something fails.
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 #include "MainRig.h"
+#include "game/GameFixture.h"
 #include "support/ScriptedAdvice.h"
 #include "windows/DotDisplay.h"
 #include "windows/Twips.h"
@@ -186,6 +188,27 @@ TEST(MainViewTest, EveryCaptionReadsOnTheTableAndStaysInItsPlace) {
     EXPECT_GT(checked, 30);
     EXPECT_LE(rig.widget("Topp01").width(), twips::toPixels(rig.program.topTen().Topp(1).width))
         << "a long name is cut, not drawn over the next column";
+}
+
+// The end step runs on the window's own timer: the game is recorded, its place shows in the top
+// ten on the table and the next game is laid out. (Whole games are the model's tests; the
+// clicks, sweeps and keys that play them are the tests above.)
+TEST(MainViewTest, TheEndStepRecordsTheGameAndLaysOutTheNext) {
+    MainRig rig;
+    rig.view->loadAndShow();
+    rig.dialogs.inputAnswers = {std::string("Åsa")};
+    playUntilTheEnd(rig.game);
+    ASSERT_TRUE(rig.view->timer("TimerEnd")->isActive());
+    EXPECT_FALSE(rig.widget("Roll").isEnabled());
+    rig.view->timer("TimerEnd")->fire();
+    EXPECT_FALSE(rig.view->timer("TimerEnd")->isActive());
+    EXPECT_EQ(rig.ini("Session", "total"), "1");
+    EXPECT_EQ(rig.widget("Rolls").caption(), QStringLiteral("60"));
+    EXPECT_EQ(rig.widget("scr_Tot").caption(), QStringLiteral("0"));
+    EXPECT_EQ(rig.widget("Topp01").caption().toStdString(),
+              "1. " + rig.ini("Highscore", "p1") + " Åsa");
+    EXPECT_TRUE(rig.widget("Topp01").shown().bold);
+    EXPECT_TRUE(rig.widget("Roll").isEnabled());
 }
 
 TEST(MainViewTest, ExitAndCloseAskWithNoTheDefaultWhenWarnExitIsExactlyYes) {
