@@ -55,7 +55,7 @@ TEST_F(ScoreSheet, TheBonusComesOnceAtExactly84OrIsMissedAfterSixUpperCategories
     }
     EXPECT_EQ(game.Bonus.caption, "0");
     EXPECT_EQ(game.Bonus.foreColor, colour::Yellow);
-    EXPECT_EQ(hooks.said.back(), "No bonus") << "when the language has no text d8";
+    EXPECT_EQ(hooks.events.back(), "say:No bonus") << "when the language has no text d8";
 
     game.clickNyttSpel(); // every game has its own bonus to win
     place(Sixes, {6, 6, 6, 6, 6, 6});

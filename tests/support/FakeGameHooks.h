@@ -17,20 +17,12 @@ namespace brisvane::testing {
 class FakeGameHooks : public GameHooks {
 public:
     std::vector<std::string> events;
-    std::vector<std::string> said;
-    std::vector<int> sounds;
     int endOfGameCalls = 0;
     int finishedTotal = -1; // TotalScore when the last end of a game began
     std::function<void(GameModel&)> onEndOfGame;
 
-    void Say(const std::string& sayText) override {
-        said.push_back(sayText);
-        events.push_back("say:" + sayText);
-    }
-    void sndA(int soundNo) override {
-        sounds.push_back(soundNo);
-        events.push_back("sound:" + std::to_string(soundNo));
-    }
+    void Say(const std::string& sayText) override { events.push_back("say:" + sayText); }
+    void sndA(int soundNo) override { events.push_back("sound:" + std::to_string(soundNo)); }
     void playRefusedSound() override { events.emplace_back("refused"); }
     void resetForNewGame() override { events.emplace_back("reset"); }
     void touchSettingsWindow() override { events.emplace_back("settings"); }
@@ -48,11 +40,7 @@ public:
         }
     }
 
-    void clear() {
-        events.clear();
-        said.clear();
-        sounds.clear();
-    }
+    void clear() { events.clear(); }
 };
 
 } // namespace brisvane::testing
