@@ -96,27 +96,6 @@ TEST(QtDialogsTest, ButtonsAndTheFileDialogSpeakTheLanguageInUse) {
     Language language(profile, ProgramFolder(data), (data / "Vexa.ini").string());
     QtDialogs dialogs;
     dialogs.setLanguage(&language);
-    const auto buttons = [](QWidget* box) {
-        QStringList texts;
-        for (QPushButton* button : box->findChildren<QPushButton*>()) {
-            texts.append(button->text());
-        }
-        texts.sort();
-        return texts.join(QLatin1Char('|'));
-    };
-    const std::pair<const char*, const char*> expected[] = {
-        {"Swedish.lan", "&Ja|&Nej"}, {"English.lan", "&No|&Yes"}};
-    for (const auto& [file, shown] : expected) {
-        language.setLanguageFile((data / file).string());
-        QString seen;
-        whenBoxOpens([&](QWidget* box) {
-            seen = buttons(box);
-            qobject_cast<QDialog*>(box)->reject();
-        });
-        dialogs.askYesNo("Brisvane", "?", DefaultButton::No);
-        EXPECT_EQ(seen, QString::fromUtf8(shown)) << file;
-    }
-
     // Danish: the captions from the game's own keys, the views' tool tips from Qt's catalogue.
     language.setLanguageFile((data / "Danish.lan").string());
     QStringList labels;
@@ -135,8 +114,18 @@ TEST(QtDialogsTest, ButtonsAndTheFileDialogSpeakTheLanguageInUse) {
     if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_da.qm")) {
         EXPECT_NE(detail, QStringLiteral("Detail View")) << "Qt's Danish catalogue is in use";
     }
-    // Back in English, Qt's own words again: the catalogue is let go.
+    // Back in English, the buttons and Qt's own words again: the catalogue is let go.
     language.setLanguageFile((data / "English.lan").string());
+    QStringList buttons;
+    whenBoxOpens([&](QWidget* box) {
+        for (QPushButton* button : box->findChildren<QPushButton*>()) {
+            buttons.append(button->text());
+        }
+        qobject_cast<QDialog*>(box)->reject();
+    });
+    dialogs.askYesNo("Brisvane", "?", DefaultButton::No);
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("&No"), QStringLiteral("&Yes")}));
     whenBoxOpens([&](QWidget* box) {
         detail = QCoreApplication::translate("QFileDialog", "Detail View");
         qobject_cast<QDialog*>(box)->reject();
