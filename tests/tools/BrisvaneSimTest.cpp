@@ -112,26 +112,19 @@ TEST(BrisvaneSim, BadArgumentsGetOneUsageLineAndStatusTwo) {
     }
 }
 
-TEST(BrisvaneSim, AdviseWithoutTheRollsLeftNamesTheOptionBeforeItNeedsTheTables) {
+// A mistake in what the advice or a review is given is said before the tables are made.
+TEST(BrisvaneSim, AdviseAndReviewRefuseMistakesBeforeTheyNeedTheTables) {
+    using Run = std::pair<int, std::vector<std::string>>;
     testing::TempFolder folder;
-    const auto [status, err] =
-        run("advise 1 2 3 4 5 6 --tables " + (folder.path() / "tables").string(), "2>&1 >/dev/null");
-    EXPECT_EQ(status, 2);
-    EXPECT_EQ(err, std::vector<std::string>{
-                       "brisvane-sim: advise needs --rolls-left N, the rolls the game has left"});
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "tables"));
-}
-
-TEST(BrisvaneSim, ReviewRefusesABrokenRecordBeforeItNeedsTheTables) {
-    testing::TempFolder folder;
+    const std::string tables = " --tables " + (folder.path() / "tables").string();
+    EXPECT_EQ(
+        run("advise 1 2 3 4 5 6" + tables, "2>&1 >/dev/null"),
+        (Run{2, {"brisvane-sim: advise needs --rolls-left N, the rolls the game has left"}}));
     const auto record = folder.path() / "game.txt";
     std::ofstream(record) << "roll 1 2 3 4 5 6\nfill Sevens\n";
-    const auto [status, err] =
-        run("review " + record.string() + " --tables " + (folder.path() / "tables").string(),
-            "2>&1 >/dev/null");
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(err, std::vector<std::string>{
-                       "brisvane-sim: line 2: no category \"Sevens\" (Ones .. Yatzy, or 1..20)"});
+    EXPECT_EQ(
+        run("review " + record.string() + tables, "2>&1 >/dev/null"),
+        (Run{1, {"brisvane-sim: line 2: no category \"Sevens\" (Ones .. Yatzy, or 1..20)"}}));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "tables"));
     EXPECT_EQ(run("review " + (folder.path() / "missing.txt").string()).first, 1);
 }
