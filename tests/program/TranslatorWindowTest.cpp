@@ -102,13 +102,8 @@ TEST_F(TranslatorWindowTest, TypedTextIsWrittenAfterThePauseOrBeforeAnyMove) {
 TEST_F(TranslatorWindowTest, SavingAppearsOnlyWhenEveryKeyHasAText) {
     const std::string shipped = ini("Language", "antal");
     createLanguage("Anna", "Deutsch", "German");
-    for (int p = 1; p <= 30; ++p) {
+    for (int p = 1; p <= keys().total(); ++p) {
         t().Combo1Click(std::to_string(p));
-        type("Text " + std::to_string(p));
-    }
-    EXPECT_FALSE(t().bSave.visible);
-    for (int p = 31; p <= keys().total(); ++p) {
-        t().clickNext();
         EXPECT_FALSE(t().bSave.visible) << p;
         type("Text " + std::to_string(p));
     }
