@@ -65,21 +65,6 @@ QAccessible::Role expectedRole(const std::string& name) {
     return QAccessible::Link; // the text links and the places of the top ten
 }
 
-// Every named control of the window, from its models.
-std::vector<const Control*> modelControls(MainRig& rig) {
-    std::vector<const Control*> all;
-    for (const Control* c : rig.game.controls()) {
-        if (c->objectName != "Text1") { // a stock text box
-            all.push_back(c);
-        }
-    }
-    std::ranges::copy(rig.windowShell.controls(), std::back_inserter(all));
-    for (int place = 1; place <= 10; ++place) {
-        all.push_back(&rig.program.topTen().Topp(place));
-    }
-    return all;
-}
-
 void expectTreeShowsModels(MainRig& rig) {
     const AccessibleNames names(rig.game, rig.program.language());
     std::set<QObject*> walked;
@@ -87,7 +72,7 @@ void expectTreeShowsModels(MainRig& rig) {
     for (int i = 0; i < window->childCount(); ++i) {
         walked.insert(window->child(i)->object());
     }
-    for (const Control* c : modelControls(rig)) {
+    for (const Control* c : rig.drawnControls()) {
         const std::string& name = c->objectName;
         ControlWidget& widget = rig.widget(name);
         ASSERT_TRUE(walked.contains(&widget)) << name << " is not in the tree";

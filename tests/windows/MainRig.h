@@ -86,6 +86,20 @@ public:
         view->render();
     }
 
+    // Every named control the window draws, from its models (Text1 is a stock text box).
+    std::vector<const Control*> drawnControls() {
+        std::vector<const Control*> all;
+        for (const Control* c : game.controls()) {
+            if (c->objectName != "Text1") {
+                all.push_back(c);
+            }
+        }
+        std::ranges::copy(windowShell.controls(), std::back_inserter(all));
+        for (int place = 1; place <= 10; ++place) {
+            all.push_back(&program.topTen().Topp(place));
+        }
+        return all;
+    }
     ControlWidget& widget(const std::string& name) const {
         ControlWidget* found = view->control(QString::fromStdString(name));
         if (found == nullptr) {

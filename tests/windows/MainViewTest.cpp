@@ -27,15 +27,7 @@ template <typename Dots> std::string pattern(const Dots& dots) {
 
 // Every named control's widget shows what its model says, and the dot display its dots.
 void expectShowsModel(MainRig& rig) {
-    std::vector<Control*> models = rig.game.controls();
-    std::ranges::copy(rig.windowShell.controls(), std::back_inserter(models));
-    for (int place = 1; place <= 10; ++place) {
-        models.push_back(&rig.program.topTen().Topp(place));
-    }
-    for (const Control* c : models) {
-        if (c->objectName == "Text1") { // a text box, not a drawn control
-            continue;
-        }
+    for (const Control* c : rig.drawnControls()) {
         const ControlWidget& w = rig.widget(c->objectName);
         const Control& s = w.shown();
         EXPECT_TRUE(s.caption == c->caption && s.foreColor == c->foreColor &&
