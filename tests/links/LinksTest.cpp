@@ -47,9 +47,7 @@ TEST(LinksTest, WithoutTheWarningEveryPageOpensAtOnceAndOnlyNoBeeps) {
     for (const std::string warn : {"Maybe", "No"}) {
         for (const bool soundOn : {false, true}) {
             for (const WebEntry& entry : webEntries()) {
-                ProgramRig rig;
-                rig.setIni("Options", "WarnHomepage", warn);
-                rig.setIni("Options", "PlaySound", soundOn ? "Yes" : "No");
+                ProgramRig rig({{"WarnHomepage", warn}, {"PlaySound", soundOn ? "Yes" : "No"}});
                 rig.program.sounds().load();
                 entry.click(rig.program);
                 const std::string name = entry.name + (" " + warn) + (soundOn ? " sound" : "");
@@ -66,9 +64,8 @@ TEST(LinksTest, WithoutTheWarningEveryPageOpensAtOnceAndOnlyNoBeeps) {
         }
     }
     // Without the beep file the page opens in silence.
-    ProgramRig rig;
+    ProgramRig rig({{"WarnHomepage", "No"}});
     std::filesystem::remove(rig.folder.file("beep.wav"));
-    rig.setIni("Options", "WarnHomepage", "No");
     rig.program.menuWindow().choose("www_sms");
     EXPECT_TRUE(rig.sound.played.empty());
     EXPECT_EQ(rig.shell.opened.size(), 1u);
@@ -93,8 +90,7 @@ TEST(LinksTest, TheWarningAsksFirstAndNoOpensAndLogsNothing) {
 }
 
 TEST(LinksTest, AnAddressIsJoinedAsStoredAndTheLanguageNameEncoded) {
-    ProgramRig rig;
-    rig.setIni("Options", "WarnHomepage", "No");
+    ProgramRig rig({{"WarnHomepage", "No"}});
     rig.setIni("Internet", "home", "http://a.example/x?y=1");
     rig.setIni("Internet", "sms", "http://a.example/sms?to=46&x=1");
     std::filesystem::path lan = rig.folder.file("English.lan");
@@ -149,8 +145,7 @@ TEST(LinksTest, OnlyHttpAndHttpsAddressesAreWebAddresses) {
 
 // A hand-edited page address of another kind never reaches the desktop.
 TEST(LinksTest, AnAddressThatIsNotAWebPageIsRefusedNamingItsKey) {
-    ProgramRig rig;
-    rig.setIni("Options", "WarnHomepage", "No");
+    ProgramRig rig({{"WarnHomepage", "No"}});
     rig.setIni("Internet", "home", "file:///etc/passwd");
     rig.setIni("Internet", "help", "javascript:alert(1)");
     EXPECT_FALSE(rig.program.links().openWebPage(WebPage::Home));
