@@ -1,41 +1,30 @@
-// What the distribution packs into Res.pac: pictures the background option can show, packed
-// and unpacked again without a changed byte.
+// What the distribution packs into Res.pac: pictures the background option can show. (That a
+// package gives back every byte is the reader's and the packer's tests.)
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
-#include "package/PackageWriter.h"
-#include "package/clsUnPackage.h"
 #include "program/MainShell.h"
-#include "support/TempFolder.h"
 
 namespace brisvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ShippedPackage, HoldsBackgroundPicturesThatComeOutWhole) {
-    std::vector<package::SourceFile> files;
+TEST(ShippedPackage, HoldsBackgroundPicturesTheOptionCanShow) {
+    int pictures = 0;
     for (const auto& entry :
          fs::directory_iterator(fs::path(BRISVANE_SOURCE_DIR) / "data" / "pictures")) {
-        files.push_back({entry.path().filename().string(), entry.path().string()});
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(shell::isBackgroundPicture(name)) << name << ": the option could not use it";
+        std::string start(4, '\0');
+        std::ifstream(entry.path(), std::ios::binary).read(start.data(), 4);
+        EXPECT_TRUE(start.rfind("\xFF\xD8\xFF", 0) == 0 || start == "GIF8")
+            << name << ": a JPEG or GIF file";
+        ++pictures;
     }
-    ASSERT_GE(files.size(), 1u);
-    testing::TempFolder folder;
-    package::writePackage(folder.file("Res.pac"), files);
-    clsUnPackage reader;
-    reader.Package(folder.file("Res.pac"));
-    reader.Destination(folder.path().string());
-    ASSERT_TRUE(reader.Initialise());
-    for (const auto& file : files) {
-        SCOPED_TRACE(file.name);
-        EXPECT_TRUE(shell::isBackgroundPicture(file.name)) << "the picture option could not use it";
-        ASSERT_TRUE(reader.ExtractFile(file.name));
-        const std::string bytes = folder.read(file.name);
-        EXPECT_TRUE(bytes.rfind("\xFF\xD8\xFF", 0) == 0 || bytes.rfind("GIF8", 0) == 0)
-            << "a JPEG or GIF file";
-        EXPECT_EQ(fs::file_size(file.path), bytes.size());
-    }
+    EXPECT_GE(pictures, 1);
 }
 
 }  // namespace
