@@ -95,19 +95,17 @@ TEST_F(SubmissionTest, AnAddressOfAnotherSchemeIsRefusedAndOneTheDesktopCannotOp
     runTimers();
     EXPECT_EQ(rig.program.links().MainLink.rfind("?user=Anna&pass=pw&", 0), 0u);
     EXPECT_TRUE(rig.shell.opened.empty());
-    for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)", "smb://host/x"}) {
-        rig.setIni("Internet", "send", refused);
-        rig.dialogs.messages.clear();
-        click(1);
-        runTimers();
-        EXPECT_TRUE(rig.shell.opened.empty()) << refused;
-        EXPECT_EQ(send.state(), SubmissionState::Idle) << refused;
-        ASSERT_EQ(rig.dialogs.messages.size(), 1u) << refused;
-        EXPECT_EQ(rig.dialogs.messages[0].text,
-                  "The address under send in section Internet of the settings file is not a web "
-                  "address (http: or https:), so it was not opened.");
-        EXPECT_EQ(rig.logLines().back().rfind("The address under send", 0), 0u) << refused;
-    }
+    rig.setIni("Internet", "send", "file:///etc/passwd"); // which schemes are web: the links'
+    rig.dialogs.messages.clear();
+    click(1);
+    runTimers();
+    EXPECT_TRUE(rig.shell.opened.empty());
+    EXPECT_EQ(send.state(), SubmissionState::Idle);
+    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
+    EXPECT_EQ(rig.dialogs.messages[0].text,
+              "The address under send in section Internet of the settings file is not a web "
+              "address (http: or https:), so it was not opened.");
+    EXPECT_EQ(rig.logLines().back().rfind("The address under send", 0), 0u);
     rig.setIni("Internet", "send", "HTTP://plain.example/send"); // allowed, without TLS
     rig.shell.answer = false;
     rig.dialogs.messages.clear();
