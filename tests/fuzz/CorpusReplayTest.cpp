@@ -30,7 +30,7 @@ std::size_t replay(const std::string& name, Target target) {
     }
     std::sort(files.begin(), files.end());
     for (const fs::path& file : files) {
-        SCOPED_TRACE(file.filename().string());
+        SCOPED_TRACE(name + "/" + file.filename().string());
         std::ifstream in(file, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)),
                                 std::istreambuf_iterator<char>());
@@ -39,13 +39,9 @@ std::size_t replay(const std::string& name, Target target) {
     return files.size();
 }
 
-TEST(FuzzCorpus, PackageReader) {
+TEST(FuzzCorpus, ThePackageReaderTheSettingsFileAndTheLanguageLookupTakeEverySavedInput) {
     EXPECT_GE(replay("package", fuzz::packageReader), 5u);
-}
-TEST(FuzzCorpus, SettingsFileRoundTrip) {
     EXPECT_GE(replay("ini", fuzz::iniRoundTrip), 3u);
-}
-TEST(FuzzCorpus, LanguageLookup) {
     EXPECT_GE(replay("language", fuzz::languageLookup), 2u);
 }
 
