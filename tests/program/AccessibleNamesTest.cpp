@@ -63,16 +63,6 @@ TEST_F(SpokenGameTest, DiceSayTheirFaceAndWhetherTheyArePickedUpThroughATurn) {
     EXPECT_EQ(die(2).name, "Die 2: five");
     roll({4});
     EXPECT_EQ(die(3), (Spoken{"Die 3: four", "", "", true, false, true}));
-
-    game.clickDie(1);
-    game.clickUndo();
-    EXPECT_EQ(die(1), (Spoken{"Die 1: six", "", "", true, false, true}));
-
-    game.clickCategory(category::Chance);
-    for (int i = 1; i <= 6; ++i) {
-        EXPECT_FALSE(die(i).present) << "the table is cleared after a placement: " << i;
-        EXPECT_FALSE(die(i).checked) << i;
-    }
 }
 
 TEST_F(SpokenGameTest, ScoresAndCategoriesSayTheirCategoryAndFigure) {
