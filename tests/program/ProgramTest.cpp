@@ -24,7 +24,6 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
     advice->choices = {rollAgain({6, 0, 0, 0, 0, 0}, 499.5)};
     advice->answer = advisor::Review{499.5, 10, 300, 40, 40};
     program.advice().prepare = [&advice](const advisor::Progress&) { return std::move(advice); };
-    locale.separator = ",";
     program.mainShell().Load();
     ASSERT_TRUE(program.menuWindow().choose("xx_advice"));
     EXPECT_TRUE(program.menuWindow().xx_meny.entry("xx_advice").checked());
@@ -33,14 +32,11 @@ TEST_F(ProgramTest, AnAdvisedGameIsLoggedAsSuchAndLeavesTheTopTenToPlayers) {
 
     worker.immediate = true; // the review is done before the end shows
     const int advised = AutoPlayer(program.game()).playGame().TotalScore;
-    EXPECT_TRUE(dialogs.inputs.empty()) << "no name is asked for an advised game";
-    EXPECT_EQ(ini("Highscore", "p1"), "0");
+    EXPECT_EQ(ini("Highscore", "p1"), "0"); // no place; what the end says: the recorder's test
     EXPECT_EQ(ini("Session", "total"), "1");
     const std::string log = folder.read("Vexa.log");
     EXPECT_NE(log.find("Score: " + std::to_string(advised)), std::string::npos);
     EXPECT_NE(log.find(". Review: expected 499.5, choices cost 10.0, luck "), std::string::npos);
-    EXPECT_NE(dialogs.messages.back().text.find("Expected at the start: 499,5 p"),
-              std::string::npos);
 
     ASSERT_TRUE(program.menuWindow().choose("xx_advice"));
     EXPECT_FALSE(program.menuWindow().xx_meny.entry("xx_advice").checked());
