@@ -21,7 +21,8 @@ TEST(MenuWindowTest, TheMenusPopUpFromTheirLabels) {
     EXPECT_EQ(shown, (std::vector<std::string>{"xx_webmenu at the pointer", "xx_meny at 310,44"}));
 }
 
-TEST(MenuWindowTest, EntriesCanBeAddedAndOnlyLiveOnesChosen) {
+// Only a live entry is chosen; stop logging is a switch that shows what the settings file says.
+TEST(MenuWindowTest, OnlyLiveEntriesAreChosenAndStopLoggingIsASwitch) {
     ProgramRig rig;
     MenuWindow& menus = rig.program.menuWindow();
     int chosen = 0;
@@ -33,11 +34,7 @@ TEST(MenuWindowTest, EntriesCanBeAddedAndOnlyLiveOnesChosen) {
     EXPECT_FALSE(menus.choose("no_such_entry"));
     EXPECT_EQ(chosen, 1);
     EXPECT_THROW(menus.xx_meny.entry("www_sms"), std::out_of_range);
-}
 
-TEST(MenuWindowTest, StopLoggingIsASwitchShowingWhatTheSettingsFileSays) {
-    ProgramRig rig;
-    MenuWindow& menus = rig.program.menuWindow();
     const MenuEntry& stop = menus.xx_meny.entry("xx_stoplog");
     ASSERT_TRUE(stop.checked);
     EXPECT_FALSE(stop.checked());
