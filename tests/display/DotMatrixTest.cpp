@@ -90,15 +90,13 @@ TEST_F(DotMatrixTest, APageLightsEveryDotOfItsCharactersInPlaceOrder) {
     }
 }
 
-TEST_F(DotMatrixTest, ShowsAShortMessageInCapitalsOnOnePageAndNothingForAnEmptyOne) {
-    display.Say("yatzy! ä ñ,é%"); // 13 characters, more bytes
+TEST_F(DotMatrixTest, ShowsAShortMessageOnOnePageAndPagesALongOneUntilItsLastPage) {
+    display.Say("yatzy! ä ñ,é%"); // 13 characters, more bytes: one page
     EXPECT_EQ(shown(display), "YATZY! Ä Ñ É ") << "unknown characters are blanks";
     EXPECT_FALSE(display.Timer1().enabled);
     display.Say("");
     EXPECT_EQ(shown(display), "             ");
-}
 
-TEST_F(DotMatrixTest, PagesALongMessageEveryTimerTickAndStopsAfterTheLastPage) {
     int changes = 0;
     display.setChangeHandler([&changes] { ++changes; });
     display.Say("ABCDEFGHIJKLMNOPQRSTUVWXYZ!"); // 27 characters: three pages
