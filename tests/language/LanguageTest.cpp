@@ -97,9 +97,8 @@ TEST_F(LanguageTest, ChoosingByNameTakesAnExactMatchAmongTheInstalledOnes) {
     EXPECT_EQ(language.T("c13"), "Kleine Straße") << "the choice holds for this run";
 }
 
-TEST(LanguageWorkFiles, NamesFollowTheInternationalNameAndTheFileName) {
-    EXPECT_EQ(Language::newLanguageWorkFile("Finnish"), "Finnish.nla");
-    EXPECT_EQ(Language::modifiedLanguageFile("Swedish"), "Swedish2.lan");
+// (The names of a new language's work file and of a saved modification: the work's tests.)
+TEST(LanguageWorkFiles, AModificationsCopyIsNamedAfterTheFileAndNeverIsTheFileItself) {
     EXPECT_EQ(Language::modificationCopy("games/brisvane/Français.lan"),
               "games/brisvane/Français.mla");
     // Names the rule cannot serve still get a copy of their own, never the file itself.
