@@ -4,6 +4,7 @@
 // look at.
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "program/Program.h"
@@ -31,17 +32,13 @@ public:
     // The log's lines without their date and time, each with its final period.
     std::vector<std::string> logLines() const {
         std::vector<std::string> lines;
-        if (!std::filesystem::exists(folder.file("Vexa.log"))) {
-            return lines;
-        }
-        const std::string text = folder.read("Vexa.log");
-        std::size_t start = 0;
-        while (start < text.size()) {
-            const std::size_t end = text.find("\r\n", start);
-            const std::string line = text.substr(start, end - start);
+        std::istringstream log(folder.read("Vexa.log")); // "" while there is no log
+        for (std::string line; std::getline(log, line);) {
+            if (line.ends_with('\r')) {
+                line.pop_back();
+            }
             const std::size_t at = line.find("  ");
             lines.push_back(at == std::string::npos ? line : line.substr(at + 2));
-            start = end == std::string::npos ? text.size() : end + 2;
         }
         return lines;
     }
