@@ -11,19 +11,6 @@ namespace {
 
 const std::string Ini = "Vexa.ini";
 
-// Dialogs whose message box stays open for some ticks of the clock, as the real one does.
-class OpenBoxDialogs : public FakeDialogs {
-public:
-    std::function<void()> whileOpen;
-    void message(const std::string& title, const std::string& text,
-                 MessageKind kind = MessageKind::Information) override {
-        FakeDialogs::message(title, text, kind);
-        if (whileOpen) {
-            whileOpen();
-        }
-    }
-};
-
 class AlarmClockTest : public ::testing::Test {
 protected:
     AlarmClockTest() { texts.texts["s18"] = "Alarm"; }
@@ -42,7 +29,7 @@ protected:
     FakeTexts texts;
     FakeClock clock;
     FakeLocale locale;
-    OpenBoxDialogs dialogs;
+    FakeDialogs dialogs;
     Control label = makeControl("ShowTime", 11385, 8700, 480, 195);
     std::vector<std::string> log;
     AlarmClock alarm{AlarmClock::Wiring{profile, Ini, texts, clock, locale, dialogs, label,
@@ -127,7 +114,7 @@ TEST_F(AlarmClockTest, TicksWhileTheBoxIsOpenShowNoSecondBox) {
     alarm.load();
     at(7, 5);
     int ticksWhileOpen = 0;
-    dialogs.whileOpen = [&] {
+    dialogs.whileShowing = [&] { // the box stays open for some ticks of the clock
         for (int i = 0; i < 5; ++i, ++ticksWhileOpen) {
             alarm.tick();
         }

@@ -105,8 +105,9 @@ public:
     std::vector<Input> inputs;
     std::vector<Message> messages;
     std::vector<FileChoice> fileChoices;
-    // Runs while an input box is open, as the rest of the world goes on meanwhile.
+    // Run while an input box or a message box is open, as the rest of the world goes on.
     std::function<void()> whileAsking;
+    std::function<void()> whileShowing;
 
     bool askYesNo(const std::string& title, const std::string& question,
                   DefaultButton defaultButton) override {
@@ -124,6 +125,9 @@ public:
     void message(const std::string& title, const std::string& text,
                  MessageKind kind = MessageKind::Information) override {
         messages.push_back({title, text, kind});
+        if (whileShowing) {
+            whileShowing();
+        }
     }
     std::optional<std::string> chooseFile(const std::string& title, const std::string& filter,
                                           const std::string& folder) override {
