@@ -244,12 +244,8 @@ TEST(ResultRecorderTwoCopies, AResultRecordedWhileTheNameBoxIsOpenStays) {
                                       }}) {}
         void record(int points, const std::string& name) {
             dialogs.inputAnswers = {name};
-            FinishedGame game;
-            game.TotalScore = points;
-            game.stopTimerPlay = [] {};
-            game.Restart = [] {};
             recorder.GeKey(points);
-            recorder.KollaScore(game);
+            recorder.KollaScore({.TotalScore = points, .stopTimerPlay = [] {}, .Restart = [] {}});
         }
         FileProfile profile;
         FakeTexts texts;
