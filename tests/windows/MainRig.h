@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 
 #include "support/ProgramRig.h"
 #include "support/ShippedLanguages.h"
@@ -67,20 +68,14 @@ public:
                                             [this] { view->render(); });
     }
 
-    // Makes the language file `file` the one in use, listing it first if the settings do not,
-    // and applies it.
+    // Makes the language file `file`, which the settings list, the one in use and applies it.
     void useLanguageFile(const std::string& file) {
-        int count = std::stoi(ini("Language", "antal"));
+        const int count = std::stoi(ini("Language", "antal"));
         int index = 0;
         for (int i = 1; i <= count; ++i) {
             index = ini("Language", "l" + std::to_string(i) + "p") == file ? i : index;
         }
-        if (index == 0) {
-            index = ++count;
-            setIni("Language", "antal", std::to_string(count));
-            setIni("Language", "l" + std::to_string(index) + "n", file);
-            setIni("Language", "l" + std::to_string(index) + "p", file);
-        }
+        ASSERT_NE(index, 0) << file << " is not in the settings' list of languages";
         setIni("Language", "selected", std::to_string(index));
         program.LanUpdate();
         view->render();
