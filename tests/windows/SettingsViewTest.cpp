@@ -43,15 +43,7 @@ protected:
 
     SettingsView* view() const { return rig.settingsHost->view(); }
     template <typename W = QWidget> W* widget(const char* name) const {
-        QWidget* found = view() != nullptr ? view()->control(QString::fromLatin1(name)) : nullptr;
-        if (found == nullptr) {
-            throw std::runtime_error(std::string("no settings control named ") + name);
-        }
-        W* typed = qobject_cast<W*>(found);
-        if (typed == nullptr) {
-            throw std::runtime_error(std::string("another kind of widget: ") + name);
-        }
-        return typed;
+        return &child<W>(view(), name);
     }
 
     MainRig rig;
