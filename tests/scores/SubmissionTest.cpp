@@ -128,11 +128,7 @@ TEST_F(SubmissionTest, WithoutAnAccountItWaitsForOneAndGoesOutWhenTheSettingsClo
     rig.program.settingsClosed(); // closed without an account: still waiting
     EXPECT_EQ(send.state(), SubmissionState::Waiting);
 
-    AccountPage& page = rig.program.accountPage();
-    page.Command1_Click();
-    page.txtUser.caption = "Anna";
-    page.txtPass.caption = "pw";
-    page.butOK_Click();
+    rig.program.accounts().add("Anna", "pw"); // as the account page adds it
     rig.program.openSettingsWindow("alarm"); // another opening replaces the window: not yet
     EXPECT_EQ(send.state(), SubmissionState::Waiting);
     rig.program.settings().clickCommand4();
