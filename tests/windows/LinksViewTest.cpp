@@ -60,11 +60,8 @@ TEST(LinksViewTest, TheMenusPopUpFromTheirLabelsAndWorkByKeyboard) {
 // The window's two timers carry the sending to the desktop; what is sent is the model's.
 TEST(LinksViewTest, APlaceOfTheTopTenIsSentByItsTimers) {
     MainRig rig;
-    rig.profile.SetINIs(rig.program.IniFile(), {{"Users", "antal", "1"},
-                                                {"Users", "selected", "1"},
-                                                {"Users", "user1", "Åsa"},
-                                                {"Users", "pass1", "pw"},
-                                                {"Highscore", "p1", "287"},
+    rig.program.accounts().add("Åsa", "pw");
+    rig.profile.SetINIs(rig.program.IniFile(), {{"Highscore", "p1", "287"},
                                                 {"Highscore", "n1", "Åsa"},
                                                 {"Highscore", "k1", "56589792707"}});
     rig.view->loadAndShow();
