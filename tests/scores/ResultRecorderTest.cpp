@@ -41,6 +41,7 @@ protected:
         random.fallback = 0.5; // R = 5 once the dice have used up the scripted draws
         hooks.onEndOfGame = [this](GameModel& g) { recordFinishedGame(recorder, g); };
     }
+    // The places of the top ten, stored after eleven games.
     void storePlaces(const std::vector<int>& points) {
         for (std::size_t i = 1; i <= points.size(); ++i) {
             const std::string n = std::to_string(i);
@@ -48,6 +49,7 @@ protected:
             profile.SetINI("Highscore", "n" + n, "was " + n, Ini);
             profile.SetINI("Highscore", "k" + n, "1" + n, Ini);
         }
+        profile.SetINI("Session", "total", "11", Ini);
     }
     std::string stored(const std::string& key) { return profile.GetINI("Highscore", key, Ini); }
     // The end-of-game timer: key, then recording.
@@ -117,7 +119,6 @@ TEST_F(ResultRecorderTest, AGameThatEntersIsKeyedNamedLoggedShownAndFollowedByAN
     storePlaces({400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
     profile.SetINI("Highscore", "alltime", "400", Ini);
     profile.SetINI("Highscore", "name", "Bo", Ini);
-    profile.SetINI("Session", "total", "11", Ini);
     dialogs.inputAnswers = {"Anna"};
 
     finish(287, 845);
@@ -144,7 +145,6 @@ TEST_F(ResultRecorderTest, AGameThatEntersIsKeyedNamedLoggedShownAndFollowedByAN
 TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAndShown) {
     storePlaces({400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
     profile.SetINI("Highscore", "alltime", "400", Ini);
-    profile.SetINI("Session", "total", "11", Ini);
     texts.texts.insert({{"s36", "Expected at the start"}, {"s38", "Luck"}}); // s37, s39 absent
     locale.separator = ",";
 
@@ -192,7 +192,6 @@ TEST_F(ResultRecorderTest, AnAdvisedGameStaysOutOfTheTableAndTheReviewIsLoggedAn
 // reason, and the log does not claim a new highscore.
 TEST_F(ResultRecorderTest, AResultThatCannotBeSavedIsReportedAndNotLoggedAsSaved) {
     storePlaces({400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
-    profile.SetINI("Session", "total", "11", Ini);
     profile.setReadOnly(true);
     dialogs.inputAnswers = {"Zoe"};
     finish(287, 845);
@@ -207,7 +206,6 @@ TEST_F(ResultRecorderTest, AResultThatCannotBeSavedIsReportedAndNotLoggedAsSaved
 // one box; the top ten is recorded as before. A damaged history set aside is told too.
 TEST_F(ResultRecorderTest, AGameTheHistoryCannotTakeIsReportedAndTheTopTenStillRecorded) {
     storePlaces({400, 300, 200, 190, 180, 170, 160, 150, 140, 130});
-    profile.SetINI("Session", "total", "11", Ini);
     historyOutcome = {false, "disk I/O error", "History-damaged-1.db"};
     dialogs.inputAnswers = {"Zoe"};
     finish(287, 845);
