@@ -202,9 +202,8 @@ TEST_F(ClsUnPackageTest, DamagedPackagesAreRefusedWholeAndNothingIsWritten) {
 
     folder.write("Res.pac", good + "trailing bytes are ignored");
     EXPECT_TRUE(reader.Initialise());
-}
 
-TEST_F(ClsUnPackageTest, WhatIsNotAFileIsNoPackageAndAPipeDoesNotHang) {
+    // What is not a file is no package either, and a pipe does not hang the reader.
     reader.Package(folder.file("missing.pac"));
     EXPECT_FALSE(reader.Initialise());
     reader.Package(folder.file("dest"));
