@@ -36,7 +36,9 @@ TEST_F(StoreTest, MigrationsRunOnceAndTheSchemaKeepsItsVersion) {
     EXPECT_EQ(schemaVersion(*connection), version);
 }
 
-TEST_F(StoreTest, ANameIsTakenOnceAndItsAccountFoundByItsKey) {
+// A name is taken once whatever its case, its account found by its key; an entry sent again is
+// stored once, under its first id.
+TEST_F(StoreTest, ANameAndAnEntryAreEachStoredOnce) {
     EXPECT_TRUE(store.createAccount("Åsa", "åsa", "h1", 0));
     EXPECT_FALSE(store.createAccount("ÅSA", "åsa", "h2", 0));
     const auto found = store.account("åsa");
@@ -44,9 +46,6 @@ TEST_F(StoreTest, ANameIsTakenOnceAndItsAccountFoundByItsKey) {
     EXPECT_EQ(found->name, "Åsa");
     EXPECT_EQ(found->passwordHash, "h1");
     EXPECT_FALSE(store.account("asa"));
-}
-
-TEST_F(StoreTest, TheSameEntrySentAgainIsStoredOnceWithItsFirstId) {
     const auto who = account("a");
     const auto first = add(who, 300);
     EXPECT_EQ(add(who, 300), first);
