@@ -11,13 +11,12 @@ namespace {
 using TurnFlow = GameFixture;
 using namespace category;
 using Events = std::vector<std::string>;
-constexpr std::array<int, 6> AllOnTheTable = {1, 1, 1, 1, 1, 1};
 
 TEST_F(TurnFlow, RollingPickingUpPuttingBackAndUndo) {
     locale.separator = ",";
     start();
     roll({3, 1, 4, 1, 5, 2});
-    EXPECT_EQ(s().DiceHeld, AllOnTheTable);
+    EXPECT_EQ(s().DiceHeld, (std::array<int, 6>{1, 1, 1, 1, 1, 1}));
     EXPECT_FALSE(game.Roll.enabled) << "nothing is picked up, so nothing to roll";
     EXPECT_EQ(game.Rolls.caption, "59");
     EXPECT_EQ(game.Mrolls.caption, "2,95");
