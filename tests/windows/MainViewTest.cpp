@@ -43,7 +43,13 @@ TEST(MainViewTest, ShowsTheModelsFromTheStartAndAfterEveryClickAndTick) {
     MainRig rig;
     rig.view->loadAndShow();
     EXPECT_EQ(rig.view->size(), QSize(800, 600));
-    expectShowsModel(rig); // the captions the language gives at load: the errors' test
+    expectShowsModel(rig);
+    const std::pair<const char*, const char*> captions[] = {
+        {"btn_OnePair", "  One pair"},   {"disp_Total", "  TOTAL"},  {"disp_Bonus", "  BONUS"},
+        {"lblExit", "Exit the program"}, {"lbl_Roll", "Rolls left"}, {"lb_User", "No user"}};
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(rig.widget(name).caption().toStdString(), caption) << name;
+    }
     EXPECT_EQ(rig.widget("Bonus").foreground(), QColor(255, 128, 128));
 
     rig.random.queueFaces({6, 6, 6, 6, 5, 5});
