@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 

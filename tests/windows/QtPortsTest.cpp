@@ -5,13 +5,11 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <QFileInfo>
 #include <QLibraryInfo>
 
 #include <QFileDialog>
-#include <QLabel>
 #include <QPushButton>
 
 #include "MainRig.h"
