@@ -94,7 +94,8 @@ std::vector<float> leafMeans(const Tally& tally, int window) {
 // The turn starts of games played from the start, by the number of categories open, those a
 // table solves outright left out: a fifth of the games each by the advisor's play, with one
 // choice in `explore` taken at random, filling one section first when it can (the other left
-// for late, two fifths), and hasty (see Style), so that states other players reach are seen too.
+// for late, two fifths), and hasty (see Style), so that states other players reach are seen too;
+// and those of another player's games (FitOptions::otherStarts).
 std::vector<std::vector<Position>> turnStarts(const Tables& tables, const FitOptions& options,
                                               int threads) {
     const auto games = static_cast<std::size_t>(options.valueGames);
@@ -110,7 +111,7 @@ std::vector<std::vector<Position>> turnStarts(const Tables& tables, const FitOpt
             p.rollsLeft = tables.layout().maxRolls;
             bool turnStart = true; // not after dice were picked up to roll again
             const auto chosen = [&](const Position& at, const Choice& c) {
-                if (!at.rolled && turnStart && !tables.solvesOutright(at.open)) {
+                if (!at.rolled && turnStart) {
                     seen[i].push_back(at);
                 }
                 turnStart = !at.rolled || c.kind == Choice::Kind::Fill;
@@ -121,10 +122,13 @@ std::vector<std::vector<Position>> turnStarts(const Tables& tables, const FitOpt
             playOut(advisors[static_cast<std::size_t>(thread)], p, random, chosen, styles[i % 5]);
         },
         {});
+    seen.push_back(options.otherStarts);
     std::vector<std::vector<Position>> byOpen(CategoryCount + 1);
     for (const auto& game : seen) {
         for (const Position& p : game) {
-            byOpen[static_cast<std::size_t>(std::popcount(p.open))].push_back(p);
+            if (!tables.solvesOutright(p.open)) {
+                byOpen[static_cast<std::size_t>(std::popcount(p.open))].push_back(p);
+            }
         }
     }
     return byOpen;

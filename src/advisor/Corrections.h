@@ -18,10 +18,11 @@
 //   It is fitted with the fewest open categories first, so each level's look-ahead holds the
 //   corrections of the next. Unlike the final score of a game, the look-ahead has no dice of later
 //   turns in it, so a few states make a steady mean; and it is measured on the states of games of
-//   other ways of playing as well as of the advisor's own (see Style), so the values hold where
-//   other players go too. It is the same for every choice of a state, so it moves no decision; with it
-//   the expected scores shown are what the advisor's play makes, and the review, which values every
-//   turn by its look-ahead, books as luck only what the dice did.
+//   other ways of playing as well as of the advisor's own (see Style), the game's own hint player
+//   among them (FitOptions::otherStarts), so the values hold where other players go too. It is
+//   the same for every choice of a state, so it moves no decision; with it the expected scores
+//   shown are what the advisor's play makes, and the review, which values every turn by its
+//   look-ahead, books as luck only what the dice did.
 //
 // The fit takes minutes of every core, so it is done once, by `brisvane-sim fit`, and its result
 // is kept in the source (ShippedCorrections.cpp) for the tables of the whole game.
@@ -65,6 +66,9 @@ struct FitOptions {
     int valueGames = 2500;         // games whose turn starts fit the value corrections
     double explore = 0.2;          // the share of random choices in a fifth of those games
     int enough = 30;               // turn starts a value correction pools rolls either side for
+    // Turn starts of games of another player (the game's own hint player, which plays through
+    // the game itself), fitted on besides those of the games above.
+    std::vector<Position> otherStarts;
 };
 
 // What one round of games showed: the mean final score, and the expected score at the start

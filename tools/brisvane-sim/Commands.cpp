@@ -298,6 +298,43 @@ void printPlayouts(Advisor& adviser, const advisor::Position& p, std::uint64_t g
                 score.mean(), score.stdev() / std::sqrt(static_cast<double>(score.n)));
 }
 
+// The turn starts of `games` games of the hint player (see AutoPlayer), which the advisor's fit
+// cannot play itself: it plays through the game, and its record is replayed here.
+std::vector<advisor::Position> hintTurnStarts(int games, std::uint64_t seed) {
+    HeadlessGame table(seed);
+    GameModel& game = table.game();
+    advisor::StepRecorder recorder;
+    std::vector<advisor::Step> steps; // of the game that ended, before the next one starts
+    recorder.observe(game.state());
+    game.subscribe([&] {
+        recorder.observe(game.state());
+        if (game.TimerEnd.enabled) {
+            steps = recorder.steps();
+        }
+    });
+    AutoPlayer player(game);
+    std::vector<advisor::Position> starts;
+    for (int g = 0; g < games; ++g) {
+        player.playGame();
+        advisor::Position p;
+        bool turnStart = true;
+        for (const advisor::Step& step : steps) {
+            if (step.kind == advisor::Step::Kind::Roll) {
+                if (turnStart) {
+                    starts.push_back(p);
+                }
+                turnStart = false;
+                p.dice = step.dice;
+                --p.rollsLeft;
+            } else if (step.kind == advisor::Step::Kind::Fill) {
+                advisor::fill(p, step.category);
+                turnStart = true;
+            }
+        }
+    }
+    return starts;
+}
+
 } // namespace
 
 int runFit(const Args& given) {
@@ -308,6 +345,7 @@ int runFit(const Args& given) {
     }
     advisor::FitOptions options;
     bool fresh = false;
+    int hintGames = 1000;
     std::string out;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--fresh") {
@@ -330,6 +368,8 @@ int runFit(const Args& given) {
             options.valueGames = static_cast<int>(*n);
         } else if (n && name == "--seed") {
             options.seed = *n;
+        } else if (n && name == "--hint-games") {
+            hintGames = static_cast<int>(*n);
         } else {
             return usageError();
         }
@@ -341,6 +381,7 @@ int runFit(const Args& given) {
     if (fresh) {
         tables->setCorrections({});
     }
+    options.otherStarts = hintTurnStarts(hintGames, options.seed);
     const auto rounds = advisor::fitCorrections(*tables, options, percentLine("fitting"),
                                                 advisor::workThreads());
     std::fputs("\n", stderr);
@@ -354,10 +395,10 @@ int runFit(const Args& given) {
     char note[400];
     std::snprintf(note, sizeof note,
                   "the leaf corrections %s and %d rounds of %d games, one more for the figures, "
-                  "the values by the turn starts of %d games, seed %llu; the last round's games "
-                  "made %.2f +- %.2f and the start is now expected at %.2f",
+                  "the values by the turn starts of %d games and %d of the hint player, seed %llu; "
+                  "the last round's games made %.2f +- %.2f and the start is now expected at %.2f",
                   fresh ? "from none" : "from the shipped ones", options.rounds, options.games,
-                  options.valueGames, static_cast<unsigned long long>(options.seed),
+                  options.valueGames, hintGames, static_cast<unsigned long long>(options.seed),
                   rounds.back().meanScore, 1.96 * rounds.back().scoreError, expected);
     std::ofstream file(out, std::ios::trunc);
     file << advisor::correctionsSource(tables->corrections(), note);

@@ -24,12 +24,12 @@
 //       required: 60 at the start of a game, 59 or fewer once the dice are on the table.
 //       --playouts N plays the state on N times by the advisor's choices (dice from --seed S)
 //       and adds "playouts N mean M error E", the mean final score and its standard error.
-//   brisvane-sim fit --out FILE [--games N] [--rounds R] [--value-games V] [--seed S] [--fresh]
-//                    [--tables DIR]
+//   brisvane-sim fit --out FILE [--games N] [--rounds R] [--value-games V] [--hint-games H]
+//                    [--seed S] [--fresh] [--tables DIR]
 //       Fits the advisor's corrections by games of its own play: R rounds (2) of N games
 //       (20000) for the leaf corrections, from the shipped ones (from none with --fresh), one
 //       more for the figures, then the value corrections by the look-ahead of the turn starts
-//       of V games (2500); writes them as the source file
+//       of V games (2500) and of H games of the hint player (1000); writes them as the source file
 //       src/advisor/ShippedCorrections.cpp to FILE and prints each round's expected score at
 //       the start beside the mean of its games.
 //   brisvane-sim review FILE [--tables DIR]
@@ -67,7 +67,8 @@ namespace {
 constexpr const char* Usage =
     "usage: brisvane-sim eval D1 D2 D3 D4 D5 D6 | eval --all  [--rolls-left N] [--closed "
     "K,K,...]  |  play --games N [--seed S] [--player hint|advisor] [--record FILE] [--review]  "
-    "|  exact  |  fit --out FILE [--games N] [--rounds R] [--value-games N] [--seed S] [--fresh]  "
+    "|  exact  |  fit --out FILE [--games N] [--rounds R] [--value-games N] [--hint-games N] "
+    "[--seed S] [--fresh]  "
     "|  advise [D1 .. D6] --rolls-left N [--closed K,..] [--upper U] [--total T] "
     "[--playouts N [--seed S]]  "
     "|  review FILE  (advisor: [--tables DIR])  |  history FILE [--record ID]\n";
