@@ -323,18 +323,4 @@ const Texts& textsFor(std::string_view lan) {
     return English;
 }
 
-std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : 99;
-        if (pattern[i] == '%' && n < values.size()) {
-            out += *(values.begin() + n);
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
-}
-
 } // namespace brisvane::server

@@ -4,9 +4,10 @@
 // language without texts here gets English. Every member is a text (the tests walk them all). "%1", "%2", "%3" stand for values filled in (always escaped).
 
 #include <string>
-#include <initializer_list>
 #include <string_view>
 #include <vector>
+
+#include "common/Text.h"
 
 namespace brisvane::server {
 
@@ -35,6 +36,6 @@ const Texts& textsFor(std::string_view lan);
 const std::vector<const Texts*>& allTexts();
 
 // `pattern` with %1, %2, ... replaced by the given values (already escaped by the caller).
-std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values);
+using text::fill;
 
 } // namespace brisvane::server

@@ -130,7 +130,7 @@ std::optional<std::string> LanguageWork::refuseNewLanguage(const std::string& au
         return "The language's name in English becomes its file name. Please use only letters "
                "(A-Z), digits, blanks, \"-\" and \"_\" in it.";
     }
-    const std::string workFile = international + ".nla";
+    const std::string workFile = Language::newLanguageWorkFile(international);
     bool taken = fileExists(w_.folder.resolve(workFile));
     const int count = processCount();
     for (int i = 1; i <= count && !taken; ++i) {
@@ -151,7 +151,7 @@ int LanguageWork::startNewLanguage(const std::string& author, const std::string&
         }
         return 0;
     };
-    const std::string workName = international + ".nla";
+    const std::string workName = Language::newLanguageWorkFile(international);
     const std::string workFile = w_.folder.file(workName);
     std::string why;
     // The work file first: it is a new file (refuseNewLanguage saw to that), so when the
@@ -309,7 +309,7 @@ SaveOutcome LanguageWork::saveModification(const std::string& workCopy) {
                        "(Info, international) as letters, digits, blanks, \"-\" or \"_\", so "
                        "it cannot be saved under a file name. Nothing was changed."};
     }
-    const std::string name = international + "2.lan";
+    const std::string name = Language::modifiedLanguageFile(international);
     const std::string target = w_.folder.file(name);
     if (!copyOver(workCopy, target)) {
         return {false, "The language file " + name + " could not be written."};

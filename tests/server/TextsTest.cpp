@@ -23,10 +23,5 @@ TEST(TextsTest, EveryLanguageTheGameShipsHasEveryTextOfThePages) {
     EXPECT_EQ(textsFor("Klingon").lan, "English");
 }
 
-TEST(TextsTest, ValuesFillTheirPlaces) {
-    EXPECT_EQ(fill("%1 points by %2: place %3", {"287", "Åsa", "4"}), "287 points by Åsa: place 4");
-    EXPECT_EQ(fill("100%", {}), "100%");
-}
-
 } // namespace
 } // namespace brisvane::server
