@@ -90,8 +90,7 @@ void LanguageTexts::apply() {
     const bool topTenHelp = ini("Options", "ShowHelpText") == "Yes";
     for (int place = 1; place <= 10; ++place) {
         topTen_.Topp(place).toolTip =
-            topTenHelp ? " " + T("h1") + "  (" + ini("Highscore", "p" + std::to_string(place)) +
-                             " p) "
+            topTenHelp ? TopTen::placeHelp(T("h1"), ini("Highscore", "p" + std::to_string(place)))
                        : "";
     }
 

@@ -49,7 +49,7 @@ void TopTen::UpdatTopp() {
         if (!helpTexts) {
             label.toolTip.clear();
         } else if (hasPoints) {
-            label.toolTip = " " + h1 + "  (" + points + " p) ";
+            label.toolTip = placeHelp(h1, points);
             label.handCursor = true;
         } else {
             label.toolTip.clear();

@@ -46,6 +46,10 @@ class TopTen {
     // gets the tool tip and the hand pointer and an empty place (0 points) is hidden; with any
     // other value the tool tips are emptied. A place with points is always made visible.
     void UpdatTopp();
+    // A place's tool tip: the help text h1 and the place's points.
+    static std::string placeHelp(const std::string& help, const std::string& points) {
+        return " " + help + "  (" + points + " p) ";
+    }
 
     // Topp01_Click .. Topp10_Click: remembers the place and hands it to SendX.
     void ToppClick(int place);
