@@ -41,6 +41,19 @@ std::function<void(double)> percentLine(const char* what) {
 using advisor::Advisor;
 using advisor::Tables;
 
+// Has `recorder` follow the game on the table, and `steps` take each game's steps when its end
+// is pending, before the end starts the next game.
+void followSteps(GameModel& game, advisor::StepRecorder& recorder,
+                 std::vector<advisor::Step>& steps) {
+    recorder.observe(game.state());
+    game.subscribe([&game, &recorder, &steps] {
+        recorder.observe(game.state());
+        if (game.TimerEnd.enabled) {
+            steps = recorder.steps();
+        }
+    });
+}
+
 struct TableChoice {
     std::filesystem::path folder;
     advisor::TableLayout layout;
@@ -247,13 +260,7 @@ int runPlay(const Args& given) {
     advisor::StepRecorder recorder;
     std::vector<advisor::Step> steps;
     if (record.is_open() || o->review) {
-        recorder.observe(game.state());
-        game.subscribe([&] {
-            recorder.observe(game.state());
-            if (game.TimerEnd.enabled) {
-                steps = recorder.steps();
-            }
-        });
+        followSteps(game, recorder, steps);
     }
     AutoPlayer hintPlayer(game);
     std::optional<advisor::AdvisorPlayer> advisorPlayer;
@@ -304,14 +311,8 @@ std::vector<advisor::Position> hintTurnStarts(int games, std::uint64_t seed) {
     HeadlessGame table(seed);
     GameModel& game = table.game();
     advisor::StepRecorder recorder;
-    std::vector<advisor::Step> steps; // of the game that ended, before the next one starts
-    recorder.observe(game.state());
-    game.subscribe([&] {
-        recorder.observe(game.state());
-        if (game.TimerEnd.enabled) {
-            steps = recorder.steps();
-        }
-    });
+    std::vector<advisor::Step> steps;
+    followSteps(game, recorder, steps);
     AutoPlayer player(game);
     std::vector<advisor::Position> starts;
     for (int g = 0; g < games; ++g) {
