@@ -125,7 +125,10 @@ public:
     // Calls f(openCell(0, a, b)) for every category open in `open` (a == b) and every two (a < b).
     template <class F> static void forOpenTerms(CategorySet open, F&& f) {
         for (int b = 1; b <= CategoryCount; ++b) {
-            for (int a = 1; a <= b && (open & bitOf(b)) != 0; ++a) {
+            if ((open & bitOf(b)) == 0) {
+                continue;
+            }
+            for (int a = 1; a <= b; ++a) {
                 if ((open & bitOf(a)) != 0) {
                     f(openCell(0, a, b));
                 }
