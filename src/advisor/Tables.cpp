@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "advisor/Corrections.h"
+#include "advisor/LowerSplitGaps.h"
 #include "advisor/Parallel.h"
 
 namespace brisvane::advisor {
@@ -50,6 +51,7 @@ Tables::Tables(const TableLayout& layout)
       lower_(layout.universe & LowerSet, layout.maxRolls) {
     if (layout == TableLayout{}) {
         corrections_ = shippedCorrections();
+        lowerGaps_ = lowergaps::shipped();
     }
 }
 
@@ -342,8 +344,20 @@ void Tables::estimate(CategorySet open, int upper, int maxT, double* out) const 
         const float* b = lower_.row(second, 0);
         const int sideA = exact ? 0 : std::popcount(first);
         const int sideB = std::popcount(second);
-        for (int t = 0; t <= maxT; ++t) {
-            out[t] = std::max(out[t], bestShare(a, b, t) + splitGap(t, sideA, sideB));
+        if (sideA > 0 && !lowerGaps_.empty() && (second & ~layout_.joined) != 0) {
+            const std::size_t cell =
+                lowergaps::cell(0, std::min(sideA, lowergaps::UpperSides),
+                                std::min(sideB, lowergaps::LowerSides),
+                                lowergaps::upperStanding(first & UpperSet, upper));
+            const std::size_t perRoll = lowergaps::cell(1, 1, 1, 0);
+            for (int t = 0; t <= maxT; ++t) {
+                out[t] = std::max(out[t], bestShare(a, b, t) +
+                                              static_cast<double>(lowerGaps_[cell + idx(t) * perRoll]));
+            }
+        } else {
+            for (int t = 0; t <= maxT; ++t) {
+                out[t] = std::max(out[t], bestShare(a, b, t) + splitGap(t, sideA, sideB));
+            }
         }
         if (moved == 0) {
             break;

@@ -152,6 +152,9 @@ private:
     SubGame lower_;
     Corrections corrections_;
     std::vector<float> splitGap_; // by rolls, then categories per side; empty = none
+    // The gaps of splits whose lower side holds categories not joined (see LowerSplitGaps.h):
+    // the shipped ones for the whole game, none for other layouts.
+    std::vector<float> lowerGaps_;
 };
 
 } // namespace brisvane::advisor

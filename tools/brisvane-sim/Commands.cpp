@@ -16,6 +16,7 @@
 #include "advisor/Advisor.h"
 #include "advisor/AdvisorPlayer.h"
 #include "advisor/Corrections.h"
+#include "advisor/LowerSplitGaps.h"
 #include "advisor/Parallel.h"
 #include "advisor/Review.h"
 #include "advisor/StepRecorder.h"
@@ -403,6 +404,27 @@ int runFit(const Args& given) {
                   rounds.back().meanScore, 1.96 * rounds.back().scoreError, expected);
     std::ofstream file(out, std::ios::trunc);
     file << advisor::correctionsSource(tables->corrections(), note);
+    if (!file) {
+        std::fprintf(stderr, "brisvane-sim: cannot write %s\n", out.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int runGaps(const Args& given) {
+    Args args = given;
+    const auto folder = takeTables(args);
+    if (!folder || args.size() != 2 || args[0] != "--out" ||
+        !(folder->layout == advisor::TableLayout{})) {
+        return usageError();
+    }
+    const std::string out(args[1]);
+    const auto tables = loadTables(*folder);
+    const auto gaps = advisor::lowergaps::measure(*tables, percentLine("measuring the split gaps"),
+                                                  advisor::workThreads());
+    std::fputs("\n", stderr);
+    std::ofstream file(out, std::ios::trunc);
+    file << advisor::lowergaps::source(gaps);
     if (!file) {
         std::fprintf(stderr, "brisvane-sim: cannot write %s\n", out.c_str());
         return 1;

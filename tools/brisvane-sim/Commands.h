@@ -21,6 +21,7 @@ std::optional<CategorySet> parseClosed(std::string_view text);
 
 int runPlay(const Args& args);
 int runExact(const Args& args);
+int runGaps(const Args& args);
 int runFit(const Args& args);
 int runAdvise(const Args& args);
 int runReview(const Args& args);

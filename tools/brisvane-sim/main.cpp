@@ -32,6 +32,10 @@
 //       of V games (2500) and of H games of the hint player (1000); writes them as the source file
 //       src/advisor/ShippedCorrections.cpp to FILE and prints each round's expected score at
 //       the start beside the mean of its games.
+//   brisvane-sim gaps --out FILE [--tables DIR]
+//       Measures the split gaps of the lower table's own splits on games of the upper section
+//       with one to four other lower categories, solved exactly (half an hour of two cores);
+//       writes them as the source file src/advisor/ShippedLowerSplitGaps.cpp to FILE.
 //   brisvane-sim review FILE [--tables DIR]
 //       The cost of the choices and the luck of a recorded game (see advisor/Record.h; "-"
 //       reads standard input).
@@ -68,7 +72,7 @@ constexpr const char* Usage =
     "usage: brisvane-sim eval D1 D2 D3 D4 D5 D6 | eval --all  [--rolls-left N] [--closed "
     "K,K,...]  |  play --games N [--seed S] [--player hint|advisor] [--record FILE] [--review]  "
     "|  exact  |  fit --out FILE [--games N] [--rounds R] [--value-games N] [--hint-games N] "
-    "[--seed S] [--fresh]  "
+    "[--seed S] [--fresh]  |  gaps --out FILE  "
     "|  advise [D1 .. D6] --rolls-left N [--closed K,..] [--upper U] [--total T] "
     "[--playouts N [--seed S]]  "
     "|  review FILE  (advisor: [--tables DIR])  |  history FILE [--record ID]\n";
@@ -222,6 +226,9 @@ int main(int argc, char** argv) {
         }
         if (command == "exact") {
             return runExact(args);
+        }
+        if (command == "gaps") {
+            return runGaps(args);
         }
         if (command == "fit") {
             return runFit(args);
