@@ -22,8 +22,11 @@
 //    three lower categories open and 27 rolls left, close to 30 points. What a split misses is
 //    measured once, where best play is known: on the states of the upper table, split into
 //    the upper categories with some of the joined ones and the other joined ones, as the mean
-//    by rolls left and number of categories on either side (see Tables::splitGap); it is added
-//    to every split, and the best split so corrected is the estimate.
+//    by rolls left and number of categories on either side (see Tables::splitGap). Splits
+//    whose lower side holds other lower categories (straights, pairs, houses) miss other
+//    amounts: for the whole game those gaps are measured on games of the upper section with
+//    such categories and shipped (see LowerSplitGaps.h). The gap is added to every split, and
+//    the best split so corrected is the estimate.
 // 4. What the estimate and the advisor's values still miss of what its own play makes is
 //    fitted once, on games it plays, kept in the source for the whole game and added (see
 //    Tables::leafCorrection, Tables::valueCorrection and Corrections.h). With these
