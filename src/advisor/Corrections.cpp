@@ -402,9 +402,6 @@ std::vector<FitRound> fitCorrections(Tables& tables, const FitOptions& options,
     return rounds;
 }
 
-namespace {
-
-// The values as the body of a float array, `perLine` a line.
 std::string arrayText(const std::vector<float>& values, std::size_t perLine) {
     std::string text;
     char number[32];
@@ -418,6 +415,8 @@ std::string arrayText(const std::vector<float>& values, std::size_t perLine) {
     }
     return text;
 }
+
+namespace {
 
 // `text` as comment lines of at most 100 characters.
 std::string commentLines(const std::string& text) {

@@ -88,6 +88,9 @@ struct FitRound {
 std::vector<FitRound> fitCorrections(Tables& tables, const FitOptions& options,
                                      const Progress& progress = {}, int threads = 1);
 
+// The values as the body of a float array in a source file, `perLine` a line.
+std::string arrayText(const std::vector<float>& values, std::size_t perLine);
+
 // The corrections as the source file ShippedCorrections.cpp holds them.
 std::string correctionsSource(const Tables::Corrections& corrections, const std::string& note);
 

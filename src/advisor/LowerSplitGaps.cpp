@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
-#include <limits>
 
+#include "advisor/Corrections.h"
 #include "advisor/Tables.h"
 
 namespace brisvane::advisor::lowergaps {
@@ -56,13 +55,8 @@ void addGame(const Tables& tables, CategorySet lower, int maxRolls, Sums& sums, 
             const float* exact = game.row(open, u);
             const float* part = tables.upperPart().row(up, u);
             for (int t = 0; t <= maxRolls; ++t) {
-                double best = -std::numeric_limits<double>::infinity();
-                for (int s = 0; s <= t; ++s) {
-                    best = std::max(best, static_cast<double>(part[s]) +
-                                              static_cast<double>(split[t - s]));
-                }
                 const std::size_t c = cell(t, a, b, standing);
-                sums.gap[c] += static_cast<double>(exact[t]) - best;
+                sums.gap[c] += static_cast<double>(exact[t]) - bestShare(part, split, t);
                 sums.count[c] += 1;
             }
         }
@@ -91,7 +85,8 @@ std::vector<float> finish(const Sums& sums) {
             const double four = gaps[cell(FourMeasuredTo, a, 4, s)];
             const double scale = three > 0.5 ? four / three : 1.0;
             for (int t = FourMeasuredTo + 1; t <= MaxRolls; ++t) {
-                gaps[cell(t, a, 4, s)] = static_cast<float>(static_cast<double>(gaps[cell(t, a, 3, s)]) * scale);
+                gaps[cell(t, a, 4, s)] =
+                    static_cast<float>(static_cast<double>(gaps[cell(t, a, 3, s)]) * scale);
             }
         }
     }
@@ -106,19 +101,20 @@ std::vector<float> measure(const Tables& tables, const Progress& progress, int t
             games.push_back(lower);
         }
     }
-    Sums sums;
-    double done = 0;
-    double total = 0;
     const auto rollsFor = [](CategorySet lower) {
         return std::popcount(lower) < LowerSides ? MaxRolls : FourMeasuredTo;
     };
-    const auto work = [&](CategorySet lower) { return SubGame(UpperSet | lower, rollsFor(lower)).work(); };
+    std::vector<double> work;
+    double total = 0;
     for (const CategorySet lower : games) {
-        total += work(lower);
+        work.push_back(SubGame(UpperSet | lower, rollsFor(lower)).work());
+        total += work.back();
     }
-    for (const CategorySet lower : games) {
-        addGame(tables, lower, rollsFor(lower), sums, threads);
-        done += work(lower);
+    Sums sums;
+    double done = 0;
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        addGame(tables, games[i], rollsFor(games[i]), sums, threads);
+        done += work[i];
         if (progress) {
             progress(done / total);
         }
@@ -127,23 +123,17 @@ std::vector<float> measure(const Tables& tables, const Progress& progress, int t
 }
 
 std::string source(const std::vector<float>& gaps) {
-    std::string text = "// The split gaps of the lower table's own splits (see LowerSplitGaps.h), measured by\n";
+    std::string text =
+        "// The split gaps of the lower table's own splits (see LowerSplitGaps.h), measured by\n";
     text += "// `brisvane-sim gaps` on games of the upper section with one to four of the lower\n";
-    text += "// categories not joined with it. Write it anew with that command after a change to the\n";
+    text +=
+        "// categories not joined with it. Write it anew with that command after a change to the\n";
     text += "// tables.\n\n";
     text += "#include <iterator>\n\n#include \"advisor/LowerSplitGaps.h\"\n\n";
     text += "namespace brisvane::advisor::lowergaps {\nnamespace {\n\n// clang-format off\n";
     text += "// By rolls left 0..60, open upper categories 1..6, lower categories 1..4 (a line\n";
     text += "// each), then the upper standing 0..8.\nconstexpr float Gaps[] = {\n";
-    char number[32];
-    for (std::size_t i = 0; i < gaps.size(); ++i) {
-        std::snprintf(number, sizeof number, "%s%.2ff,", i % Standings == 0 ? "    " : " ",
-                      static_cast<double>(gaps[i]));
-        text += number;
-        if (i % Standings == Standings - 1) {
-            text += "\n";
-        }
-    }
+    text += arrayText(gaps, Standings);
     text += "};\n// clang-format on\n\n} // namespace\n\nstd::vector<float> shipped() {\n";
     text += "    return {std::begin(Gaps), std::end(Gaps)};\n}\n\n";
     text += "} // namespace brisvane::advisor::lowergaps\n";

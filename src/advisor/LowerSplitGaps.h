@@ -37,7 +37,8 @@ inline constexpr int FourMeasuredTo = 40;
 int upperStanding(CategorySet openUpper, int upper);
 
 inline std::size_t cell(int rolls, int upperSide, int lowerSide, int standing) {
-    return ((static_cast<std::size_t>(rolls) * UpperSides + static_cast<std::size_t>(upperSide - 1)) *
+    return ((static_cast<std::size_t>(rolls) * UpperSides +
+             static_cast<std::size_t>(upperSide - 1)) *
                 LowerSides +
             static_cast<std::size_t>(lowerSide - 1)) *
                Standings +

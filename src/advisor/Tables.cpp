@@ -35,7 +35,8 @@ CategorySet upperTableSet(const TableLayout& layout) {
 // Categories on either side of a split: 0..20.
 constexpr std::size_t Sides = CategoryCount + 1;
 
-// The best of a[s] + b[t - s] over the shares s = 0..t.
+} // namespace
+
 double bestShare(const float* a, const float* b, int t) {
     double best = -std::numeric_limits<double>::infinity();
     for (int s = 0; s <= t; ++s) {
@@ -43,8 +44,6 @@ double bestShare(const float* a, const float* b, int t) {
     }
     return best;
 }
-
-} // namespace
 
 Tables::Tables(const TableLayout& layout)
     : layout_(layout), upper_(upperTableSet(layout), layout.maxRolls),
@@ -344,20 +343,18 @@ void Tables::estimate(CategorySet open, int upper, int maxT, double* out) const 
         const float* b = lower_.row(second, 0);
         const int sideA = exact ? 0 : std::popcount(first);
         const int sideB = std::popcount(second);
+        // A lower side with other lower categories than the joined ones takes their own gaps.
+        const float* lowerGap = nullptr;
         if (sideA > 0 && !lowerGaps_.empty() && (second & ~layout_.joined) != 0) {
-            const std::size_t cell =
-                lowergaps::cell(0, std::min(sideA, lowergaps::UpperSides),
-                                std::min(sideB, lowergaps::LowerSides),
-                                lowergaps::upperStanding(first & UpperSet, upper));
-            const std::size_t perRoll = lowergaps::cell(1, 1, 1, 0);
-            for (int t = 0; t <= maxT; ++t) {
-                out[t] = std::max(out[t], bestShare(a, b, t) +
-                                              static_cast<double>(lowerGaps_[cell + idx(t) * perRoll]));
-            }
-        } else {
-            for (int t = 0; t <= maxT; ++t) {
-                out[t] = std::max(out[t], bestShare(a, b, t) + splitGap(t, sideA, sideB));
-            }
+            lowerGap = &lowerGaps_[lowergaps::cell(
+                0, std::min(sideA, lowergaps::UpperSides), std::min(sideB, lowergaps::LowerSides),
+                lowergaps::upperStanding(first & UpperSet, upper))];
+        }
+        const std::size_t perRoll = lowergaps::cell(1, 1, 1, 0);
+        for (int t = 0; t <= maxT; ++t) {
+            const double gap = lowerGap != nullptr ? static_cast<double>(lowerGap[idx(t) * perRoll])
+                                                   : splitGap(t, sideA, sideB);
+            out[t] = std::max(out[t], bestShare(a, b, t) + gap);
         }
         if (moved == 0) {
             break;

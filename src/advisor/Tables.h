@@ -54,6 +54,10 @@ struct TableLayout {
     bool operator==(const TableLayout&) const = default;
 };
 
+// The best of a[s] + b[t - s] over the shares s = 0..t: t rolls shared between two parts of a
+// game, given each part's values by rolls (rows of the tables).
+double bestShare(const float* a, const float* b, int t);
+
 class Tables {
 public:
     explicit Tables(const TableLayout& layout = {});

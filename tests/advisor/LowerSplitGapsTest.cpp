@@ -11,11 +11,11 @@ namespace brisvane::advisor::lowergaps {
 namespace {
 
 TEST(LowerSplitGaps, StandingCountsFourDiceOfEachOpenFaceAgainstTheLine) {
-    EXPECT_EQ(upperStanding(UpperSet, 0), 4);                  // 4 x 21 is the line itself
-    EXPECT_EQ(upperStanding(UpperSet, 84), Standings - 1);     // the bonus is reached
-    EXPECT_EQ(upperStanding(bitOf(category::Sixes), 50), 2);   // 10 short: two steps below
-    EXPECT_EQ(upperStanding(bitOf(category::Ones), 0), 0);     // far short
-    EXPECT_EQ(upperStanding(bitOf(category::Sixes), 83), 7);   // far ahead, not yet reached
+    EXPECT_EQ(upperStanding(UpperSet, 0), 4);                // 4 x 21 is the line itself
+    EXPECT_EQ(upperStanding(UpperSet, 84), Standings - 1);   // the bonus is reached
+    EXPECT_EQ(upperStanding(bitOf(category::Sixes), 50), 2); // 10 short: two steps below
+    EXPECT_EQ(upperStanding(bitOf(category::Ones), 0), 0);   // far short
+    EXPECT_EQ(upperStanding(bitOf(category::Sixes), 83), 7); // far ahead, not yet reached
 }
 
 TEST(LowerSplitGaps, EmptyStandingsTakeTheirCellsMeanAndFourCategoriesAreScaledBeyondTheMeasure) {
@@ -36,7 +36,7 @@ TEST(LowerSplitGaps, EmptyStandingsTakeTheirCellsMeanAndFourCategoriesAreScaledB
     const std::vector<float> gaps = finish(sums);
     EXPECT_FLOAT_EQ(gaps[cell(10, 1, 1, 2)], 3.0f);
     EXPECT_FLOAT_EQ(gaps[cell(10, 1, 1, 5)], 9.0f);
-    EXPECT_FLOAT_EQ(gaps[cell(10, 1, 1, 0)], 5.0f); // (6 + 9) / 3
+    EXPECT_FLOAT_EQ(gaps[cell(10, 1, 1, 0)], 5.0f);        // (6 + 9) / 3
     EXPECT_FLOAT_EQ(gaps[cell(MaxRolls, 2, 4, 1)], 15.0f); // 10 x 6 / 4
 }
 
