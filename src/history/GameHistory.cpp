@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "common/FileIo.h"
 #include "history/HistorySchema.h"
@@ -55,6 +57,25 @@ std::string freeAsideName(const std::string& file) {
     }
 }
 
+// Switches the file to the write-ahead log. SQLite answers a switch that meets another
+// program's lock (two programs beginning a history at once) at once instead of waiting, so
+// it is tried again until the busy time is up.
+void useWriteAheadLog(sql::Database& db, int busyMilliseconds) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(busyMilliseconds);
+    for (;;) {
+        try {
+            db.exec("PRAGMA journal_mode = WAL");
+            return;
+        } catch (const sql::Error& error) {
+            if (!error.busy() || Clock::now() >= deadline) {
+                throw;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 std::string systemError(int number) {
     return std::strerror(number);
 }
@@ -77,7 +98,7 @@ sql::Database& GameHistory::connection() {
     db_.reset();
     auto db = std::make_unique<sql::Database>(file_, sql::Database::Mode::ReadWrite,
                                               options_.busyMilliseconds);
-    db->exec("PRAGMA journal_mode = WAL");
+    useWriteAheadLog(*db, options_.busyMilliseconds);
     db->exec("PRAGMA synchronous = NORMAL");
     if (options_.maxPages > 0) {
         db->exec("PRAGMA max_page_count = " + std::to_string(options_.maxPages));

@@ -11,6 +11,10 @@ bool Error::damaged() const {
     return code_ == SQLITE_CORRUPT || code_ == SQLITE_NOTADB;
 }
 
+bool Error::busy() const {
+    return code_ == SQLITE_BUSY;
+}
+
 Database::Database(const std::string& path, Mode mode, int busyMilliseconds) {
     const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
                                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;

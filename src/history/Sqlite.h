@@ -20,6 +20,8 @@ public:
     int code() const { return code_; }
     // The file is not a database or its contents are broken: nothing to mend, only to set aside.
     bool damaged() const;
+    // Another program holds the lock this step needed.
+    bool busy() const;
 
 private:
     int code_;
