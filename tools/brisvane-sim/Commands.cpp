@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -337,7 +339,129 @@ std::vector<advisor::Position> hintTurnStarts(int games, std::uint64_t seed) {
     return starts;
 }
 
+// One turn start of each of `games` games of the advisor's own play and of the hint player's
+// (`hint`), not a game's first and with two categories or more open, picked at random.
+std::vector<advisor::Position> sampledStarts(Advisor& adviser, int games, std::uint64_t seed,
+                                             bool hint) {
+    std::mt19937_64 random(seed);
+    std::vector<std::vector<advisor::Position>> byGame;
+    if (hint) {
+        for (const advisor::Position& p : hintTurnStarts(games, seed)) {
+            if (p.open == AllCategories) {
+                byGame.emplace_back();
+            }
+            byGame.back().push_back(p);
+        }
+    } else {
+        advisor::Position start;
+        start.open = AllCategories;
+        for (int g = 0; g < games; ++g) {
+            byGame.emplace_back();
+            bool turnStart = true; // not after dice were picked up to roll again
+            advisor::playOut(adviser, start, random,
+                             [&](const advisor::Position& at, const advisor::Choice& c) {
+                                 if (!at.rolled && turnStart) {
+                                     byGame.back().push_back(at);
+                                 }
+                                 turnStart = !at.rolled || c.kind == advisor::Choice::Kind::Fill;
+                             });
+        }
+    }
+    std::vector<advisor::Position> picked;
+    for (auto& game : byGame) {
+        std::erase_if(game, [](const advisor::Position& p) {
+            return p.open == AllCategories || std::popcount(p.open) < 2;
+        });
+        if (!game.empty()) {
+            picked.push_back(game[random() % game.size()]);
+        }
+    }
+    return picked;
+}
+
+std::string closedList(CategorySet open) {
+    std::string text;
+    for (int k = 1; k <= CategoryCount; ++k) {
+        if ((open & bitOf(k)) == 0) {
+            text += (text.empty() ? "" : ",") + std::to_string(k);
+        }
+    }
+    return text;
+}
+
 } // namespace
+
+int runValues(const Args& given) {
+    Args args = given;
+    const auto folder = takeTables(args);
+    if (!folder) {
+        return usageError();
+    }
+    std::uint64_t states = 60;
+    std::uint64_t playouts = 4000;
+    std::uint64_t seed = 1;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const auto n = i + 1 < args.size() ? parseNumber(args[i + 1], UINT32_MAX) : std::nullopt;
+        if (!n || *n == 0 ||
+            (args[i] != "--states" && args[i] != "--playouts" && args[i] != "--seed")) {
+            return usageError();
+        }
+        (args[i] == "--states" ? states : args[i] == "--playouts" ? playouts : seed) = *n;
+    }
+    const auto tables = loadTables(*folder);
+    Advisor adviser(*tables);
+    const int half = static_cast<int>(states / 2);
+    std::vector<advisor::Position> picked = sampledStarts(adviser, half, seed, false);
+    const auto hint = sampledStarts(adviser, static_cast<int>(states) - half, seed + 1, true);
+    const std::size_t fromAdvisor = picked.size();
+    picked.insert(picked.end(), hint.begin(), hint.end());
+
+    // Each state played out on its own thread's advisor; the dice depend on the state's place
+    // and the seed only, so the figures do not depend on the number of threads.
+    const int threads = advisor::workThreads();
+    std::vector<Advisor> advisors(static_cast<std::size_t>(threads), Advisor(*tables));
+    std::vector<Summary> scores(picked.size());
+    auto line = percentLine("playing out");
+    advisor::parallelFor(
+        picked.size(), threads,
+        [&](std::size_t i, int thread) {
+            for (std::uint64_t g = 0; g < playouts; ++g) {
+                std::seed_seq sequence{seed, std::uint64_t{i}, g};
+                std::mt19937_64 random(sequence);
+                scores[i].add(advisor::playOut(advisors[static_cast<std::size_t>(thread)],
+                                               picked[i], random));
+            }
+        },
+        [&](std::size_t done) {
+            line(static_cast<double>(done) / static_cast<double>(picked.size()));
+        });
+    line(1.0);
+    std::fputs("\n", stderr);
+    Summary off;
+    double largest = 0;
+    double noise = 0;
+    int within = 0;
+    for (std::size_t i = 0; i < picked.size(); ++i) {
+        const advisor::Position& p = picked[i];
+        const double shown = adviser.rank(p).front().expected;
+        const double error = scores[i].stdev() / std::sqrt(static_cast<double>(scores[i].n));
+        const double by = shown - scores[i].mean();
+        std::printf("state %s closed %s rolls %d upper %d total %d shown %.2f mean %.2f "
+                    "error %.2f off %+.2f\n",
+                    i < fromAdvisor ? "advisor" : "hint", closedList(p.open).c_str(),
+                    p.rollsLeft, p.upper, p.total, shown, scores[i].mean(), error, by);
+        off.add(by);
+        largest = std::max(largest, std::abs(by));
+        noise += error * error;
+        within += std::abs(by) <= 1.0 ? 1 : 0;
+    }
+    const double n = static_cast<double>(std::max<std::size_t>(picked.size(), 1));
+    std::printf("states %zu\nplayouts %llu\noff-mean %+.2f\noff-rms %.2f\nnoise-rms %.2f\n"
+                "off-largest %.2f\nwithin-1 %d\n",
+                picked.size(), static_cast<unsigned long long>(playouts), off.mean(),
+                std::sqrt(off.sumSquares / n), std::sqrt(noise / n), largest, within);
+    return 0;
+}
 
 int runFit(const Args& given) {
     Args args = given;

@@ -24,6 +24,7 @@ int runExact(const Args& args);
 int runGaps(const Args& args);
 int runFit(const Args& args);
 int runAdvise(const Args& args);
+int runValues(const Args& args);
 int runReview(const Args& args);
 int runHistory(const Args& args);
 

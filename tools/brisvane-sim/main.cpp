@@ -24,6 +24,13 @@
 //       required: 60 at the start of a game, 59 or fewer once the dice are on the table.
 //       --playouts N plays the state on N times by the advisor's choices (dice from --seed S)
 //       and adds "playouts N mean M error E", the mean final score and its standard error.
+//   brisvane-sim values [--states N] [--playouts M] [--seed S] [--tables DIR]
+//       The expected final scores the advisor shows against what its play makes: N turn starts
+//       (60), one of each of N/2 games of the advisor's play and of the rest of the hint
+//       player's, each played on M times (4000) by the advisor. A line per state ("state
+//       PLAYER closed K,K,.. rolls R upper U total T shown V mean M error E off D"), then the
+//       mean, root mean square and largest of D, the root mean square of the standard errors
+//       (what the playouts alone make of it) and how many states are within 1 point.
 //   brisvane-sim fit --out FILE [--games N] [--rounds R] [--value-games V] [--hint-games H]
 //                    [--seed S] [--fresh] [--tables DIR]
 //       Fits the advisor's corrections by games of its own play: R rounds (2) of N games
@@ -74,7 +81,7 @@ constexpr const char* Usage =
     "|  exact  |  fit --out FILE [--games N] [--rounds R] [--value-games N] [--hint-games N] "
     "[--seed S] [--fresh]  |  gaps --out FILE  "
     "|  advise [D1 .. D6] --rolls-left N [--closed K,..] [--upper U] [--total T] "
-    "[--playouts N [--seed S]]  "
+    "[--playouts N [--seed S]]  |  values [--states N] [--playouts M] [--seed S]  "
     "|  review FILE  (advisor: [--tables DIR])  |  history FILE [--record ID]\n";
 } // namespace
 
@@ -235,6 +242,9 @@ int main(int argc, char** argv) {
         }
         if (command == "advise") {
             return runAdvise(args);
+        }
+        if (command == "values") {
+            return runValues(args);
         }
         if (command == "review") {
             return runReview(args);
