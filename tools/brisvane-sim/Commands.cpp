@@ -353,8 +353,7 @@ std::vector<advisor::Position> sampledStarts(Advisor& adviser, int games, std::u
             byGame.back().push_back(p);
         }
     } else {
-        advisor::Position start;
-        start.open = AllCategories;
+        const advisor::Position start; // a game's start
         for (int g = 0; g < games; ++g) {
             byGame.emplace_back();
             bool turnStart = true; // not after dice were picked up to roll again
