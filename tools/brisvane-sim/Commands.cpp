@@ -18,6 +18,7 @@
 #include "advisor/Advisor.h"
 #include "advisor/AdvisorPlayer.h"
 #include "advisor/Corrections.h"
+#include "advisor/LookAhead.h"
 #include "advisor/LowerSplitGaps.h"
 #include "advisor/Parallel.h"
 #include "advisor/Review.h"
@@ -439,16 +440,24 @@ int runValues(const Args& given) {
     Summary off;
     double largest = 0;
     double noise = 0;
+    double turnSquares = 0;
     int within = 0;
+    // The turn's own share of the miss: one turn more of the advisor's play, each fill worth
+    // the next turn's start, against the value shown. What is left of `off` is made later.
+    Advisor ahead(*tables);
+    advisor::LookAhead look(ahead);
     for (std::size_t i = 0; i < picked.size(); ++i) {
         const advisor::Position& p = picked[i];
         const double shown = adviser.rank(p).front().expected;
         const double error = scores[i].stdev() / std::sqrt(static_cast<double>(scores[i].n));
         const double by = shown - scores[i].mean();
+        look.start(p);
+        const double turn = shown - (p.total + look.startValue(p.rollsLeft));
         std::printf("state %s closed %s rolls %d upper %d total %d shown %.2f mean %.2f "
-                    "error %.2f off %+.2f\n",
+                    "error %.2f off %+.2f turn %+.2f\n",
                     i < fromAdvisor ? "advisor" : "hint", closedList(p.open).c_str(),
-                    p.rollsLeft, p.upper, p.total, shown, scores[i].mean(), error, by);
+                    p.rollsLeft, p.upper, p.total, shown, scores[i].mean(), error, by, turn);
+        turnSquares += turn * turn;
         off.add(by);
         largest = std::max(largest, std::abs(by));
         noise += error * error;
@@ -456,9 +465,10 @@ int runValues(const Args& given) {
     }
     const double n = static_cast<double>(std::max<std::size_t>(picked.size(), 1));
     std::printf("states %zu\nplayouts %llu\noff-mean %+.2f\noff-rms %.2f\nnoise-rms %.2f\n"
-                "off-largest %.2f\nwithin-1 %d\n",
+                "off-largest %.2f\nwithin-1 %d\nturn-rms %.2f\n",
                 picked.size(), static_cast<unsigned long long>(playouts), off.mean(),
-                std::sqrt(off.sumSquares / n), std::sqrt(noise / n), largest, within);
+                std::sqrt(off.sumSquares / n), std::sqrt(noise / n), largest, within,
+                std::sqrt(turnSquares / n));
     return 0;
 }
 

@@ -28,9 +28,11 @@
 //       The expected final scores the advisor shows against what its play makes: N turn starts
 //       (60), one of each of N/2 games of the advisor's play and of the rest of the hint
 //       player's, each played on M times (4000) by the advisor. A line per state ("state
-//       PLAYER closed K,K,.. rolls R upper U total T shown V mean M error E off D"), then the
-//       mean, root mean square and largest of D, the root mean square of the standard errors
-//       (what the playouts alone make of it) and how many states are within 1 point.
+//       PLAYER closed K,K,.. rolls R upper U total T shown V mean M error E off D turn W"),
+//       then the mean, root mean square and largest of D, the root mean square of the standard
+//       errors (what the playouts alone make of it), how many states are within 1 point, and
+//       the root mean square of W: V less one turn more of the advisor's play, each fill worth
+//       the next turn's start, the share of D that the state's own turn makes.
 //   brisvane-sim fit --out FILE [--games N] [--rounds R] [--value-games V] [--hint-games H]
 //                    [--seed S] [--fresh] [--tables DIR]
 //       Fits the advisor's corrections by games of its own play: R rounds (2) of N games
